@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, every Debian 12 package Tagwell needs to build, run and test.
+# Packages already installed are left alone, so a second run takes a moment.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build ccache g++ pkg-config
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-serialport-dev libgl-dev
+    # run: Qt's own Japanese texts, picture formats, Japanese fonts, a display for the run script
+    qt6-translations-l10n qt6-image-formats-plugins fonts-noto-cjk xvfb xauth
+    # tests and benchmarks: GoogleTest, independent PCX decoders, ImageMagick for comparison
+    libgtest-dev libgmock-dev libbenchmark-dev netpbm python3-pil imagemagick
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,190 @@
+#include "link/PrinterPort.h"
+
+#include <algorithm>
+
+#include "link/PortHost.h"
+#include "link/PortPlatform.h"
+
+PrinterPort::PrinterPort(PortPlatform& platform, PortHost& host)
+    : platform_(platform),
+      host_(host),
+      socket_(platform, host) {}
+
+PrinterPort::~PrinterPort() { Close(); }
+
+bool PrinterPort::IsOpen() const {
+    return kind_ == PortKind::Ethernet ? socket_.IsConnected() : device_ != nullptr;
+}
+
+bool PrinterPort::IsWin9xFamily() const { return platform_.IsWin9xFamily(); }
+
+QString PrinterPort::DevicePath(PortKind kind, const QString& name) const {
+    return platform_.DevicePath(kind, name);
+}
+
+void PrinterPort::SetSerialParams(std::uint32_t baudRate, std::int32_t parity,
+                                  std::int32_t dataBits, std::int32_t stopBits) {
+    serial_ = SerialParams{baudRate, parity, dataBits, stopBits};
+}
+
+void PrinterPort::SetNetworkTarget(const NetworkTarget& target) {
+    socket_.SetTarget(target.hostAddress, target.portNumber);
+}
+
+void PrinterPort::SetUsbKeepOpen(bool keep) {
+    if (kind_ != PortKind::Usb) {
+        return;
+    }
+    usbKeepOpen_ = keep;
+    if (keep) {
+        Open();
+    } else {
+        Close();
+    }
+}
+
+bool PrinterPort::SetTimeouts(const SerialTimeouts& timeouts) {
+    return device_ && device_->SetTimeouts(timeouts);
+}
+
+bool PrinterPort::Open() {
+    if (portName_.startsWith(QStringLiteral("COM"))) {
+        kind_ = PortKind::Serial;
+        return OpenSerial();
+    }
+    if (portName_.startsWith(QStringLiteral("LPT"))) {
+        kind_ = PortKind::Parallel;
+        return OpenParallel();
+    }
+    if (portName_ == QStringLiteral("USB")) {
+        kind_ = PortKind::Usb;
+        return OpenUsb();
+    }
+    if (portName_.startsWith(QStringLiteral("ETHERNET"))) {
+        kind_ = PortKind::Ethernet;
+        return socket_.Connect();
+    }
+    return false;
+}
+
+bool PrinterPort::OpenSerial() {
+    ReleaseDevice();
+    device_ = platform_.OpenDevice(PortKind::Serial, portName_);
+    if (!device_) {
+        return false;
+    }
+    // A device that cannot report its modem lines (a pseudo-terminal) passes the check. A
+    // refused or unconfigurable device is released at once, so other programs can use it.
+    const auto lines = device_->ModemStatus();
+    const bool ready = !lines || (lines->cts && lines->dsr);
+    if (!ready || !device_->Configure(serial_) || !device_->SetTimeouts(SerialTimeouts{})) {
+        ReleaseDevice();
+        return false;
+    }
+    device_->Purge();
+    return true;
+}
+
+bool PrinterPort::OpenParallel() {
+    ReleaseDevice();
+    device_ = platform_.OpenDevice(PortKind::Parallel, portName_);
+    if (!device_) {
+        return false;
+    }
+    if (!IsWin9xFamily()) {
+        constexpr std::uint8_t kSelectedAndReady = 0x80;
+        const auto status = device_->ParallelStatus();
+        if (!status || *status != kSelectedAndReady) {
+            ReleaseDevice();
+            return false;
+        }
+    }
+    device_->Purge();
+    return true;
+}
+
+bool PrinterPort::OpenUsb() {
+    ReleaseDevice();
+    device_ = platform_.OpenDevice(PortKind::Usb, portName_);
+    return device_ != nullptr;
+}
+
+void PrinterPort::ReleaseDevice() { device_.reset(); }
+
+void PrinterPort::Close() {
+    switch (kind_) {
+        case PortKind::Serial:
+        case PortKind::Parallel:
+            if (device_) {
+                device_->Purge();
+            }
+            ReleaseDevice();
+            break;
+        case PortKind::Usb:
+            ReleaseDevice();
+            break;
+        case PortKind::Ethernet:
+            socket_.Disconnect();
+            ReleaseDevice();
+            break;
+    }
+}
+
+int PrinterPort::Write(QByteArrayView data) {
+    if (kind_ == PortKind::Ethernet) {
+        if (!Open()) {
+            return 0;
+        }
+        return socket_.Send(data);
+    }
+    const bool openAround = kind_ == PortKind::Usb && !usbKeepOpen_;
+    if (openAround) {
+        Open();
+    }
+    QByteArrayView rest = data;
+    bool sent = false;
+    for (int attempt = 0; attempt < kWriteAttempts && !sent; ++attempt) {
+        if (attempt > 0) {
+            host_.Pause(kWriteRetryPauseMs);
+        }
+        const IoResult result = device_ ? device_->Write(rest) : IoResult{0, true};
+        rest = rest.sliced(std::clamp<qsizetype>(result.count, 0, rest.size()));
+        // A failed call that still took every remaining byte has delivered them.
+        sent = rest.isEmpty() && (!result.failed || result.count > 0);
+    }
+    if (!sent) {
+        host_.Warning(tr("Port error! Check printer's port, please."));
+    }
+    if (openAround) {
+        Close();
+    }
+    return sent ? 1 : 0;
+}
+
+int PrinterPort::Read(std::span<char> buffer, int length) {
+    const std::size_t wanted = static_cast<std::size_t>(std::max(length, 0));
+    if (kind_ == PortKind::Ethernet) {
+        const std::size_t room = std::min<std::size_t>(kEthernetReadLength, buffer.size());
+        return socket_.Receive(buffer.first(room));
+    }
+    const bool openAround = kind_ == PortKind::Usb && !usbKeepOpen_;
+    if (openAround) {
+        Open();
+    }
+    const std::span<char> target = buffer.first(std::min(wanted, buffer.size()));
+    IoResult last;
+    for (int request = 0; request < kReadRequests; ++request) {
+        last = device_ ? device_->Read(target) : IoResult{0, true};
+        host_.Pause(kReadPauseMs);
+        if (last.count > 0) {
+            break;
+        }
+    }
+    if (kind_ == PortKind::Serial && last.failed && last.count == 0) {
+        host_.Warning(tr("Port error! Check setting of serial port, please."));
+    }
+    if (openAround) {
+        Close();
+    }
+    return last.count;
+}

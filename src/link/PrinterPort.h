@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QCoreApplication>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "link/PortDevice.h"
+#include "link/PortKind.h"
+#include "link/PrinterSocket.h"
+
+class PortHost;
+class PortPlatform;
+
+// The one connection to the printer, over a serial line, a parallel port, a USB printer device
+// or TCP. The main window names the port and opens it; tools write requests and read replies.
+class PrinterPort {
+    Q_DECLARE_TR_FUNCTIONS(PrinterPort)
+public:
+    // One Ethernet read delivers up to this many bytes, whatever length was asked, so that a
+    // whole reply leaves the connection; reply buffers hold at least this much.
+    static constexpr int kEthernetReadLength = 32;
+    static constexpr int kWriteAttempts = 4;
+    static constexpr int kWriteRetryPauseMs = 100;
+    static constexpr int kReadRequests = 3;
+    static constexpr int kReadPauseMs = 10;
+
+    PrinterPort(PortPlatform& platform, PortHost& host);
+    virtual ~PrinterPort();
+    PrinterPort(const PrinterPort&) = delete;
+    PrinterPort& operator=(const PrinterPort&) = delete;
+
+    PortKind Kind() const { return kind_; }
+    bool IsWin9xFamily() const;
+    int UsbModelIndex() const { return usbModelIndex_; }
+    const QString& PortName() const { return portName_; }
+    bool IsOpen() const;
+    // The device file a port name stands for on this machine ("COM1:" -> "/dev/ttyUSB0").
+    QString DevicePath(PortKind kind, const QString& name) const;
+
+    void SetPortName(const QString& name) { portName_ = name; }
+    void SetSerialParams(std::uint32_t baudRate, std::int32_t parity, std::int32_t dataBits,
+                         std::int32_t stopBits);
+    void SetNetworkTarget(const NetworkTarget& target);
+    // USB only: keeps the device open between SetUsbKeepOpen(true) and SetUsbKeepOpen(false).
+    void SetUsbKeepOpen(bool keep);
+    bool SetTimeouts(const SerialTimeouts& timeouts);
+
+    // Decides the kind from the port name ("COM…", "LPT…", "USB", "ETHERNET…") and opens it.
+    bool Open();
+    void Close();
+    // Serial, parallel, USB: 1 when every byte was taken (with up to three retries), 0 when
+    // bytes remain unsent (after one warning). Ethernet: the length sent, or 0.
+    int Write(QByteArrayView data);
+    // Up to `length` bytes into `buffer`, never more than the buffer holds; on Ethernet up to
+    // kEthernetReadLength bytes whatever `length` says. The number of bytes received (-1 for a
+    // socket error).
+    int Read(std::span<char> buffer, int length);
+
+private:
+    bool OpenSerial();
+    bool OpenParallel();
+    bool OpenUsb();
+    void ReleaseDevice();
+
+    PortPlatform& platform_;
+    PortHost& host_;
+    PortKind kind_ = PortKind::Serial;
+    int usbModelIndex_ = -1;
+    std::unique_ptr<PortDevice> device_;
+    SerialParams serial_;
+    QString portName_;
+    bool usbKeepOpen_ = false;
+    PrinterSocket socket_;
+};

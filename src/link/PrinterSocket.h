@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "link/TcpStream.h"
+
+class PortHost;
+class PortPlatform;
+
+// The TCP connection to a networked printer, inside PrinterPort. Connect reports its own
+// failures; Send and Receive report only through their results.
+class PrinterSocket {
+    Q_DECLARE_TR_FUNCTIONS(PrinterSocket)
+public:
+    PrinterSocket(PortPlatform& platform, PortHost& host);
+    ~PrinterSocket();
+
+    bool SetTarget(const QString& hostAddress, std::uint32_t portNumber);
+    // True at once while connected; otherwise a fresh connection to the target.
+    bool Connect();
+    // The length after every byte went (then a 50 ms pause), or 0.
+    int Send(QByteArrayView data);
+    // Bytes received, 0 when the printer closed the connection or sent nothing in time, -1 on
+    // error.
+    int Receive(std::span<char> buffer);
+    void Disconnect();
+
+    bool IsConnected() const { return connected_; }
+    const QString& HostAddress() const { return hostAddress_; }
+    std::uint32_t PortNumber() const { return portNumber_; }
+
+private:
+    PortPlatform& platform_;
+    PortHost& host_;
+    std::unique_ptr<TcpStream> link_;
+    QString hostAddress_;
+    std::uint32_t portNumber_ = 9100;
+    bool connected_ = false;
+};

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+
+#include "forms/ToolContext.h"
+#include "main/ToolWindows.h"
+
+class IpAddressField;
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The application's one top-level window: choose the interface and its settings, connect,
+// identify the printer model, and open the tools.
+class MainWindow : public QDialog {
+    Q_OBJECT
+public:
+    enum Interface { Serial = 0, Parallel = 1, Usb = 2, Ethernet = 3 };
+
+    // The context's model index is ignored: this window finds it out.
+    explicit MainWindow(const ToolContext& context, ToolOpener openTool = OpenToolWindow,
+                        QWidget* parent = nullptr);
+
+    void Connect();
+    void Disconnect();
+    void SetConnectedState(bool connected);
+
+    int ModelIndex() const { return modelIndex_; }
+    const QString& ModelName() const { return modelName_; }
+    bool IsConnected() const { return connected_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildForm();
+    QPushButton* ToolButton(const QString& text, const char* name, Tool tool);
+    void ChooseInterface(int choice);
+    void ApplyInterfaceRow(int choice);
+    // Copies the form into its fields; false when the port number is not an integer.
+    bool ReadForm();
+    void IdentifyModel();
+    void Exit();
+    void OpenTool(Tool tool);
+    void ShowComDevice();
+
+    ToolContext context_;
+    ToolOpener openTool_;
+    int modelIndex_ = -1;
+    QString modelName_;
+    bool connected_ = false;
+
+    // Form state.
+    int interfaceChoice_ = Serial;
+    QString portName_;
+    int portNumber_ = 9100;
+    QString hostAddress_;
+
+    QButtonGroup* interfaceGroup_ = nullptr;
+    std::array<QRadioButton*, 4> interfaceButtons_{};
+    QComboBox* lptPort_ = nullptr;
+    QComboBox* comPort_ = nullptr;
+    QLabel* comDevice_ = nullptr;
+    QComboBox* baudRate_ = nullptr;
+    QComboBox* dataBits_ = nullptr;
+    QComboBox* parity_ = nullptr;
+    QComboBox* stopBits_ = nullptr;
+    IpAddressField* ip_ = nullptr;
+    QLineEdit* port_ = nullptr;
+    QPushButton* connect_ = nullptr;
+    QPushButton* disconnect_ = nullptr;
+    std::vector<QPushButton*> toolButtons_;
+};

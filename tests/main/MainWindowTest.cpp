@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "forms/IpAddressField.h"
+#include "main/MainWindow.h"
+#include "support/TestRig.h"
+
+namespace {
+
+const QStringList kToolButtons = {
+    QStringLiteral("userSettingButton"), QStringLiteral("calibrationButton"),
+    QStringLiteral("pcxDownloaderButton"), QStringLiteral("fileTransferButton"),
+    QStringLiteral("rfidConfigButton"),  QStringLiteral("rfidWriteReadButton"),
+    QStringLiteral("testerButton")};
+const QStringList kSerialFields = {QStringLiteral("comPortCombo"), QStringLiteral("baudRateCombo"),
+                                   QStringLiteral("dataBitsCombo"), QStringLiteral("parityCombo"),
+                                   QStringLiteral("stopBitsCombo")};
+const QStringList kRadios = {QStringLiteral("serialRadio"), QStringLiteral("parallelRadio"),
+                             QStringLiteral("usbRadio"), QStringLiteral("ethernetRadio")};
+
+struct Window {
+    explicit Window(TestRig& rig)
+        : window(rig.Context(), [this](Tool tool, const ToolContext& context, QWidget*) {
+              opened.push_back(tool);
+              openedWithModel = context.modelIndex;
+          }) {
+        window.show();
+    }
+    template <typename T = QWidget>
+    T* Find(const QString& name) {
+        T* widget = window.findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    bool Enabled(const QString& name) { return Find(name)->isEnabled(); }
+    void Click(const QString& name) { QTest::mouseClick(Find(name), Qt::LeftButton); }
+    void Choose(int interfaceIndex) { Find<QRadioButton>(kRadios[interfaceIndex])->click(); }
+
+    // The enabled state of: LPT, serial fields, IP and Port, radios, Connect, Disconnect, tools.
+    std::vector<bool> State() {
+        const auto all = [this](const QStringList& names) {
+            bool on = Enabled(names.front());
+            for (const QString& name : names) {
+                EXPECT_EQ(Enabled(name), on) << name.toStdString() << " differs from its group";
+            }
+            return on;
+        };
+        return {Enabled(QStringLiteral("lptPortCombo")),
+                all(kSerialFields),
+                all({QStringLiteral("ipField"), QStringLiteral("portEdit")}),
+                all(kRadios),
+                Enabled(QStringLiteral("connectButton")),
+                Enabled(QStringLiteral("disconnectButton")),
+                all(kToolButtons)};
+    }
+
+    std::vector<Tool> opened;
+    int openedWithModel = -2;
+    MainWindow window;
+};
+
+TEST(MainWindow, StartsWithTitleDefaultsAndTheSerialRow) {
+    TestRig rig;
+    Window w(rig);
+    EXPECT_EQ(w.window.windowTitle(), QStringLiteral("Tagwell  (Version 1.4.2)"));
+    EXPECT_FALSE(w.window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_TRUE(w.Find<QRadioButton>(QStringLiteral("serialRadio"))->isChecked());
+    const std::pair<const char*, const char*> defaults[] = {
+        {"lptPortCombo", "LPT1:"}, {"comPortCombo", "COM1:"}, {"baudRateCombo", "115200"},
+        {"dataBitsCombo", "8"},    {"parityCombo", "None"},   {"stopBitsCombo", "1"}};
+    for (const auto& [name, text] : defaults) {
+        EXPECT_EQ(w.Find<QComboBox>(QLatin1String(name))->currentText(), QLatin1String(text));
+    }
+    EXPECT_EQ(w.Find<QComboBox>(QStringLiteral("comPortCombo"))->count(), 10);
+    EXPECT_EQ(w.Find<QComboBox>(QStringLiteral("comPortCombo"))->itemText(9), QStringLiteral("COM10:"));
+    EXPECT_EQ(w.Find<QLineEdit>(QStringLiteral("portEdit"))->text(), QStringLiteral("9100"));
+    const auto address = w.Find<IpAddressField>(QStringLiteral("ipField"))->Address();
+    EXPECT_EQ(address[0], 192);
+    EXPECT_EQ(address[1], 168);
+    EXPECT_EQ(w.State(), (std::vector<bool>{false, true, false, true, true, false, false}));
+}
+
+TEST(MainWindow, EveryInterfaceAppliesItsRowConnectedOrNot) {
+    struct Case {
+        int choice;
+        const char* portName;
+        std::vector<bool> chosen;        // LPT, serial, IP/Port, radios, Connect, Disconnect, tools
+        std::vector<bool> connected;
+        std::vector<bool> disconnected;
+    };
+    const Case cases[] = {
+        {0, "COM1:", {false, true, false, true, true, false, false},
+         {false, false, false, false, false, true, true},
+         {false, true, false, true, true, false, false}},
+        {1, "LPT1:", {true, false, false, true, true, false, false},
+         {false, false, false, false, false, true, true},
+         {true, false, false, true, true, false, false}},
+        {2, "USB", {false, false, false, true, true, false, false},
+         {false, false, false, false, false, true, true},
+         {false, false, false, true, true, false, false}},
+        {3, "ETHERNET", {false, false, true, true, true, false, false},
+         {false, false, true, false, false, true, true},
+         {false, false, true, true, true, false, false}},
+    };
+    for (const Case& c : cases) {
+        TestRig rig;
+        Window w(rig);
+        w.Choose(c.choice);
+        EXPECT_EQ(w.State(), c.chosen) << c.portName;
+        w.Click(QStringLiteral("connectButton"));
+        EXPECT_EQ(rig.port.PortName(), QLatin1String(c.portName));
+        EXPECT_TRUE(w.window.IsConnected());
+        EXPECT_EQ(w.State(), c.connected) << c.portName;
+        w.Click(QStringLiteral("disconnectButton"));
+        EXPECT_EQ(w.State(), c.disconnected) << c.portName;
+    }
+}
+
+TEST(MainWindow, ConnectHandsOverTheSerialParametersAndTheNetworkTarget) {
+    TestRig rig;
+    Window w(rig);
+    w.Find<QComboBox>(QStringLiteral("baudRateCombo"))->setCurrentIndex(1);
+    w.Find<QComboBox>(QStringLiteral("dataBitsCombo"))->setCurrentIndex(0);
+    w.Find<QComboBox>(QStringLiteral("parityCombo"))->setCurrentIndex(2);
+    w.Find<QComboBox>(QStringLiteral("stopBitsCombo"))->setCurrentIndex(1);
+    w.Find<QComboBox>(QStringLiteral("comPortCombo"))->setCurrentIndex(9);
+    w.Click(QStringLiteral("connectButton"));
+    EXPECT_EQ(rig.link.events.front(), QStringLiteral("open Serial COM10:"));
+    EXPECT_EQ(rig.link.configured.baudRate, 19200u);
+    EXPECT_EQ(rig.link.configured.dataBits, 7);
+    EXPECT_EQ(rig.link.configured.parity, 2);
+    EXPECT_EQ(rig.link.configured.stopBits, 1);
+
+    TestRig ethernet;
+    Window e(ethernet);
+    e.Choose(MainWindow::Ethernet);
+    e.Find<IpAddressField>(QStringLiteral("ipField"))->SetAddress({10, 0, 0, 7});
+    e.Find<QLineEdit>(QStringLiteral("portEdit"))->setText(QStringLiteral("6101"));
+    e.Click(QStringLiteral("connectButton"));
+    EXPECT_EQ(ethernet.link.events.front(), QStringLiteral("connect 10.0.0.7:6101"));
+}
+
+TEST(MainWindow, ConnectIdentifiesTheModelAndAnnouncesSuccess) {
+    TestRig rig;
+    rig.link.Answer("^PI0\r\n", "qx-r45\r\n");
+    Window w(rig);
+    w.Click(QStringLiteral("connectButton"));
+    EXPECT_EQ(rig.link.writes, std::vector<QByteArray>{"^PI0\r\n"});
+    EXPECT_EQ(rig.link.readSizes.front(), 32);
+    EXPECT_EQ(rig.pacer.pauses.front(), 10);
+    EXPECT_EQ(w.window.ModelIndex(), 5);
+    EXPECT_EQ(w.window.ModelName(), QStringLiteral("qx-r45"));
+    EXPECT_EQ(rig.messages.Informations(), QStringList{QStringLiteral("Success open port.")});
+
+    // Tools open with the model known at that moment.
+    w.Click(QStringLiteral("userSettingButton"));
+    EXPECT_EQ(w.opened, std::vector<Tool>{Tool::UserSettingManager});
+    EXPECT_EQ(w.openedWithModel, 5);
+
+    // The model survives Disconnect; a later Connect without a reply keeps it.
+    w.Click(QStringLiteral("disconnectButton"));
+    rig.link.answers.clear();
+    w.Click(QStringLiteral("connectButton"));
+    EXPECT_EQ(w.window.ModelIndex(), 5);
+    EXPECT_EQ(w.window.ModelName(), QStringLiteral("qx-r45"));
+    EXPECT_EQ(rig.messages.Informations().size(), 2);
+}
+
+TEST(MainWindow, AFailedOpenWarnsAndStaysDisconnected) {
+    TestRig rig;
+    rig.link.openFails = true;
+    Window w(rig);
+    w.Click(QStringLiteral("connectButton"));
+    EXPECT_EQ(rig.messages.Warnings(),
+              QStringList{QStringLiteral("Cannot open port! Please check printer and cable.")});
+    EXPECT_FALSE(w.window.IsConnected());
+    EXPECT_TRUE(rig.link.writes.empty());
+    EXPECT_EQ(w.State(), (std::vector<bool>{false, true, false, true, true, false, false}));
+}
+
+TEST(MainWindow, ARefusedTcpConnectionShowsBothMessages) {
+    TestRig rig;
+    rig.link.connectFails = true;
+    Window w(rig);
+    w.Choose(MainWindow::Ethernet);
+    w.Click(QStringLiteral("connectButton"));
+    EXPECT_EQ(rig.messages.Warnings(),
+              (QStringList{QStringLiteral("Error : Failed to connect. Please, \ncheck IP port "
+                                          "configuration in printer control pannel"),
+                           QStringLiteral("Cannot open port! Please check printer and cable.")}));
+    EXPECT_FALSE(w.window.IsConnected());
+}
+
+TEST(MainWindow, UsbConnectLeavesTheDeviceClosed) {
+    TestRig rig;
+    Window w(rig);
+    w.Choose(MainWindow::Usb);
+    w.Click(QStringLiteral("connectButton"));
+    EXPECT_EQ(rig.link.events,
+              (QStringList{QStringLiteral("open USB USB"), QStringLiteral("close"),
+                           QStringLiteral("open USB USB"), QStringLiteral("close"),
+                           QStringLiteral("open USB USB"), QStringLiteral("close")}));
+    EXPECT_FALSE(rig.port.IsOpen());
+    w.Click(QStringLiteral("disconnectButton"));
+    EXPECT_EQ(rig.link.events.size(), 6);  // nothing to close
+}
+
+TEST(MainWindow, APortThatIsNotAnIntegerWarnsConnectGoesOnExitStays) {
+    TestRig rig;
+    Window w(rig);
+    w.Choose(MainWindow::Ethernet);
+    auto* port = w.Find<QLineEdit>(QStringLiteral("portEdit"));
+    port->setText(QStringLiteral("91x"));
+    w.Click(QStringLiteral("connectButton"));
+    EXPECT_EQ(rig.messages.Texts().front(), QStringLiteral("Please enter an integer."));
+    // Connect went on with the last valid number.
+    EXPECT_TRUE(rig.link.events.front().endsWith(QStringLiteral(":9100")));
+    EXPECT_TRUE(w.window.IsConnected());
+
+    rig.messages.Clear();
+    w.Click(QStringLiteral("exitButton"));
+    EXPECT_EQ(rig.messages.Texts(), QStringList{QStringLiteral("Please enter an integer.")});
+    EXPECT_TRUE(w.window.isVisible());
+
+    port->setText(QStringLiteral("9100"));
+    w.Click(QStringLiteral("exitButton"));
+    EXPECT_FALSE(w.window.isVisible());
+    EXPECT_EQ(w.window.result(), QDialog::Accepted);
+}
+
+TEST(MainWindow, EnterActsAsExitAndEscapeClosesWithoutReading) {
+    TestRig rig;
+    Window w(rig);
+    w.Choose(MainWindow::Ethernet);
+    auto* port = w.Find<QLineEdit>(QStringLiteral("portEdit"));
+    port->setText(QStringLiteral("x"));
+    port->setFocus();
+    QTest::keyClick(port, Qt::Key_Return);
+    EXPECT_EQ(rig.messages.Texts(), QStringList{QStringLiteral("Please enter an integer.")});
+    EXPECT_TRUE(w.window.isVisible());
+
+    // Enter on a button presses that button.
+    auto* connectButton = w.Find<QPushButton>(QStringLiteral("connectButton"));
+    connectButton->setFocus();
+    QTest::keyClick(connectButton, Qt::Key_Return);
+    EXPECT_TRUE(w.window.IsConnected());
+
+    rig.messages.Clear();
+    QTest::keyClick(&w.window, Qt::Key_Escape);
+    EXPECT_FALSE(w.window.isVisible());
+    EXPECT_TRUE(rig.messages.entries.empty());
+}
+
+TEST(MainWindow, CalibrationIsRefusedWheneverEthernetIsChosen) {
+    TestRig rig;
+    Window w(rig);
+    w.Choose(MainWindow::Ethernet);
+    w.Click(QStringLiteral("connectButton"));
+    w.Click(QStringLiteral("calibrationButton"));
+    EXPECT_EQ(rig.messages.Warnings(),
+              QStringList{QStringLiteral("Calibration is not supported on Ethernet connection.")});
+    EXPECT_TRUE(w.opened.empty());
+    w.Click(QStringLiteral("pcxDownloaderButton"));
+    w.Click(QStringLiteral("testerButton"));
+    EXPECT_EQ(w.opened, (std::vector<Tool>{Tool::PcxFileDownloader, Tool::TorqTester}));
+}
+
+TEST(MainWindow, ParallelIsRefusedOnTheOldWindowsFamily) {
+    TestRig fresh;
+    fresh.link.win9xFamily = true;
+    Window w(fresh);
+    w.Choose(MainWindow::Usb);
+    w.Choose(MainWindow::Parallel);
+    EXPECT_EQ(fresh.messages.Warnings(),
+              QStringList{QStringLiteral("Sorry, parallel port don't support in Windows 98, 98SE, ME.")});
+    EXPECT_TRUE(w.Find<QRadioButton>(QStringLiteral("serialRadio"))->isChecked());
+    // The USB row stays: every field off.
+    EXPECT_EQ(w.State(), (std::vector<bool>{false, false, false, true, true, false, false}));
+}
+
+}  // namespace

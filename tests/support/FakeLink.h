@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "link/PortDevice.h"
+#include "link/PortPlatform.h"
+
+// The scripted far end of PrinterPort: it records every Write call as one entry and replays
+// scripted replies. One FakeLink serves every device and socket that FakePlatform opens, so a
+// test can look at it after the port was closed.
+class FakeLink {
+public:
+    struct Reply {
+        QByteArray bytes;    // delivered over as many read requests as it takes
+        bool error = false;  // the read request fails instead
+    };
+
+    // Script of what the read requests get, in order; requests beyond the script get nothing.
+    void QueueReply(const QByteArray& bytes) { replies.push_back({bytes, false}); }
+    void QueueNothing() { replies.push_back({QByteArray(), false}); }
+    void QueueError() { replies.push_back({QByteArray(), true}); }
+    // Whenever exactly `request` is written, `reply` is queued, as a printer would answer.
+    void Answer(const QByteArray& request, const QByteArray& reply) { answers[request] = reply; }
+
+    // All bytes written, in order.
+    QByteArray Written() const;
+    void ClearRecord();
+
+    // Failures on demand.
+    int acceptPerWrite = -1;    // bytes a write call takes at most (-1: all, 0: none)
+    bool writeFails = false;    // write calls report an error
+    bool openFails = false;     // devices cannot be opened
+    bool configureFails = false;
+    std::optional<ModemLines> modemLines = ModemLines{true, true};  // nothing: cannot report
+    std::optional<std::uint8_t> parallelStatus = std::uint8_t{0x80};
+    bool createStreamFails = false;
+    bool connectFails = false;
+    bool win9xFamily = false;
+
+    // Record.
+    std::vector<QByteArray> writes;  // the bytes offered by every write call to a device or socket
+    std::vector<int> readSizes;      // the buffer size of every read request
+    QStringList events;              // "open Serial COM1:", "configure", "close", "connect h:p", ...
+    SerialParams configured;
+    std::optional<SerialTimeouts> timeouts;
+
+    std::deque<Reply> replies;
+    std::map<QByteArray, QByteArray> answers;
+
+    // Used by the fake device and socket.
+    IoResult DoWrite(QByteArrayView data);
+    IoResult DoRead(std::span<char> buffer);
+};
+
+class FakePlatform : public PortPlatform {
+public:
+    explicit FakePlatform(FakeLink& link) : link_(link) {}
+    std::unique_ptr<PortDevice> OpenDevice(PortKind kind, const QString& portName) override;
+    std::unique_ptr<TcpStream> CreateStream() override;
+    bool IsWin9xFamily() const override { return link_.win9xFamily; }
+
+private:
+    FakeLink& link_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <vector>
+
+#include "forms/FileChooser.h"
+
+// Answers file dialogs from a script (an empty answer, or none left, is a cancel) and keeps what
+// was asked.
+class RecordingFileChooser : public FileChooser {
+public:
+    struct Request {
+        bool save = false;
+        QString filterList;
+        QString proposedName;
+    };
+
+    QString ChooseOpen(const QString& filterList) override;
+    QString ChooseSave(const QString& filterList, const QString& proposedName) override;
+
+    std::deque<QString> answers;
+    std::vector<Request> requests;
+
+private:
+    QString NextAnswer();
+};
