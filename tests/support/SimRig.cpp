@@ -1,0 +1,45 @@
+#include "support/SimRig.h"
+
+#include <gtest/gtest.h>
+
+SimRig::SimRig(Transport transport_, const std::string& modelName)
+    : transport(transport_),
+      printer(modelName),
+      server(printer),
+      platform([this] { pacer.KeepPainted(); },
+               [this](PortKind kind, const QString& portName) {
+                   if (kind == PortKind::Serial && portName == QStringLiteral("COM1:")) {
+                       return QString::fromStdString(server.PtyPath());
+                   }
+                   return SystemPortPlatform::DevicePathFor(kind, portName);
+               }),
+      port(platform, *this) {
+    const bool ready = transport == Transport::Tcp ? server.ListenTcp(0) : server.OpenPty();
+    EXPECT_TRUE(ready) << server.LastError();
+    EXPECT_TRUE(server.Start()) << server.LastError();
+}
+
+SimRig::~SimRig() {
+    port.Close();
+    server.Stop();
+}
+
+QString SimRig::PortName() const {
+    return transport == Transport::Tcp ? QStringLiteral("ETHERNET") : QStringLiteral("COM1:");
+}
+
+NetworkTarget SimRig::Target() const { return {QStringLiteral("127.0.0.1"), server.TcpPort()}; }
+
+bool SimRig::Connect() {
+    port.SetPortName(PortName());
+    if (transport == Transport::Tcp) {
+        port.SetNetworkTarget(Target());
+    } else {
+        port.SetSerialParams(115200, 0, 8, 0);
+    }
+    return port.Open();
+}
+
+const char* TransportName(SimRig::Transport transport) {
+    return transport == SimRig::Transport::Tcp ? "TCP" : "pseudo-terminal";
+}

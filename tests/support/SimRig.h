@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "forms/ToolContext.h"
+#include "link/PortHost.h"
+#include "link/PrinterPort.h"
+#include "link/SystemPortPlatform.h"
+#include "sim/Printer.h"
+#include "sim/Server.h"
+#include "support/QtPrinters.h"
+#include "support/RecordingFileChooser.h"
+#include "support/RecordingMessages.h"
+#include "support/RecordingPacer.h"
+
+// A printer simulator in this process and the real link to it: TCP on 127.0.0.1 (an ephemeral
+// port) or its pseudo-terminal, which the port name "COM1:" stands for. Pauses are kept for real.
+class SimRig : public PortHost {
+public:
+    enum class Transport { Tcp, Pty };
+
+    explicit SimRig(Transport transport, const std::string& modelName = "QX-M43");
+    ~SimRig() override;
+
+    // "ETHERNET" or "COM1:", as the main window names the port.
+    QString PortName() const;
+    NetworkTarget Target() const;
+    // Opens the port as the main window would.
+    bool Connect();
+    ToolContext Context(int modelIndex = -1) {
+        return ToolContext{port, messages, files, pacer, modelIndex};
+    }
+
+    void Warning(const QString& text) override { messages.Warning(text); }
+    void Pause(int milliseconds) override { pacer.Pause(milliseconds); }
+    void KeepPainted() override { pacer.KeepPainted(); }
+
+    const Transport transport;
+    sim::Printer printer;
+    sim::Server server;
+    RecordingMessages messages;
+    RecordingFileChooser files;
+    RecordingPacer pacer{true};
+    SystemPortPlatform platform;
+    PrinterPort port;
+};
+
+// Both transports, for table-driven end-to-end tests.
+inline constexpr SimRig::Transport kTransports[] = {SimRig::Transport::Tcp, SimRig::Transport::Pty};
+const char* TransportName(SimRig::Transport transport);
