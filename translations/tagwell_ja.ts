@@ -157,6 +157,13 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>This tool is not available in this version.</source>
+        <translation>このツールはこのバージョンではまだ使用できません。</translation>
+    </message>
+</context>
+<context>
     <name>PrinterPort</name>
     <message>
         <source>Port error! Check printer's port, please.</source>
@@ -178,13 +185,6 @@
 check IP port configuration in printer control pannel</source>
         <translation>エラー : 接続できませんでした。
 プリンターの操作パネルで IP とポートの設定を確認してください。</translation>
-    </message>
-</context>
-<context>
-    <name>ToolWindows</name>
-    <message>
-        <source>This tool is not available in this version.</source>
-        <translation>このツールはこのバージョンではまだ使用できません。</translation>
     </message>
 </context>
 <context>

@@ -16,3 +16,8 @@ void ShowBox(QMessageBox::Icon icon, const QString& text) {
 void BoxMessages::Information(const QString& text) { ShowBox(QMessageBox::Information, text); }
 
 void BoxMessages::Warning(const QString& text) { ShowBox(QMessageBox::Warning, text); }
+
+void ShowNotYetAvailable(Messages& messages) {
+    messages.Information(
+        QCoreApplication::translate("Messages", "This tool is not available in this version."));
+}

@@ -21,3 +21,6 @@ public:
     void Information(const QString& text) override;
     void Warning(const QString& text) override;
 };
+
+// For a button whose window this version does not have yet: an information box saying so.
+void ShowNotYetAvailable(Messages& messages);
