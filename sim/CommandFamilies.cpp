@@ -1,0 +1,20 @@
+#include "sim/CommandFamilies.h"
+
+namespace sim {
+
+namespace {
+
+CommandTable BuildStandardCommands() {
+    CommandTable table;
+    AddInfoCommands(table);
+    return table;
+}
+
+}  // namespace
+
+const CommandTable& StandardCommands() {
+    static const CommandTable table = BuildStandardCommands();
+    return table;
+}
+
+}  // namespace sim

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "sim/CommandTable.h"
+
+namespace sim {
+
+// The command families of the simulated printer. A family lives in its own file
+// (sim/<Family>Commands.cpp) and adds its handlers to the table; to add one, declare its Add
+// function here and call it in StandardCommands().
+void AddInfoCommands(CommandTable& table);  // "^PI" information queries
+
+// Every family, built once.
+const CommandTable& StandardCommands();
+
+}  // namespace sim

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "sim/PrinterState.h"
+
+namespace sim {
+
+// What a command handler makes of the bytes waiting on one stream.
+struct HandlerResult {
+    enum class Verdict {
+        NotMine,   // these bytes cannot begin any command of this handler, whatever follows
+        NeedMore,  // they are an incomplete command of this handler: wait for more bytes
+        Done,      // the first `consumed` bytes are one complete command; `reply` goes back
+    };
+    Verdict verdict = Verdict::NotMine;
+    std::size_t consumed = 0;
+    std::string reply;
+
+    static HandlerResult NotMine() { return {}; }
+    static HandlerResult NeedMore() { return {Verdict::NeedMore, 0, {}}; }
+    static HandlerResult Done(std::size_t consumed, std::string reply = {}) {
+        return {Verdict::Done, consumed, std::move(reply)};
+    }
+};
+
+// A command handler recognises one command or a few related ones.
+//
+// The contract:
+// - `pending` holds every byte that arrived on one stream (a TCP client or the pseudo-terminal)
+//   and that no earlier command consumed. It starts where a command may start: never with CR or
+//   LF. It may already hold the commands that follow, so look only at the front.
+// - Answer NotMine when the front can never become one of your commands, NeedMore when it is a
+//   true prefix of one (or a command still waiting for its terminator or data), and Done with the
+//   byte count when a whole command is there. NotMine must stay NotMine whatever bytes follow.
+// - Change `state` and build a reply only when answering Done; the reply may be empty.
+// - Say Done as soon as a command is complete by its shape. Many commands have no terminator
+//   ("^PI0", "^MBR4,1"): do not wait for CR or LF after them. A CR/LF that follows a command is
+//   not part of it unless the command's shape says so; the parser skips it.
+// - Raw value bytes (also CR, LF, "^" or zero) inside a command are the handler's business: the
+//   parser only looks at bytes between commands.
+// - Handlers run with the printer's lock held, on the server's thread or a test's thread: never
+//   block, never keep `pending` (it dies with the call).
+//
+// The parser offers the front to every handler in table order: the first Done wins; otherwise,
+// if any handler said NeedMore, it waits; otherwise the bytes are junk (see CommandParser).
+using CommandHandler = std::function<HandlerResult(std::string_view pending, PrinterState& state)>;
+
+// How the front of `pending` compares with a fixed text.
+enum class Match {
+    Mismatch,  // it differs
+    Partial,   // it is a true prefix of the text
+    Whole,     // it begins with the whole text
+};
+Match MatchLiteral(std::string_view pending, std::string_view literal);
+
+}  // namespace sim

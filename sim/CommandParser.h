@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "sim/CommandTable.h"
+#include "sim/PrinterState.h"
+
+namespace sim {
+
+// Splits the byte stream of one connection into commands, the way a printer's input stage does.
+// Each stream (every TCP client, the pseudo-terminal) has its own parser, because a command may
+// arrive in pieces; the printer state they act on is shared.
+//
+// Between commands CR and LF are skipped. Bytes that no handler claims are junk: they are
+// discarded up to the next CR, LF or "^" (which may begin the next command), and a junk run that
+// goes on for more than kMaxJunkRun bytes ends there, so the parser always finds its way back.
+// A command that stays incomplete can hold at most kMaxPending bytes before it is thrown away.
+class CommandParser {
+public:
+    static constexpr std::size_t kMaxJunkRun = 4096;
+    static constexpr std::size_t kMaxPending = 16 * 1024 * 1024;
+
+    explicit CommandParser(const CommandTable& table);
+
+    // Takes the next bytes of the stream and returns the replies of every command they complete.
+    std::string Feed(std::string_view bytes, PrinterState& state);
+
+    // Bytes of an incomplete command, waiting for the rest.
+    std::string_view Pending() const { return pending; }
+
+private:
+    void SkipJunk();
+
+    const CommandTable& table;
+    std::string pending;
+    bool inJunk = false;
+    std::size_t junkRun = 0;
+};
+
+}  // namespace sim

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sim/CommandHandler.h"
+
+namespace sim {
+
+// The handlers a printer knows, in the order the parser offers them the bytes.
+class CommandTable {
+public:
+    struct Entry {
+        std::string name;  // what the handler recognises, for people reading a trace
+        CommandHandler handler;
+    };
+
+    void Add(std::string name, CommandHandler handler);
+    const std::vector<Entry>& Entries() const { return entries; }
+
+private:
+    std::vector<Entry> entries;
+};
+
+}  // namespace sim

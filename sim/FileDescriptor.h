@@ -1,0 +1,25 @@
+#pragma once
+
+namespace sim {
+
+// Owns one POSIX file descriptor and closes it when it goes.
+class FileDescriptor {
+public:
+    FileDescriptor() = default;
+    explicit FileDescriptor(int fd) : fd(fd) {}
+    ~FileDescriptor() { Close(); }
+    FileDescriptor(FileDescriptor&& other) noexcept : fd(other.Release()) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept;
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int Get() const { return fd; }
+    bool IsOpen() const { return fd >= 0; }
+    int Release();
+    void Close();
+
+private:
+    int fd = -1;
+};
+
+}  // namespace sim

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include "sim/CommandParser.h"
+#include "sim/PrinterState.h"
+
+namespace sim {
+
+// A simulated label printer: it parses what a host sends, keeps its own state, answers queries
+// and records every byte it received. Thread-safe: the Server feeds it on its own thread while a
+// test inspects it from another.
+class Printer {
+public:
+    explicit Printer(std::string modelName = "QX-M43");
+
+    // Feeds bytes from a host on the printer's own stream; returns the reply bytes (maybe empty).
+    std::string Receive(std::string_view bytes);
+    // The same for a stream of its own (each connection of a Server has one).
+    std::string ReceiveOn(CommandParser& stream, std::string_view bytes);
+    // A fresh stream that parses with this printer's commands.
+    CommandParser NewStream() const;
+
+    // Every byte received so far, on every stream, in order of arrival.
+    std::string Received() const;
+    void ClearReceived();
+    // Also appends every byte received from now on to this file (empty path: stop).
+    // False when the file cannot be opened.
+    bool SetRecordFile(const std::string& path);
+
+    void SetModelName(std::string name);
+    std::string ModelName() const;
+
+private:
+    mutable std::mutex mutex;
+    PrinterState state;
+    CommandParser ownStream;
+    std::string received;
+    std::ofstream recordFile;
+};
+
+}  // namespace sim

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace sim {
+
+// Everything the simulated printer remembers. Command handlers read and change it while the
+// Printer holds its lock; add the fields a new command family needs here, with their defaults.
+struct PrinterState {
+    std::string modelName = "QX-M43";  // answered to the model query, any text
+};
+
+}  // namespace sim

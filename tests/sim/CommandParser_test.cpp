@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "sim/CommandParser.h"
+#include "sim/Printer.h"
+
+namespace {
+
+// The bytes a host sends, chunk by chunk, and the reply each chunk must draw.
+struct Exchange {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> chunks;
+};
+
+std::vector<std::pair<std::string, std::string>> SingleBytes(const std::string& bytes,
+                                                             const std::string& lastReply) {
+    std::vector<std::pair<std::string, std::string>> chunks;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        chunks.emplace_back(bytes.substr(i, 1), i == 3 ? lastReply : "");
+    }
+    return chunks;
+}
+
+void PrintTo(const Exchange& exchange, std::ostream* out) {
+    *out << exchange.name;
+}
+
+const std::string kModel = "QX-M43\r\n";
+
+class SimParserModelQuery : public testing::TestWithParam<Exchange> {};
+
+TEST_P(SimParserModelQuery, AnswersEachQueryOnceItIsComplete) {
+    sim::Printer printer;
+    std::string sent;
+    for (const auto& [chunk, reply] : GetParam().chunks) {
+        EXPECT_EQ(printer.Receive(chunk), reply) << "after " << testing::PrintToString(chunk);
+        sent += chunk;
+    }
+    EXPECT_EQ(printer.Received(), sent);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sim, SimParserModelQuery,
+    testing::Values(
+        Exchange{"BareQuery", {{"^PI0", kModel}}}, Exchange{"WithCrLf", {{"^PI0\r\n", kModel}}},
+        Exchange{"CrLfArrivesLater", {{"^PI0", kModel}, {"\r", ""}, {"\n", ""}}},
+        Exchange{"SingleBytes", SingleBytes("^PI0\r\n", kModel)},
+        Exchange{"SeveralInOneChunk", {{"^PI0^PI0\r\n\r\n^PI0", kModel + kModel + kModel}}},
+        Exchange{"PrefixWaits", {{"^PI", ""}, {"0", kModel}}},
+        Exchange{"JunkLineBefore", {{"hello\r\n^PI0", kModel}}},
+        Exchange{"JunkRightBefore", {{"xx^PI0", kModel}}},
+        Exchange{"UnknownCaretCommandBefore", {{"^PX^PI0", kModel}}},
+        Exchange{"BrokenPrefixThenQuery", {{"^PI", ""}, {"X^PI0", kModel}}},
+        Exchange{"JunkSplitAcrossChunks", {{"abc", ""}, {"def\n^P", ""}, {"I0", kModel}}},
+        Exchange{"OnlyLineEnds", {{"\r\n\n\r", ""}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SimParser, ReportsWhateverModelNameIsSet) {
+    for (const std::string name : {"KV-510II", "QX-R40", "qx-m43", "Unknown 9000", ""}) {
+        sim::Printer printer(name);
+        EXPECT_EQ(printer.Receive("^PI0\r\n"), name + "\r\n");
+        printer.SetModelName(name + "X");
+        EXPECT_EQ(printer.Receive("^PI0"), name + "X\r\n");
+    }
+}
+
+// The parser's rules, with handlers made up for the purpose: fixed commands "AB" and "^C", and a
+// line command "L" that ends at its CR.
+sim::CommandHandler Fixed(std::string literal, std::string reply) {
+    return [literal, reply](std::string_view pending, sim::PrinterState&) {
+        switch (sim::MatchLiteral(pending, literal)) {
+            case sim::Match::Mismatch:
+                return sim::HandlerResult::NotMine();
+            case sim::Match::Partial:
+                return sim::HandlerResult::NeedMore();
+            case sim::Match::Whole:
+                break;
+        }
+        return sim::HandlerResult::Done(literal.size(), reply);
+    };
+}
+
+sim::CommandTable MadeUpTable() {
+    sim::CommandTable table;
+    table.Add("AB", Fixed("AB", "[ab]"));
+    table.Add("^C", Fixed("^C", "[c]"));
+    table.Add("line", [](std::string_view pending, sim::PrinterState&) {
+        if (pending.front() != 'L') {
+            return sim::HandlerResult::NotMine();
+        }
+        const std::size_t end = pending.find('\r');
+        if (end == std::string_view::npos) {
+            return sim::HandlerResult::NeedMore();
+        }
+        return sim::HandlerResult::Done(end + 1, "[" + std::string(pending.substr(0, end)) + "]");
+    });
+    return table;
+}
+
+struct Rule {
+    const char* name;
+    std::string input;
+    std::string replies;
+    std::string pending;
+};
+
+void PrintTo(const Rule& rule, std::ostream* out) {
+    *out << rule.name;
+}
+
+class SimParserRules : public testing::TestWithParam<Rule> {};
+
+TEST_P(SimParserRules, FindsTheCommandsInTheStream) {
+    const sim::CommandTable table = MadeUpTable();
+    sim::CommandParser parser(table);
+    sim::PrinterState state;
+    EXPECT_EQ(parser.Feed(GetParam().input, state), GetParam().replies);
+    EXPECT_EQ(parser.Pending(), GetParam().pending);
+}
+
+const std::string kLongJunk(sim::CommandParser::kMaxJunkRun, 'z');
+
+INSTANTIATE_TEST_SUITE_P(
+    Sim, SimParserRules,
+    testing::Values(Rule{"CommandsBackToBack", "ABL1\rAB", "[ab][L1][ab]", ""},
+                    Rule{"LineWaitsForItsEnd", "ABL12", "[ab]", "L12"},
+                    Rule{"RawBytesInsideACommandAreItsOwn", "L\n^x\r", "[L\n^x]", ""},
+                    // Junk is dropped as a whole line: a command letter inside it starts nothing.
+                    Rule{"JunkLineHidesCommandLetters", "zzAB L1\rAB", "[ab]", ""},
+                    Rule{"JunkEndsAtLineFeed", "zz\nAB", "[ab]", ""},
+                    Rule{"JunkEndsAtCaret", "zz^C", "[c]", ""},
+                    Rule{"UnknownCaretCommandIsJunk", "^D AB\r^C", "[c]", ""},
+                    Rule{"BrokenPrefixIsJunk", "AxAB\r\nAB", "[ab]", ""},
+                    Rule{"JunkWithoutEndWaits", "zzz", "", ""},
+                    Rule{"EndlessJunkGivesUp", kLongJunk + "AB", "[ab]", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SimParser, JunkWithoutEndKeepsSwallowingAcrossChunks) {
+    const sim::CommandTable table = MadeUpTable();
+    sim::CommandParser parser(table);
+    sim::PrinterState state;
+    EXPECT_EQ(parser.Feed("zz", state), "");
+    EXPECT_EQ(parser.Feed("AB", state), "");  // still the junk line
+    EXPECT_EQ(parser.Feed("\rAB", state), "[ab]");
+}
+
+}  // namespace
