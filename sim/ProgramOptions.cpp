@@ -1,0 +1,118 @@
+#include "sim/ProgramOptions.h"
+
+#include <charconv>
+#include <limits>
+
+namespace sim {
+
+namespace {
+
+// Digits only, the whole text, within [low, high].
+bool ReadNumber(const std::string& text, long low, long high, long& value) {
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return !text.empty() && error == std::errc() && stop == end && value >= low && value <= high;
+}
+
+}  // namespace
+
+bool ProgramOptions::Parse(const std::vector<std::string>& arguments, std::string& error) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        const auto takeText = [&](std::string& into) {
+            if (!hasValue) {
+                error = option + " needs a value";
+                return false;
+            }
+            into = arguments[++i];
+            return true;
+        };
+        const auto takeNumber = [&](long low, long high, long& into) {
+            std::string text;
+            if (!takeText(text)) {
+                return false;
+            }
+            if (!ReadNumber(text, low, high, into)) {
+                error = option + " wants a number from " + std::to_string(low) + " to " +
+                        std::to_string(high) + ", not \"" + text + "\"";
+                return false;
+            }
+            return true;
+        };
+        long number = 0;
+        if (option == "--help" || option == "-h") {
+            help = true;
+        } else if (option == "--port") {
+            if (!takeNumber(0, 65535, number)) {
+                return false;
+            }
+            port = static_cast<std::uint16_t>(number);
+        } else if (option == "--host") {
+            if (!takeText(host)) {
+                return false;
+            }
+        } else if (option == "--model") {
+            if (!takeText(model)) {
+                return false;
+            }
+        } else if (option == "--record") {
+            if (!takeText(recordFile)) {
+                return false;
+            }
+        } else if (option == "--serial-link") {
+            if (!takeText(serialLink)) {
+                return false;
+            }
+        } else if (option == "--late") {
+            if (!takeNumber(0, 600'000, number)) {
+                return false;
+            }
+            misbehaviour.lateMs = static_cast<int>(number);
+        } else if (option == "--drop-after") {
+            if (!takeNumber(0, std::numeric_limits<long>::max(), number)) {
+                return false;
+            }
+            misbehaviour.dropAfterBytes = number;
+        } else if (option == "--silent") {
+            misbehaviour.silent = true;
+        } else if (option == "--garbage") {
+            misbehaviour.garbage = true;
+        } else if (option == "--no-tcp") {
+            tcp = false;
+        } else if (option == "--no-pty") {
+            pty = false;
+        } else {
+            error = "unknown option \"" + option + "\"";
+            return false;
+        }
+    }
+    if (!help && !tcp && !pty) {
+        error = "--no-tcp and --no-pty leave nothing to serve";
+        return false;
+    }
+    return true;
+}
+
+std::string ProgramOptions::Usage() {
+    return "Usage: tagwell-printer-sim [options]\n"
+           "A simulated TORQ label printer on TCP and a pseudo-terminal, for Tagwell.\n"
+           "\n"
+           "  --port N         TCP port (default 9100; 0: any free port)\n"
+           "  --host ADDR      address to listen on (default 127.0.0.1)\n"
+           "  --model NAME     model name the printer reports (default QX-M43)\n"
+           "  --record FILE    append every byte received to FILE\n"
+           "  --silent         receive and record, never reply\n"
+           "  --late MS        send every reply MS milliseconds late\n"
+           "  --garbage        reply garbage bytes instead of the real replies\n"
+           "  --drop-after N   close a connection (or the terminal) after N bytes came in\n"
+           "  --no-tcp         do not listen on TCP\n"
+           "  --no-pty         do not open a pseudo-terminal\n"
+           "  --serial-link PATH  announce the terminal as PATH instead of the default link\n"
+           "  --help           show this text\n"
+           "\n"
+           "Tagwell lists the terminal among its COM ports through a link in its simulator\n"
+           "folder. The program ends on Ctrl+C (SIGINT) or SIGTERM.\n";
+}
+
+}  // namespace sim

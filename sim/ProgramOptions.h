@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "sim/Misbehaviour.h"
+
+namespace sim {
+
+// The command line of tagwell-printer-sim.
+struct ProgramOptions {
+    std::string host = "127.0.0.1";
+    std::uint16_t port = 9100;  // 0: any free port
+    bool tcp = true;
+    bool pty = true;
+    std::string model = "QX-M43";
+    std::string recordFile;  // empty: record nothing
+    std::string serialLink;  // empty: the default link in the simulator folder
+    Misbehaviour misbehaviour;
+    bool help = false;
+
+    // Reads the arguments (without the program name). Returns false with `error` set when they
+    // make no sense.
+    bool Parse(const std::vector<std::string>& arguments, std::string& error);
+
+    static std::string Usage();
+};
+
+}  // namespace sim

@@ -1,0 +1,128 @@
+// tagwell-printer-sim: a simulated TORQ label printer on TCP and a pseudo-terminal, so that
+// Tagwell can be tried and tested without a printer.
+#include <poll.h>
+#include <unistd.h>
+
+#include <fcntl.h>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "sim/FileDescriptor.h"
+#include "sim/Printer.h"
+#include "sim/ProgramOptions.h"
+#include "sim/SerialLink.h"
+#include "sim/Server.h"
+
+namespace {
+
+int signalPipe = -1;  // write end; the handler may only do async-signal-safe things
+
+void OnSignal(int) {
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe, &byte, 1);
+    errno = saved;
+}
+
+bool CatchStopSignals(sim::FileDescriptor& readEnd, sim::FileDescriptor& writeEnd) {
+    int fds[2];
+    if (::pipe2(fds, O_NONBLOCK | O_CLOEXEC) != 0) {
+        return false;
+    }
+    readEnd = sim::FileDescriptor(fds[0]);
+    writeEnd = sim::FileDescriptor(fds[1]);
+    signalPipe = writeEnd.Get();
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    return ::sigaction(SIGINT, &action, nullptr) == 0 &&
+           ::sigaction(SIGTERM, &action, nullptr) == 0;
+}
+
+void WaitForStopSignal(int readEnd) {
+    pollfd polled{readEnd, POLLIN, 0};
+    while (::poll(&polled, 1, -1) < 0 && errno == EINTR) {
+    }
+}
+
+std::string HostForDisplay(const std::string& host) {
+    return host.find(':') != std::string::npos ? "[" + host + "]" : host;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    sim::ProgramOptions options;
+    std::string error;
+    if (!options.Parse(arguments, error)) {
+        std::cerr << "tagwell-printer-sim: " << error << "\n\n" << sim::ProgramOptions::Usage();
+        return 2;
+    }
+    if (options.help) {
+        std::cout << sim::ProgramOptions::Usage();
+        return 0;
+    }
+
+    sim::FileDescriptor stopRead;
+    sim::FileDescriptor stopWrite;
+    if (!CatchStopSignals(stopRead, stopWrite)) {
+        std::cerr << "tagwell-printer-sim: cannot catch signals\n";
+        return 1;
+    }
+
+    sim::Printer printer(options.model);
+    if (!options.recordFile.empty() && !printer.SetRecordFile(options.recordFile)) {
+        std::cerr << "tagwell-printer-sim: cannot write the record file " << options.recordFile
+                  << "\n";
+        return 1;
+    }
+    sim::Server server(printer);
+    server.SetMisbehaviour(options.misbehaviour);
+    if (options.tcp && !server.ListenTcp(options.port, options.host)) {
+        std::cerr << "tagwell-printer-sim: " << server.LastError()
+                  << (options.port != 0 ? " (is another simulator or printer service running? "
+                                          "try --port 0)"
+                                        : "")
+                  << "\n";
+        return 1;
+    }
+    if (options.pty && !server.OpenPty()) {
+        std::cerr << "tagwell-printer-sim: " << server.LastError() << "\n";
+        return 1;
+    }
+    sim::SerialLink link;
+    if (options.pty) {
+        const std::string linkPath =
+            options.serialLink.empty() ? sim::SerialLink::DefaultPath() : options.serialLink;
+        if (!link.Create(linkPath, server.PtyPath(), error)) {
+            // The terminal still works when opened by its own path; only the announcement failed.
+            std::cerr << "tagwell-printer-sim: " << error << "\n";
+        }
+    }
+    if (!server.Start()) {
+        std::cerr << "tagwell-printer-sim: " << server.LastError() << "\n";
+        return 1;
+    }
+
+    if (options.tcp) {
+        std::cout << "TCP " << HostForDisplay(options.host) << ":" << server.TcpPort() << "\n";
+    }
+    if (options.pty) {
+        std::cout << "serial " << server.PtyPath();
+        if (!link.Path().empty()) {
+            std::cout << " (also as " << link.Path() << ")";
+        }
+        std::cout << "\n";
+    }
+    std::cout.flush();
+
+    WaitForStopSignal(stopRead.Get());
+    server.Stop();
+    link.Remove();
+    return 0;
+}
