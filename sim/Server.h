@@ -20,7 +20,8 @@ namespace sim {
 // arrive in pieces on each), sharing its state. Replies go back on the stream whose command asked.
 //
 // Set up with ListenTcp and OpenPty before Start. SetMisbehaviour may be called at any time from
-// any thread; it applies to replies and bytes that come after it.
+// any thread; it applies to replies and bytes that come after it, except that a connection that
+// has already received as many bytes as a new drop limit allows is closed at once.
 //
 // Dropping (Misbehaviour::dropAfterBytes) closes a TCP client's connection, or the
 // pseudo-terminal itself: its master side is closed and the terminal is gone for good, as a
