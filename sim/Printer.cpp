@@ -60,4 +60,14 @@ std::string Printer::ModelName() const {
     return state.modelName;
 }
 
+PrinterState Printer::Snapshot() const {
+    const std::lock_guard lock(mutex);
+    return state;
+}
+
+void Printer::Edit(const std::function<void(PrinterState&)>& change) {
+    const std::lock_guard lock(mutex);
+    change(state);
+}
+
 }  // namespace sim

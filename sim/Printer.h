@@ -1,6 +1,7 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -33,6 +34,11 @@ public:
 
     void SetModelName(std::string name);
     std::string ModelName() const;
+
+    // A copy of everything the printer remembers, for a look from outside.
+    PrinterState Snapshot() const;
+    // Changes the state under the printer's lock (a test preparing the printer, say).
+    void Edit(const std::function<void(PrinterState&)>& change);
 
 private:
     mutable std::mutex mutex;

@@ -2,12 +2,15 @@
 
 #include <string>
 
+#include "sim/LabelState.h"
+
 namespace sim {
 
 // Everything the simulated printer remembers. Command handlers read and change it while the
 // Printer holds its lock; add the fields a new command family needs here, with their defaults.
 struct PrinterState {
     std::string modelName = "QX-M43";  // answered to the model query, any text
+    LabelState labels;                 // labels built and printed
 };
 
 }  // namespace sim
