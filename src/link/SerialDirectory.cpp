@@ -40,6 +40,17 @@ bool HasUart(const QString& devicePath) {
     return type.readAll().trimmed() != "0";
 }
 
+// A link "sim-<pid>" counts while the simulator that made it still runs: a killed simulator
+// leaves its link behind, and its terminal's number may since belong to someone else.
+bool SimulatorStillRuns(const QFileInfo& link) {
+    const QString name = link.fileName();
+    if (!name.startsWith(QStringLiteral("sim-"))) {
+        return false;
+    }
+    QFile command(QStringLiteral("/proc/%1/comm").arg(name.mid(4)));
+    return command.open(QIODevice::ReadOnly) && command.readAll().startsWith("tagwell-printer");
+}
+
 }  // namespace
 
 QString SerialDirectory::SimulatorLinkFolder() {
@@ -61,9 +72,8 @@ QStringList SerialDirectory::Devices() {
     QStringList devices = Ordered(adapters, builtIn);
     const QDir links(SimulatorLinkFolder());
     for (const QFileInfo& link : links.entryInfoList(QDir::System | QDir::Files, QDir::Name)) {
-        // Only links that still lead to a pseudo-terminal: a simulator that ended leaves a dead one.
         if (link.isSymLink() && link.symLinkTarget().startsWith(QStringLiteral("/dev/pts/")) &&
-            QFileInfo::exists(link.symLinkTarget())) {
+            QFileInfo::exists(link.symLinkTarget()) && SimulatorStillRuns(link)) {
             devices << link.filePath();
         }
     }

@@ -5,8 +5,8 @@
 
 // Maps the port names "COM1:" … "COM10:" onto this machine's serial devices: COMn is the n-th
 // device of the list USB serial adapters (/dev/ttyUSB*, /dev/ttyACM*), then built-in ports
-// (/dev/ttyS* with a UART behind them), then the pseudo-terminals that a printer simulator
-// announces in SimulatorLinkFolder().
+// (/dev/ttyS* with a UART behind them), then the pseudo-terminals that running printer simulators
+// announce in SimulatorLinkFolder() (links "sim-<pid>").
 class SerialDirectory {
 public:
     // The device paths in COM order, as found now.
