@@ -67,35 +67,15 @@ bool ParallelDevice::SetTimeouts(const SerialTimeouts& timeouts) {
     return true;
 }
 
-IoResult ParallelDevice::Write(QByteArrayView data) {
-    const QDeadlineTimer deadline(static_cast<qint64>(timeouts_.writeTotalPerByte) * data.size() +
-                                  timeouts_.writeTotalConstant);
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd_, data.data() + done, static_cast<size_t>(data.size() - done));
-        if (n > 0) {
-            done += n;
-            continue;
-        }
-        if (n < 0 && !WouldBlock(errno)) {
-            return {static_cast<int>(done), true};
-        }
-        if (deadline.hasExpired()) {
-            break;
-        }
-        keepPainted_();
-        QThread::msleep(kWaitSliceMs);
-    }
-    return {static_cast<int>(done), false};
-}
-
-IoResult ParallelDevice::Read(std::span<char> buffer) {
-    const QDeadlineTimer deadline(static_cast<qint64>(timeouts_.readTotalPerByte) *
-                                      static_cast<qint64>(buffer.size()) +
-                                  timeouts_.readTotalConstant);
+// Moves `size` bytes with `step` (one non-blocking read or write of what is left), waiting in
+// short slices until they are all through, the deadline passes or the device fails.
+IoResult ParallelDevice::Transfer(std::size_t size, std::uint32_t perByte, std::uint32_t constant,
+                                  const std::function<ssize_t(std::size_t done)>& step) {
+    const QDeadlineTimer deadline(static_cast<qint64>(perByte) * static_cast<qint64>(size) +
+                                  constant);
     std::size_t done = 0;
-    while (done < buffer.size()) {
-        const ssize_t n = ::read(fd_, buffer.data() + done, buffer.size() - done);
+    while (done < size) {
+        const ssize_t n = step(done);
         if (n > 0) {
             done += static_cast<std::size_t>(n);
             continue;
@@ -110,4 +90,17 @@ IoResult ParallelDevice::Read(std::span<char> buffer) {
         QThread::msleep(kWaitSliceMs);
     }
     return {static_cast<int>(done), false};
+}
+
+IoResult ParallelDevice::Write(QByteArrayView data) {
+    const auto size = static_cast<std::size_t>(data.size());
+    return Transfer(size, timeouts_.writeTotalPerByte, timeouts_.writeTotalConstant,
+                    [&](std::size_t done) { return ::write(fd_, data.data() + done, size - done); });
+}
+
+IoResult ParallelDevice::Read(std::span<char> buffer) {
+    return Transfer(buffer.size(), timeouts_.readTotalPerByte, timeouts_.readTotalConstant,
+                    [&](std::size_t done) {
+                        return ::read(fd_, buffer.data() + done, buffer.size() - done);
+                    });
 }

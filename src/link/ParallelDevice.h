@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <sys/types.h>
 #include <functional>
 #include <memory>
 
@@ -27,6 +28,8 @@ public:
 
 private:
     ParallelDevice(int fd, std::function<void()> keepPainted);
+    IoResult Transfer(std::size_t size, std::uint32_t perByte, std::uint32_t constant,
+                      const std::function<ssize_t(std::size_t done)>& step);
 
     int fd_;
     std::function<void()> keepPainted_;
