@@ -7,6 +7,7 @@ namespace {
 CommandTable BuildStandardCommands() {
     CommandTable table;
     AddInfoCommands(table);
+    AddLabelCommands(table);
     return table;
 }
 

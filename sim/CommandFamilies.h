@@ -8,6 +8,7 @@ namespace sim {
 // (sim/<Family>Commands.cpp) and adds its handlers to the table; to add one, declare its Add
 // function here and call it in StandardCommands().
 void AddInfoCommands(CommandTable& table);  // "^PI" information queries
+void AddLabelCommands(CommandTable& table);  // label command lines and the print command P
 
 // Every family, built once.
 const CommandTable& StandardCommands();
