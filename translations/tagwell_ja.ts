@@ -2,6 +2,182 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>BitmapTextForm</name>
+    <message>
+        <source>Bitmap Text Command</source>
+        <translation>ビットマップテキストコマンド</translation>
+    </message>
+    <message>
+        <source>X Pos</source>
+        <translation>X位置</translation>
+    </message>
+    <message>
+        <source>Y Pos</source>
+        <translation>Y位置</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>H Multi</source>
+        <translation>横倍率</translation>
+    </message>
+    <message>
+        <source>V Multi</source>
+        <translation>縦倍率</translation>
+    </message>
+    <message>
+        <source>Space_R</source>
+        <translation>文字間隔</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反転</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>太字</translation>
+    </message>
+    <message>
+        <source>Find Font</source>
+        <translation>フォント検索</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>単位変換</translation>
+    </message>
+</context>
+<context>
+    <name>BuilderForm</name>
+    <message>
+        <source>Test Print</source>
+        <translation>テスト印刷</translation>
+    </message>
+    <message>
+        <source>Insert to label</source>
+        <translation>ラベルに挿入</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertUnitForm</name>
+    <message>
+        <source>Convert Unit</source>
+        <translation>単位変換</translation>
+    </message>
+    <message>
+        <source>inch to mm</source>
+        <translation>インチ → mm</translation>
+    </message>
+    <message>
+        <source>inch to dots</source>
+        <translation>インチ → ドット</translation>
+    </message>
+    <message>
+        <source>dots to inch</source>
+        <translation>ドット → インチ</translation>
+    </message>
+    <message>
+        <source>dots to mm</source>
+        <translation>ドット → mm</translation>
+    </message>
+    <message>
+        <source>mm to inch</source>
+        <translation>mm → インチ</translation>
+    </message>
+    <message>
+        <source>mm to dots</source>
+        <translation>mm → ドット</translation>
+    </message>
+    <message>
+        <source>Inch</source>
+        <translation>インチ</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>ドット</translation>
+    </message>
+    <message>
+        <source>Mm</source>
+        <translation>ミリ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>FontFinderForm</name>
+    <message>
+        <source>Font :</source>
+        <translation>フォント :</translation>
+    </message>
+    <message>
+        <source>X Multi :</source>
+        <translation>横倍率 :</translation>
+    </message>
+    <message>
+        <source>Y Multi :</source>
+        <translation>縦倍率 :</translation>
+    </message>
+    <message>
+        <source>Font Finder</source>
+        <translation>フォント検索</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>文字サイズ</translation>
+    </message>
+    <message>
+        <source>Width  :</source>
+        <translation>幅 :</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Height :</source>
+        <translation>高さ :</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Most Similar</source>
+        <translation>最も近いサイズ</translation>
+    </message>
+    <message>
+        <source>Similar &amp;&amp; Round</source>
+        <translation>近いサイズ(大きいフォント)</translation>
+    </message>
+    <message>
+        <source>Print for comparsion</source>
+        <translation>比較印刷</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>No font comes within 100 dots of this size.</source>
+        <translation>このサイズから100ドット以内のフォントはありません。</translation>
+    </message>
+    <message>
+        <source>No larger font with smaller multipliers comes within 100 dots of this size.</source>
+        <translation>このサイズから100ドット以内に、より大きいフォントで倍率の小さい組み合わせはありません。</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tagwell  (Version 1.4.2)</source>
@@ -188,6 +364,193 @@ check IP port configuration in printer control pannel</source>
     </message>
 </context>
 <context>
+    <name>PrinterText</name>
+    <message>
+        <source>The text holds characters the printer cannot take: %1
+Please use characters with one-byte codes only.</source>
+        <translation>プリンタに送れない文字が含まれています: %1
+1バイトコードの文字だけを使用してください。</translation>
+    </message>
+</context>
+<context>
+    <name>TesterWindow</name>
+    <message>
+        <source>TORQ Tester</source>
+        <translation>TORQ テスター</translation>
+    </message>
+    <message>
+        <source>TORQ Command</source>
+        <translation>TORQ コマンド</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Printing Setting</source>
+        <translation>印刷設定</translation>
+    </message>
+    <message>
+        <source>Speed &amp;&amp; Density &amp;&amp; Direction</source>
+        <translation>速度 &amp;&amp; 濃度 &amp;&amp; 方向</translation>
+    </message>
+    <message>
+        <source>Paper Setting</source>
+        <translation>用紙設定</translation>
+    </message>
+    <message>
+        <source>Margin &amp;&amp; Width &amp;&amp; Length</source>
+        <translation>マージン &amp;&amp; 幅 &amp;&amp; 長さ</translation>
+    </message>
+    <message>
+        <source>Printer Status</source>
+        <translation>プリンタ状態</translation>
+    </message>
+    <message>
+        <source>Check Printer Status</source>
+        <translation>プリンタ状態確認</translation>
+    </message>
+    <message>
+        <source>Printing Module</source>
+        <translation>印字要素</translation>
+    </message>
+    <message>
+        <source>Line &amp;&amp; Box</source>
+        <translation>罫線 &amp;&amp; ボックス</translation>
+    </message>
+    <message>
+        <source>1D Barcode</source>
+        <translation>1次元バーコード</translation>
+    </message>
+    <message>
+        <source>2D Barcode</source>
+        <translation>2次元バーコード</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>部数</translation>
+    </message>
+    <message>
+        <source>Bitmap Text</source>
+        <translation>ビットマップテキスト</translation>
+    </message>
+    <message>
+        <source>Vector Text</source>
+        <translation>ベクターテキスト</translation>
+    </message>
+    <message>
+        <source>Character Set</source>
+        <translation>文字セット</translation>
+    </message>
+    <message>
+        <source>TORQ Command Edit</source>
+        <translation>TORQ コマンド編集</translation>
+    </message>
+    <message>
+        <source>2Byte Code</source>
+        <translation>2バイトコード</translation>
+    </message>
+    <message>
+        <source>Print Codes</source>
+        <translation>コード印刷</translation>
+    </message>
+    <message>
+        <source>RFID Write and Read</source>
+        <translation>RFID 書き込み/読み取り</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>読み取り</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>セキュリティ</translation>
+    </message>
+    <message>
+        <source>Kill</source>
+        <translation>キル</translation>
+    </message>
+    <message>
+        <source>Multi Send</source>
+        <translation>連続送信</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>単位変換</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Don't select load file</source>
+        <translation>読み込むファイルが選択されていません</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1.</source>
+        <translation>ファイル %1 を開けません。</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to load (more than %2 bytes).</source>
+        <translation>ファイル %1 は大きすぎるため読み込めません(%2 バイト超)。</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1.</source>
+        <translation>ファイル %1 を読み込めません。</translation>
+    </message>
+    <message>
+        <source>Don't select save file</source>
+        <translation>保存するファイルが選択されていません</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1.</source>
+        <translation>ファイル %1 に書き込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>UnitConversion</name>
+    <message>
+        <source>inch</source>
+        <translation>インチ</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>dots</source>
+        <translation>ドット</translation>
+    </message>
+</context>
+<context>
     <name>Validation</name>
     <message>
         <source>Please enter an integer.</source>
@@ -204,6 +567,104 @@ check IP port configuration in printer control pannel</source>
     <message>
         <source>Please enter a number between %1 and %2.</source>
         <translation>%1 から %2 までの数値を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>VectorTextBuilder</name>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>太字</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反転</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜体</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右揃え</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中央揃え</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左揃え</translation>
+    </message>
+    <message>
+        <source>Left to Right</source>
+        <translation>左から右</translation>
+    </message>
+    <message>
+        <source>Right to Left</source>
+        <translation>右から左</translation>
+    </message>
+</context>
+<context>
+    <name>VectorTextForm</name>
+    <message>
+        <source>Vector Text Command</source>
+        <translation>ベクターテキストコマンド</translation>
+    </message>
+    <message>
+        <source>X Pos</source>
+        <translation>X位置</translation>
+    </message>
+    <message>
+        <source>Y Pos</source>
+        <translation>Y位置</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高さ</translation>
+    </message>
+    <message>
+        <source>Font Space</source>
+        <translation>文字間隔</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>太字</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反転</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜体</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Justification</source>
+        <translation>文字揃え</translation>
+    </message>
+    <message>
+        <source>Text Direction</source>
+        <translation>文字方向</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>単位変換</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "forms/Messages.h"
 #include "forms/ToolContext.h"
+#include "tester/TesterWindow.h"
 
 void OpenToolWindow(Tool tool, const ToolContext& context, QWidget* parent) {
     Q_UNUSED(parent);
@@ -24,8 +25,10 @@ void OpenToolWindow(Tool tool, const ToolContext& context, QWidget* parent) {
         case Tool::RfidWriteRead:
             ShowNotYetAvailable(context.messages);
             break;
-        case Tool::TorqTester:
-            ShowNotYetAvailable(context.messages);
+        case Tool::TorqTester: {
+            TesterWindow window(context, parent);
+            window.exec();
             break;
+        }
     }
 }

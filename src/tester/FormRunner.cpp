@@ -1,0 +1,5 @@
+#include "tester/FormRunner.h"
+
+#include <QDialog>
+
+void RunModal(QDialog& form) { form.exec(); }

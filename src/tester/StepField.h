@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+#include <QString>
+
+// A number field with a step control. The field takes any text, so that a form can read it and
+// say what is wrong; stepping starts from the whole part of the number shown (from the low end
+// when there is none) and cycles: past one end it continues at the other.
+class StepField : public QAbstractSpinBox {
+    Q_OBJECT
+public:
+    explicit StepField(int low, int high, QWidget* parent = nullptr);
+
+    void SetRange(int low, int high);
+    int Low() const { return low_; }
+    int High() const { return high_; }
+    // Only digits may be typed (a count, say).
+    void SetDigitsOnly(bool digitsOnly) { digitsOnly_ = digitsOnly; }
+
+    QString Text() const;
+    void SetText(const QString& text);
+    // Shows a number in the shortest form that reads back the same (20, 20.9, -5).
+    void SetNumber(double value);
+
+    void stepBy(int steps) override;
+    QValidator::State validate(QString& input, int& position) const override;
+    QSize sizeHint() const override;
+
+protected:
+    StepEnabled stepEnabled() const override;
+
+private:
+    int low_;
+    int high_;
+    bool digitsOnly_ = false;
+};

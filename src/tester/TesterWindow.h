@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+
+#include "forms/ToolContext.h"
+#include "tester/FormRunner.h"
+#include "tester/TesterForms.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class StepField;
+
+// "TORQ Tester": a free-text editor of printer commands, sent to the printer a chosen number of
+// times, kept in files, and filled by the builder forms it opens.
+class TesterWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Files larger than this are not loaded: the editor would take too long to lay them out.
+    static constexpr qint64 kLargestLoad = 8 * 1024 * 1024;
+    static constexpr int kMostSends = 10000;
+
+    explicit TesterWindow(const ToolContext& context, QWidget* parent = nullptr,
+                          TesterForms forms = StandardTesterForms(), FormRunner run = RunModal);
+
+    // The editor's text as bytes; nothing when it holds a character that has no byte.
+    std::optional<QByteArray> EditorBytes() const;
+    void SetEditorBytes(const QByteArray& bytes);
+
+    void MultiSend();
+    void Load();
+    void Save();
+    void Clean();
+    void CloseTester();
+    void reject() override;
+
+    // The builder cycle of one button.
+    void RunBuilder(TesterButton button);
+    // A form that inserts nothing.
+    void RunForm(TesterButton button);
+
+private:
+    void BuildForm();
+    QPushButton* Button(const QString& text, const char* name);
+    QPushButton* FormButton(const QString& text, const char* name, TesterButton button);
+    void AppendToEditor(const QByteArray& bytes);
+
+    ToolContext context_;
+    TesterForms forms_;
+    FormRunner run_;
+    QPlainTextEdit* editor_ = nullptr;
+    StepField* count_ = nullptr;
+    QLabel* counter_ = nullptr;
+};

@@ -1,0 +1,361 @@
+// The tester window: Multi Send, files, the builder cycle and the buttons of later tools.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextCursor>
+
+#include "support/TestRig.h"
+#include "tester/FormScript.h"
+#include "tester/StepField.h"
+#include "tester/TesterWindow.h"
+
+namespace {
+
+const QString kLoadFilters =
+    QStringLiteral("All files(*.*)|*.*|Text files(*.txt)|*.txt|Binary files(*.bin)|*.bin||");
+const QString kSaveFilters = QStringLiteral("All files(*.*)|*.*|Text files(*.txt)|*.txt||");
+const QByteArray kBitmapDefault = "T20,20,3,1,1,0,0,N,N,'KORVALE Label Printer'";
+
+struct Tester {
+    explicit Tester(const QString& portName = QStringLiteral("COM1:"))
+        : window(ConnectedContext(portName), nullptr, StandardTesterForms(), script.Runner()) {}
+
+    ToolContext ConnectedContext(const QString& portName) {
+        rig.ConnectAndClear(portName);
+        return rig.Context();
+    }
+    QPlainTextEdit* Editor() { return Find<QPlainTextEdit>(window, "editor"); }
+    StepField* Count() { return Find<StepField>(window, "countField"); }
+    QString Counter() { return Find<QLabel>(window, "sentCounter")->text(); }
+    void Press(const char* name) { Click(window, name); }
+    QByteArray Bytes() { return window.EditorBytes().value_or("(not bytes)"); }
+
+    TestRig rig;
+    FormScript script;
+    TesterWindow window;
+};
+
+TEST(TesterWindow, OpensEmptyWithCountOne) {
+    Tester t;
+    EXPECT_EQ(t.window.windowTitle(), QStringLiteral("TORQ Tester"));
+    EXPECT_EQ(t.Editor()->toPlainText(), QString());
+    EXPECT_EQ(t.Count()->Text(), QStringLiteral("1"));
+    EXPECT_EQ(t.Counter(), QString());
+}
+
+TEST(TesterWindow, MultiSendWritesTheWholeTextCountTimes) {
+    struct Case {
+        const char* what;
+        QByteArray text;
+        const char* count;
+        std::size_t writes;
+        const char* counter;
+    };
+    const Case cases[] = {
+        {"empty editor, count 3", "", "3", 3, "3"},
+        {"count 0 sends nothing and keeps the counter", "P1", "0", 0, "earlier"},
+        {"script with CR LF and high bytes", "SOT\r\nT1,1,3,1,1,0,0,N,N,'\xE9\xFF'\r\nP1", "2",
+         2, "2"},
+    };
+    for (const Case& c : cases) {
+        Tester t;
+        t.window.SetEditorBytes(c.text);
+        Find<QLabel>(t.window, "sentCounter")->setText(QStringLiteral("earlier"));
+        t.Count()->SetText(QLatin1String(c.count));
+        t.Press("multiSendButton");
+        EXPECT_EQ(t.rig.link.writes, std::vector<QByteArray>(c.writes, c.text)) << c.what;
+        EXPECT_EQ(t.Counter(), QLatin1String(c.counter)) << c.what;
+        EXPECT_TRUE(t.rig.messages.entries.empty()) << c.what;
+    }
+}
+
+TEST(TesterWindow, AFailedWriteStopsMultiSendAndClearsTheCounter) {
+    Tester t;
+    t.window.SetEditorBytes("P1\r\n");
+    t.Count()->SetText(QStringLiteral("5"));
+    t.Press("multiSendButton");
+    EXPECT_EQ(t.Counter(), QStringLiteral("5"));
+
+    t.rig.link.ClearRecord();
+    t.rig.link.acceptPerWrite = 0;
+    t.Press("multiSendButton");
+    EXPECT_EQ(t.Counter(), QString());
+    // The port tried its four times once, warned once, and Multi Send went no further.
+    EXPECT_EQ(t.rig.link.writes.size(), 4u);
+    EXPECT_EQ(t.rig.messages.Warnings(),
+              QStringList{QStringLiteral("Port error! Check printer's port, please.")});
+}
+
+TEST(TesterWindow, AWrongCountSendsNothingAndKeepsTheTesterOpen) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "Please enter an integer."},
+        {"10001", "Please enter an integer between 0 and 10000."},
+        {"99999999999", "Please enter an integer."},
+    };
+    for (const auto& [count, message] : cases) {
+        Tester t;
+        t.window.show();
+        t.Count()->SetText(QLatin1String(count));
+        t.Press("multiSendButton");
+        EXPECT_TRUE(t.rig.link.writes.empty()) << count;
+        EXPECT_EQ(t.rig.messages.Warnings(), QStringList{QLatin1String(message)}) << count;
+    }
+    Tester t;
+    t.window.show();
+    t.Count()->SetText(QString());
+    t.Press("closeButton");
+    t.window.reject();  // Escape and the close box
+    EXPECT_TRUE(t.window.isVisible());
+    EXPECT_EQ(t.rig.messages.Warnings(),
+              QStringList(2, QStringLiteral("Please enter an integer.")));
+    t.Count()->SetText(QStringLiteral("3"));
+    t.Press("closeButton");
+    EXPECT_FALSE(t.window.isVisible());
+}
+
+TEST(TesterWindow, TheCountTakesDigitsOnlyAndItsStepControlCycles) {
+    Tester t;
+    t.Count()->setFocus();
+    t.Count()->SetText(QString());
+    QTest::keyClicks(t.Count(), QStringLiteral("-1a2"));
+    EXPECT_EQ(t.Count()->Text(), QStringLiteral("12"));
+    t.Count()->SetText(QStringLiteral("10000"));
+    t.Count()->stepBy(1);
+    EXPECT_EQ(t.Count()->Text(), QStringLiteral("0"));
+}
+
+TEST(TesterWindow, BuilderLinesAreAppendedAtTheEndOfWhateverStandsThere) {
+    struct Case {
+        const char* what;
+        QByteArray before;
+        std::vector<std::function<void(QDialog&)>> steps;
+        QByteArray after;
+        int openings;
+    };
+    const auto insert = Press("insertButton");
+    const auto close = Press("closeButton");
+    const auto changeData = [](QDialog& form) {
+        Find<QLineEdit>(form, "dataField")->setText(QStringLiteral("second"));
+        Click(form, "insertButton");
+    };
+    const Case cases[] = {
+        {"unterminated line", "SOT", {insert, close}, "SOT" + kBitmapDefault + "\r\n", 2},
+        {"two insertions, the second as shown",
+         "P1\r\n",
+         {insert, changeData, close},
+         "P1\r\n" + kBitmapDefault + "\r\nT20,20,3,1,1,0,0,N,N,'second'\r\n",
+         3},
+        {"closed at once", "SOT", {close}, "SOT", 1},
+        {"left with Escape", "", {[](QDialog& form) { form.reject(); }}, "", 1},
+    };
+    for (const Case& c : cases) {
+        Tester t;
+        t.window.SetEditorBytes(c.before);
+        // The caret stands at the start: insertion goes to the end all the same.
+        t.Editor()->moveCursor(QTextCursor::Start);
+        t.script.steps.assign(c.steps.begin(), c.steps.end());
+        t.Press("bitmapTextButton");
+        EXPECT_EQ(t.Bytes(), c.after) << c.what;
+        EXPECT_EQ(t.script.titles,
+                  QStringList(c.openings, QStringLiteral("Bitmap Text Command")))
+            << c.what;
+        EXPECT_TRUE(t.rig.link.writes.empty()) << c.what;
+    }
+}
+
+TEST(TesterWindow, ANewCycleStartsFromTheDefaults) {
+    Tester t;
+    t.script.steps = {[](QDialog& form) {
+                          Find<QLineEdit>(form, "dataField")->setText(QStringLiteral("changed"));
+                          Click(form, "insertButton");
+                      },
+                      Press("closeButton"), Press("insertButton"), Press("closeButton")};
+    t.Press("vectorTextButton");
+    t.Press("vectorTextButton");
+    EXPECT_EQ(t.Bytes(), QByteArray("V20,20,U,35,35,1,N,N,N,0,L,0,'changed'\r\n"
+                                    "V20,20,U,35,35,1,N,N,N,0,L,0,'KORVALE Label Printer'\r\n"));
+}
+
+TEST(TesterWindow, ButtonsOfToolsStillToComeSayTheyAreNotAvailable) {
+    const char* const buttons[] = {
+        "speedDensityDirectionButton", "marginWidthLengthButton", "checkPrinterStatusButton",
+        "lineBoxButton",  "barcode1DButton", "barcode2DButton", "copiesButton",
+        "characterSetButton", "printCodesButton", "rfidWriteButton", "rfidReadButton",
+        "rfidPasswordButton", "rfidSecurityButton", "rfidKillButton"};
+    Tester t;
+    for (const char* button : buttons) {
+        t.rig.messages.Clear();
+        t.Press(button);
+        EXPECT_EQ(t.rig.messages.Texts(),
+                  QStringList{QStringLiteral("This tool is not available in this version.")})
+            << button;
+    }
+    EXPECT_TRUE(t.script.titles.isEmpty());
+    t.Press("convertButton");
+    EXPECT_EQ(t.script.titles, QStringList{QStringLiteral("Convert Unit")});
+}
+
+TEST(TesterWindow, APluggedBuilderOrFormOpensFromItsButton) {
+    // A builder of several lines whose form inserts when it is accepted.
+    struct Settings : CommandBuilder {
+        std::unique_ptr<QDialog> MakeForm(const ToolContext&, const FormRunner&,
+                                          QWidget*) override {
+            auto form = std::make_unique<QDialog>();
+            form->setWindowTitle(QStringLiteral("Printing Setting"));
+            QObject::connect(form.get(), &QDialog::accepted, [this] { inserted = reopened = true; });
+            return form;
+        }
+        QList<QByteArray> Lines() const override { return {"SS3", "SD20", "SOT"}; }
+    };
+    TestRig rig;
+    FormScript script;
+    TesterForms forms;
+    forms.builders[TesterButton::SpeedDensityDirection] = NewBuilder<Settings>;
+    forms.forms[TesterButton::CharacterSet] = [](const ToolContext&, const FormRunner&,
+                                                 QWidget*) {
+        auto form = std::make_unique<QDialog>();
+        form->setWindowTitle(QStringLiteral("Character Set Command"));
+        return form;
+    };
+    TesterWindow window(rig.Context(), nullptr, forms, script.Runner());
+    script.steps = {[](QDialog& form) { form.accept(); }, [](QDialog& form) { form.reject(); },
+                    [](QDialog& form) { form.accept(); }};
+    Click(window, "speedDensityDirectionButton");
+    Click(window, "characterSetButton");
+    EXPECT_EQ(window.EditorBytes(), QByteArray("SS3\r\nSD20\r\nSOT\r\n"));
+    EXPECT_EQ(script.titles,
+              (QStringList{QStringLiteral("Printing Setting"), QStringLiteral("Printing Setting"),
+                           QStringLiteral("Character Set Command")}));
+    EXPECT_TRUE(rig.messages.entries.empty());
+}
+
+TEST(TesterWindow, CleanCutCopyAndPasteActOnTheEditor) {
+    Tester t;
+    t.window.SetEditorBytes("SOT\r\nP1");
+    t.Editor()->selectAll();
+    t.Press("copyButton");
+    t.Press("cleanButton");
+    EXPECT_EQ(t.Bytes(), QByteArray());
+    t.Press("pasteButton");
+    t.Press("pasteButton");
+    EXPECT_EQ(t.Bytes(), QByteArray("SOT\r\nP1SOT\r\nP1"));
+    t.Editor()->selectAll();
+    t.Press("cutButton");
+    EXPECT_EQ(t.Bytes(), QByteArray());
+    // Clean can be undone, so a slip of the hand costs nothing.
+    t.window.SetEditorBytes("keep");
+    t.Press("cleanButton");
+    t.Editor()->undo();
+    EXPECT_EQ(t.Bytes(), QByteArray("keep"));
+}
+
+TEST(TesterWindow, SaveThenLoadGivesTheIdenticalBytes) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("VELD.txt"));
+    QByteArray script = "SOT\r\nT20,20,3,1,1,0,0,N,N,'\x80\xA0\xE9\xFF'\r\nlone\rLF\nP1\r\n";
+    Tester t;
+    t.window.SetEditorBytes(script);
+    t.rig.files.answers = {path, path};
+    t.Press("saveButton");
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), script);
+
+    Tester u;
+    u.window.SetEditorBytes("to be replaced");
+    u.rig.files.answers = {path};
+    u.Press("loadButton");
+    EXPECT_EQ(u.Bytes(), script);
+    EXPECT_TRUE(u.rig.messages.entries.empty());
+    ASSERT_EQ(t.rig.files.requests.size(), 1u);
+    EXPECT_TRUE(t.rig.files.requests[0].save);
+    EXPECT_EQ(t.rig.files.requests[0].filterList, kSaveFilters);
+    EXPECT_EQ(t.rig.files.requests[0].proposedName, QStringLiteral("VELD.txt"));
+    ASSERT_EQ(u.rig.files.requests.size(), 1u);
+    EXPECT_FALSE(u.rig.files.requests[0].save);
+    EXPECT_EQ(u.rig.files.requests[0].filterList, kLoadFilters);
+}
+
+TEST(TesterWindow, LoadStopsAtAZeroByteAndKeepsTheTextWhenItCannotLoad) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const auto write = [&folder](const char* name, const QByteArray& bytes) {
+        const QString path = folder.filePath(QLatin1String(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    };
+    struct Case {
+        const char* what;
+        QString answer;
+        QByteArray after;
+        QString warning;
+    };
+    const QString zero = write("zero.bin", QByteArray("P1\0more text", 12));
+    const QString large = write("large.bin", QByteArray(TesterWindow::kLargestLoad + 1, 'x'));
+    const QString missing = folder.filePath(QStringLiteral("missing.txt"));
+    const Case cases[] = {
+        {"zero byte", zero, "P1", {}},
+        {"cancelled", QString(), "unsaved\r\nscript", QStringLiteral("Don't select load file")},
+        {"missing file", missing, "unsaved\r\nscript",
+         QStringLiteral("Cannot open the file %1.").arg(missing)},
+        {"too large", large, "unsaved\r\nscript",
+         QStringLiteral("The file %1 is too large to load (more than 8388608 bytes).").arg(large)},
+    };
+    for (const Case& c : cases) {
+        Tester t;
+        t.window.SetEditorBytes("unsaved\r\nscript");
+        t.rig.files.answers = {c.answer};
+        t.Press("loadButton");
+        EXPECT_EQ(t.Bytes(), c.after) << c.what;
+        EXPECT_EQ(t.rig.messages.Warnings(),
+                  c.warning.isEmpty() ? QStringList() : QStringList{c.warning})
+            << c.what;
+    }
+}
+
+TEST(TesterWindow, SaveCancelledOrRefusedWritesNothing) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("kept.txt"));
+    {
+        QFile existing(path);
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        existing.write("old");
+    }
+    Tester t;
+    t.window.SetEditorBytes("new");
+    t.rig.files.answers = {QString()};
+    t.Press("saveButton");
+    EXPECT_EQ(t.rig.messages.Warnings(), QStringList{QStringLiteral("Don't select save file")});
+
+    // A character without a byte is refused, never saved as "?".
+    t.rig.messages.Clear();
+    t.Editor()->setPlainText(QStringLiteral("T1,1,3,1,1,0,0,N,N,'日本'"));
+    t.rig.files.answers = {path};
+    t.Press("saveButton");
+    t.Press("multiSendButton");
+    EXPECT_EQ(t.rig.messages.Warnings().size(), 2);
+    EXPECT_TRUE(t.rig.link.writes.empty());
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("old"));
+
+    const QString unwritable = folder.filePath(QStringLiteral("no/such/folder/x.txt"));
+    t.rig.messages.Clear();
+    t.window.SetEditorBytes("new");
+    t.rig.files.answers = {unwritable};
+    t.Press("saveButton");
+    EXPECT_EQ(t.rig.messages.Warnings(),
+              QStringList{QStringLiteral("Cannot write the file %1.").arg(unwritable)});
+}
+
+}  // namespace

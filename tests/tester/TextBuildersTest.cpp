@@ -1,0 +1,255 @@
+// The Bitmap Text and Vector Text forms: what they compose, send and refuse.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "support/TestRig.h"
+#include "tester/BitmapTextBuilder.h"
+#include "tester/StepField.h"
+#include "tester/VectorTextBuilder.h"
+#include "tester/FormScript.h"
+
+namespace {
+
+const QByteArray kBitmapDefault = "T20,20,3,1,1,0,0,N,N,'KORVALE Label Printer'";
+const QByteArray kVectorDefault = "V20,20,U,35,35,1,N,N,N,0,L,0,'KORVALE Label Printer'";
+
+// A builder's form alone, over a test rig connected on a serial port.
+template <typename Builder>
+struct Opened {
+    Opened() {
+        rig.ConnectAndClear(QStringLiteral("COM1:"));
+        Reopen();
+    }
+    void Reopen() { form = builder.MakeForm(rig.Context(), script.Runner(), nullptr); }
+    StepField* Step(const char* name) { return Find<StepField>(*form, name); }
+    QComboBox* List(const char* name) { return Find<QComboBox>(*form, name); }
+    QLineEdit* Data() { return Find<QLineEdit>(*form, "dataField"); }
+    void Press(const char* name) { Click(*form, name); }
+
+    TestRig rig;
+    FormScript script;
+    Builder builder;
+    std::unique_ptr<QDialog> form;
+};
+
+TEST(BitmapText, DefaultsPrintInOneWriteAndInsertAsTheSameLine) {
+    Opened<BitmapTextBuilder> b;
+    EXPECT_EQ(b.form->windowTitle(), QStringLiteral("Bitmap Text Command"));
+    b.Press("testPrintButton");
+    ASSERT_EQ(b.rig.link.writes.size(), 1u);
+    EXPECT_EQ(b.rig.link.writes[0], kBitmapDefault + "\rP1\r");
+
+    b.Press("insertButton");
+    EXPECT_TRUE(b.builder.inserted);
+    EXPECT_TRUE(b.builder.reopened);
+    EXPECT_EQ(b.form->result(), QDialog::Accepted);
+    EXPECT_EQ(b.builder.Lines(), QList<QByteArray>{kBitmapDefault});
+    EXPECT_TRUE(b.rig.messages.entries.empty());
+}
+
+TEST(BitmapText, ComposesWhatTheFormShows) {
+    struct Case {
+        const char* what;
+        std::function<void(Opened<BitmapTextBuilder>&)> change;
+        QByteArray line;
+    };
+    const Case cases[] = {
+        {"x 20.9 is truncated", [](auto& b) { b.Step("xField")->SetText(QStringLiteral("20.9")); },
+         "T20,20,3,1,1,0,0,N,N,'KORVALE Label Printer'"},
+        {"rotation 180 is 2", [](auto& b) { b.List("rotationList")->setCurrentIndex(2); },
+         "T20,20,3,1,1,0,2,N,N,'KORVALE Label Printer'"},
+        {"apostrophe copied unchanged",
+         [](auto& b) { b.Data()->setText(QStringLiteral("Bob's \\label é")); },
+         "T20,20,3,1,1,0,0,N,N,'Bob's \\label \xE9'"},
+        {"every list and number",
+         [](auto& b) {
+             b.Step("xField")->SetText(QStringLiteral("999"));
+             b.Step("yField")->SetText(QStringLiteral("0"));
+             b.List("fontList")->setCurrentIndex(15);
+             b.Step("hMultiField")->SetText(QStringLiteral("4"));
+             b.Step("vMultiField")->SetText(QStringLiteral("2"));
+             b.Step("spacingField")->SetText(QStringLiteral("100"));
+             b.List("rotationList")->setCurrentIndex(3);
+             b.List("reverseList")->setCurrentIndex(1);
+             b.List("boldList")->setCurrentIndex(1);
+             b.Data()->setText(QString());
+         },
+         "T999,0,f,4,2,100,3,R,B,''"},
+    };
+    for (const Case& c : cases) {
+        Opened<BitmapTextBuilder> b;
+        c.change(b);
+        b.Press("testPrintButton");
+        ASSERT_EQ(b.rig.link.writes.size(), 1u) << c.what;
+        EXPECT_EQ(b.rig.link.writes[0], c.line + "\rP1\r") << c.what;
+    }
+}
+
+TEST(BitmapText, AWrongFieldStopsEveryButtonWithItsMessage) {
+    struct Case {
+        const char* field;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"xField", "1000", "Please enter a number between 0 and 999."},
+        {"yField", "-0.5", "Please enter a number between 0 and 999."},
+        {"xField", "", "Please enter a number."},
+        {"yField", "2O", "Please enter a number."},
+        {"hMultiField", "1.5", "Please enter an integer."},
+        {"vMultiField", "x", "Please enter an integer."},
+        {"spacingField", "", "Please enter an integer."},
+    };
+    for (const Case& c : cases) {
+        for (const char* button : {"testPrintButton", "insertButton", "closeButton"}) {
+            Opened<BitmapTextBuilder> b;
+            b.form->show();
+            b.Step(c.field)->SetText(QLatin1String(c.text));
+            b.Press(button);
+            EXPECT_EQ(b.rig.messages.Warnings(), QStringList{QLatin1String(c.message)})
+                << c.field << " " << button;
+            EXPECT_TRUE(b.rig.link.writes.empty());
+            EXPECT_FALSE(b.builder.inserted);
+            EXPECT_TRUE(b.form->isVisible()) << "the form stays open";
+            EXPECT_EQ(b.Step(c.field)->Text(), QLatin1String(c.text)) << "the text stays as typed";
+        }
+    }
+}
+
+TEST(BitmapText, TheStepControlsReachTheirEndsAndCycle) {
+    Opened<BitmapTextBuilder> b;
+    StepField* x = b.Step("xField");
+    x->SetText(QStringLiteral("999"));
+    x->stepBy(1);
+    EXPECT_EQ(x->Text(), QStringLiteral("1000"));
+    b.Press("insertButton");
+    EXPECT_EQ(b.rig.messages.Warnings(),
+              QStringList{QStringLiteral("Please enter a number between 0 and 999.")});
+    x->stepBy(1);
+    EXPECT_EQ(x->Text(), QStringLiteral("0"));
+    x->stepBy(-1);
+    EXPECT_EQ(x->Text(), QStringLiteral("1000"));
+    x->SetText(QStringLiteral("20.9"));
+    x->stepBy(1);
+    EXPECT_EQ(x->Text(), QStringLiteral("21"));
+
+    StepField* hMulti = b.Step("hMultiField");
+    hMulti->SetText(QStringLiteral("4"));
+    hMulti->stepBy(1);
+    EXPECT_EQ(hMulti->Text(), QStringLiteral("1"));
+    hMulti->SetText(QStringLiteral("not a number"));
+    hMulti->stepBy(1);
+    EXPECT_EQ(hMulti->Text(), QStringLiteral("2"));
+}
+
+TEST(BitmapText, AReopenedFormShowsTheValuesOfTheInsertion) {
+    Opened<BitmapTextBuilder> b;
+    b.Step("xField")->SetText(QStringLiteral("20.9"));
+    b.List("rotationList")->setCurrentIndex(3);
+    b.List("fontList")->setCurrentIndex(10);
+    b.Data()->setText(QStringLiteral("second"));
+    b.Press("insertButton");
+    b.Reopen();
+    EXPECT_EQ(b.Step("xField")->Text(), QStringLiteral("20.9"));
+    EXPECT_EQ(b.List("rotationList")->currentText(), QStringLiteral("270"));
+    EXPECT_EQ(b.List("fontList")->currentText(), QStringLiteral("a"));
+    EXPECT_EQ(b.Data()->text(), QStringLiteral("second"));
+    EXPECT_EQ(b.builder.Lines(),
+              QList<QByteArray>{"T20,20,a,1,1,0,3,N,N,'second'"});
+}
+
+TEST(BitmapText, DataWithoutAByteIsRefusedAndNothingSent) {
+    Opened<BitmapTextBuilder> b;
+    b.Data()->setText(QStringLiteral("ラベル"));
+    b.Press("testPrintButton");
+    b.Press("insertButton");
+    EXPECT_TRUE(b.rig.link.writes.empty());
+    EXPECT_FALSE(b.builder.inserted);
+    EXPECT_EQ(b.rig.messages.Warnings().size(), 2);
+}
+
+TEST(BitmapText, OpensFontFinderAndConvertUnit) {
+    Opened<BitmapTextBuilder> b;
+    b.Press("findFontButton");
+    b.Press("convertButton");
+    EXPECT_EQ(b.script.titles,
+              (QStringList{QStringLiteral("Font Finder"), QStringLiteral("Convert Unit")}));
+    EXPECT_FALSE(b.builder.inserted);
+}
+
+TEST(VectorText, ComposesWhatTheFormShows) {
+    struct Case {
+        const char* what;
+        std::function<void(Opened<VectorTextBuilder>&)> change;
+        QByteArray line;
+    };
+    const Case cases[] = {
+        {"defaults", [](auto&) {}, kVectorDefault},
+        {"negative spacing, bold, italic, right, right to left",
+         [](auto& b) {
+             b.Step("spacingField")->SetText(QStringLiteral("-5"));
+             b.List("boldList")->setCurrentIndex(1);
+             b.List("italicList")->setCurrentIndex(1);
+             b.List("justificationList")->setCurrentIndex(0);
+             b.List("directionList")->setCurrentIndex(1);
+         },
+         "V20,20,U,35,35,-5,B,N,I,0,R,1,'KORVALE Label Printer'"},
+        {"positions truncated, no range check, reverse, centre, rotation 90",
+         [](auto& b) {
+             b.Step("xField")->SetText(QStringLiteral("1500.7"));
+             b.Step("yField")->SetText(QStringLiteral("-3.9"));
+             b.Step("widthField")->SetText(QStringLiteral("100"));
+             b.Step("heightField")->SetText(QStringLiteral("1"));
+             b.List("reverseList")->setCurrentIndex(1);
+             b.List("justificationList")->setCurrentIndex(1);
+             b.List("rotationList")->setCurrentIndex(1);
+             b.Data()->setText(QStringLiteral("it's"));
+         },
+         "V1500,-3,U,100,1,1,N,R,N,1,C,0,'it's'"},
+    };
+    for (const Case& c : cases) {
+        Opened<VectorTextBuilder> b;
+        c.change(b);
+        b.Press("testPrintButton");
+        ASSERT_EQ(b.rig.link.writes.size(), 1u) << c.what;
+        EXPECT_EQ(b.rig.link.writes[0], c.line + "\rP1\r") << c.what;
+        b.Press("insertButton");
+        EXPECT_EQ(b.builder.Lines(), QList<QByteArray>{c.line}) << c.what;
+    }
+}
+
+TEST(VectorText, RefusesWhatIsNoNumberAndKeepsEveryValueWhenReopened) {
+    const std::pair<const char*, const char*> wrong[] = {
+        {"xField", "Please enter a number."},       {"yField", "Please enter a number."},
+        {"widthField", "Please enter an integer."}, {"heightField", "Please enter an integer."},
+        {"spacingField", "Please enter an integer."},
+    };
+    for (const auto& [field, message] : wrong) {
+        Opened<VectorTextBuilder> b;
+        b.Step(field)->SetText(QStringLiteral("abc"));
+        b.Press("testPrintButton");
+        b.Press("insertButton");
+        EXPECT_TRUE(b.rig.link.writes.empty()) << field;
+        EXPECT_FALSE(b.builder.inserted) << field;
+        EXPECT_EQ(b.rig.messages.Warnings(), QStringList({QLatin1String(message),
+                                                           QLatin1String(message)}));
+    }
+
+    Opened<VectorTextBuilder> b;
+    b.Step("spacingField")->stepBy(-1);
+    b.Step("spacingField")->stepBy(-1);
+    b.List("italicList")->setCurrentIndex(1);
+    b.List("directionList")->setCurrentIndex(1);
+    b.Press("insertButton");
+    b.Reopen();
+    EXPECT_EQ(b.Step("spacingField")->Text(), QStringLiteral("-1"));
+    EXPECT_EQ(b.List("italicList")->currentText(), QStringLiteral("Italic"));
+    EXPECT_EQ(b.List("directionList")->currentText(), QStringLiteral("Right to Left"));
+    b.Press("convertButton");
+    EXPECT_EQ(b.script.titles, QStringList{QStringLiteral("Convert Unit")});
+}
+
+}  // namespace
