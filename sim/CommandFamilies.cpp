@@ -8,6 +8,7 @@ CommandTable BuildStandardCommands() {
     CommandTable table;
     AddInfoCommands(table);
     AddLabelCommands(table);
+    AddImageCommands(table);
     return table;
 }
 

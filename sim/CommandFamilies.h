@@ -9,6 +9,7 @@ namespace sim {
 // function here and call it in StandardCommands().
 void AddInfoCommands(CommandTable& table);  // "^PI" information queries
 void AddLabelCommands(CommandTable& table);  // label command lines and the print command P
+void AddImageCommands(CommandTable& table);  // "IS", "ID", "II", "IR" image memory
 
 // Every family, built once.
 const CommandTable& StandardCommands();

@@ -1,8 +1,11 @@
 #include "sim/Printer.h"
 
+#include <filesystem>
+#include <set>
 #include <utility>
 
 #include "sim/CommandFamilies.h"
+#include "sim/ImageFiles.h"
 
 namespace sim {
 
@@ -68,6 +71,36 @@ PrinterState Printer::Snapshot() const {
 void Printer::Edit(const std::function<void(PrinterState&)>& change) {
     const std::lock_guard lock(mutex);
     change(state);
+}
+
+// Image family.
+
+bool Printer::WriteImagesAsPng(const std::string& folder, std::string& error) const {
+    const std::map<std::string, StoredImage> stored = Snapshot().images.stored;
+    std::error_code failure;
+    std::filesystem::create_directories(folder, failure);
+    if (failure) {
+        error = "cannot make the folder " + folder + ": " + failure.message();
+        return false;
+    }
+    std::set<std::string> used;
+    for (const auto& [name, image] : stored) {
+        // Names that differ only in characters a file name cannot hold keep files of their own.
+        std::string base = ImageFiles::FileNameFor(name);
+        for (int n = 2; !used.insert(base).second; ++n) {
+            base = ImageFiles::FileNameFor(name) + "_" + std::to_string(n);
+        }
+        const std::string path = (std::filesystem::path(folder) / (base + ".png")).string();
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        const std::string png = ImageFiles::EncodePng(image);
+        file.write(png.data(), static_cast<std::streamsize>(png.size()));
+        file.close();
+        if (!file) {
+            error = "cannot write " + path;
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace sim

@@ -46,6 +46,12 @@ private:
     CommandParser ownStream;
     std::string received;
     std::ofstream recordFile;
+
+public:
+    // Image family.
+    // Writes every stored picture as <folder>/<name>.png (the name made safe for a file name).
+    // False, with `error` said, when the folder or a file cannot be written.
+    bool WriteImagesAsPng(const std::string& folder, std::string& error) const;
 };
 
 }  // namespace sim

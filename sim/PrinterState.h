@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "sim/ImageState.h"
 #include "sim/LabelState.h"
 
 namespace sim {
@@ -11,6 +12,7 @@ namespace sim {
 struct PrinterState {
     std::string modelName = "QX-M43";  // answered to the model query, any text
     LabelState labels;                 // labels built and printed
+    ImageState images;                 // pictures in the image memory
 };
 
 }  // namespace sim

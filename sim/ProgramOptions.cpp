@@ -64,6 +64,10 @@ bool ProgramOptions::Parse(const std::vector<std::string>& arguments, std::strin
             if (!takeText(serialLink)) {
                 return false;
             }
+        } else if (option == "--png-folder") {
+            if (!takeText(pngFolder)) {
+                return false;
+            }
         } else if (option == "--late") {
             if (!takeNumber(0, 600'000, number)) {
                 return false;
@@ -109,6 +113,7 @@ std::string ProgramOptions::Usage() {
            "  --no-tcp         do not listen on TCP\n"
            "  --no-pty         do not open a pseudo-terminal\n"
            "  --serial-link PATH  announce the terminal as PATH instead of the default link\n"
+           "  --png-folder DIR    on stopping, write every stored picture to DIR as PNG\n"
            "  --help           show this text\n"
            "\n"
            "Tagwell lists the terminal among its COM ports through a link in its simulator\n"

@@ -17,6 +17,7 @@ struct ProgramOptions {
     std::string model = "QX-M43";
     std::string recordFile;  // empty: record nothing
     std::string serialLink;  // empty: the default link in the simulator folder
+    std::string pngFolder;   // empty: stored pictures are not written out at the end
     Misbehaviour misbehaviour;
     bool help = false;
 

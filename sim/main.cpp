@@ -124,5 +124,9 @@ int main(int argc, char** argv) {
     WaitForStopSignal(stopRead.Get());
     server.Stop();
     link.Remove();
+    if (!options.pngFolder.empty() && !printer.WriteImagesAsPng(options.pngFolder, error)) {
+        std::cerr << "tagwell-printer-sim: " << error << "\n";
+        return 1;
+    }
     return 0;
 }

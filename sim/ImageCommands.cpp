@@ -1,0 +1,182 @@
+// The image family: store ("IS"), delete ("ID"), list ("II") and recall ("IR") pictures of the
+// printer's image memory.
+#include <optional>
+
+#include "sim/CommandFamilies.h"
+#include "sim/CommandParser.h"
+#include "sim/ImageFiles.h"
+
+namespace sim {
+
+namespace {
+
+constexpr std::size_t kLongestName = 255;
+constexpr std::size_t kMostDigits = 9;
+
+// Reading the front of a command one piece at a time. Each step says whether the bytes so far
+// still fit (Whole), need more to tell (Partial), or cannot be this command (Mismatch).
+class Scan {
+public:
+    explicit Scan(std::string_view bytes) : bytes(bytes) {}
+
+    Match Literal(std::string_view text) {
+        const Match match = MatchLiteral(bytes.substr(at), text);
+        if (match == Match::Whole) {
+            at += text.size();
+        }
+        return match;
+    }
+
+    // One to kMostDigits decimal digits, then something else.
+    Match Number(long& value) {
+        value = 0;
+        std::size_t digits = 0;
+        while (at < bytes.size() && bytes[at] >= '0' && bytes[at] <= '9') {
+            if (++digits > kMostDigits) {
+                return Match::Mismatch;
+            }
+            value = value * 10 + (bytes[at++] - '0');
+        }
+        if (at == bytes.size()) {
+            return Match::Partial;
+        }
+        return digits == 0 ? Match::Mismatch : Match::Whole;
+    }
+
+    // "'" name "'": no line break inside, at most kLongestName bytes.
+    Match QuotedName(std::string& name) {
+        const Match open = Literal("'");
+        if (open != Match::Whole) {
+            return open;
+        }
+        for (std::size_t i = at; i < bytes.size(); ++i) {
+            if (bytes[i] == '\'') {
+                name.assign(bytes.substr(at, i - at));
+                at = i + 1;
+                return Match::Whole;
+            }
+            if (bytes[i] == '\r' || bytes[i] == '\n' || i - at >= kLongestName) {
+                return Match::Mismatch;
+            }
+        }
+        return Match::Partial;
+    }
+
+    std::size_t Used() const { return at; }
+    std::size_t Left() const { return bytes.size() - at; }
+    std::string_view Rest() const { return bytes.substr(at); }
+
+private:
+    std::string_view bytes;
+    std::size_t at = 0;
+};
+
+// The verdict for a step that did not fit wholly, or nothing when it did.
+std::optional<HandlerResult> Unless(Match match) {
+    switch (match) {
+        case Match::Mismatch:
+            return HandlerResult::NotMine();
+        case Match::Partial:
+            return HandlerResult::NeedMore();
+        case Match::Whole:
+            break;
+    }
+    return std::nullopt;
+}
+
+HandlerResult Store(std::string_view pending, PrinterState& state) {
+    Scan scan(pending);
+    long size = 0;
+    std::string name;
+    std::optional<HandlerResult> verdict;
+    if ((verdict = Unless(scan.Literal("IS"))) || (verdict = Unless(scan.Number(size))) ||
+        (verdict = Unless(scan.Literal(","))) || (verdict = Unless(scan.QuotedName(name)))) {
+        return *verdict;
+    }
+    const std::size_t header = scan.Used();
+    if (static_cast<std::size_t>(size) > CommandParser::kMaxPending - header) {
+        // More than the printer could ever hold: the header goes, the bytes after it are junk.
+        state.images.refused.push_back("IS '" + name + "': " + std::to_string(size) +
+                                       " bytes is more than the image memory holds");
+        return HandlerResult::Done(header);
+    }
+    if (scan.Left() < static_cast<std::size_t>(size)) {
+        return HandlerResult::NeedMore();
+    }
+    const std::string_view file = scan.Rest().substr(0, static_cast<std::size_t>(size));
+    StoredImage image;
+    std::string why;
+    if (name.empty()) {
+        state.images.refused.push_back("IS '': no name");
+    } else if (!ImageFiles::DecodePcx(file, image, why)) {
+        state.images.refused.push_back("IS '" + name + "': " + why);
+    } else {
+        state.images.stored[name] = std::move(image);
+    }
+    return HandlerResult::Done(header + static_cast<std::size_t>(size));
+}
+
+HandlerResult Delete(std::string_view pending, PrinterState& state) {
+    Scan scan(pending);
+    if (auto verdict = Unless(scan.Literal("ID"))) {
+        return *verdict;
+    }
+    if (scan.Left() == 0) {
+        return HandlerResult::NeedMore();
+    }
+    if (scan.Literal("*") == Match::Whole) {
+        state.images.stored.clear();
+        return HandlerResult::Done(scan.Used());
+    }
+    std::string name;
+    if (auto verdict = Unless(scan.QuotedName(name))) {
+        return *verdict;
+    }
+    state.images.stored.erase(name);
+    return HandlerResult::Done(scan.Used());
+}
+
+HandlerResult List(std::string_view pending, PrinterState& state) {
+    Scan scan(pending);
+    if (auto verdict = Unless(scan.Literal("II"))) {
+        return *verdict;
+    }
+    // "IMAGES <count>", then "'<name>',<width>,<height>,<bytes>" for each, every line CR LF.
+    std::string reply = "IMAGES " + std::to_string(state.images.stored.size()) + "\r\n";
+    for (const auto& [name, image] : state.images.stored) {
+        reply += "'" + name + "'," + std::to_string(image.width) + "," +
+                 std::to_string(image.height) + "," + std::to_string(image.pcx.size()) + "\r\n";
+    }
+    return HandlerResult::Done(scan.Used(), reply);
+}
+
+HandlerResult Recall(std::string_view pending, PrinterState& state) {
+    Scan scan(pending);
+    long x = 0;
+    long y = 0;
+    std::string name;
+    std::optional<HandlerResult> verdict;
+    if ((verdict = Unless(scan.Literal("IR"))) || (verdict = Unless(scan.Number(x))) ||
+        (verdict = Unless(scan.Literal(","))) || (verdict = Unless(scan.Number(y))) ||
+        (verdict = Unless(scan.Literal(","))) || (verdict = Unless(scan.QuotedName(name)))) {
+        return *verdict;
+    }
+    if (state.images.stored.count(name) == 0) {
+        state.images.refused.push_back("IR '" + name + "': no such picture");
+    } else {
+        state.labels.current.images.push_back(
+            PlacedImage{static_cast<int>(x), static_cast<int>(y), name});
+    }
+    return HandlerResult::Done(scan.Used());
+}
+
+}  // namespace
+
+void AddImageCommands(CommandTable& table) {
+    table.Add("IS store picture", Store);
+    table.Add("ID delete picture", Delete);
+    table.Add("II list pictures", List);
+    table.Add("IR recall picture", Recall);
+}
+
+}  // namespace sim
