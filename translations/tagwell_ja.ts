@@ -178,6 +178,52 @@
     </message>
 </context>
 <context>
+    <name>ImageCommands</name>
+    <message>
+        <source>An image name cannot contain a quote (') or a line break.</source>
+        <translation>画像名に引用符 (') や改行は使用できません。</translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewer</name>
+    <message>
+        <source>Image Viewer</source>
+        <translation>イメージビューア</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Error Diffusion</source>
+        <translation>誤差拡散</translation>
+    </message>
+    <message>
+        <source>Ordered Dither</source>
+        <translation>組織的ディザ</translation>
+    </message>
+    <message>
+        <source>4x4 Matrix</source>
+        <translation>4x4 マトリクス</translation>
+    </message>
+    <message>
+        <source>8x8 Matrixt</source>
+        <translation>8x8 マトリクス</translation>
+    </message>
+    <message>
+        <source>Dither : </source>
+        <translation>ディザ : </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Tagwell  (Version 1.4.2)</source>
@@ -337,6 +383,121 @@
     <message>
         <source>This tool is not available in this version.</source>
         <translation>このツールはこのバージョンではまだ使用できません。</translation>
+    </message>
+</context>
+<context>
+    <name>PcxDownloader</name>
+    <message>
+        <source>PCX File Downloader</source>
+        <translation>PCXファイル ダウンローダ</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>0 Byte</source>
+        <translation>0 バイト</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>DownLoad</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>PCX File Information</source>
+        <translation>PCXファイル情報</translation>
+    </message>
+    <message>
+        <source>File Name: </source>
+        <translation>ファイル名: </translation>
+    </message>
+    <message>
+        <source>File Size: </source>
+        <translation>ファイルサイズ: </translation>
+    </message>
+    <message>
+        <source>Image Store (IS)</source>
+        <translation>画像登録 (IS)</translation>
+    </message>
+    <message>
+        <source>Image Name :</source>
+        <translation>画像名 :</translation>
+    </message>
+    <message>
+        <source>Delete Image</source>
+        <translation>画像削除</translation>
+    </message>
+    <message>
+        <source>Delete All Images</source>
+        <translation>全画像削除</translation>
+    </message>
+    <message>
+        <source>Image Delete (ID)</source>
+        <translation>画像削除 (ID)</translation>
+    </message>
+    <message>
+        <source>Image Information</source>
+        <translation>画像情報</translation>
+    </message>
+    <message>
+        <source>Image Information (II)</source>
+        <translation>画像情報 (II)</translation>
+    </message>
+    <message>
+        <source>Image Recall</source>
+        <translation>画像呼出</translation>
+    </message>
+    <message>
+        <source>Image Recall (IR)</source>
+        <translation>画像呼出 (IR)</translation>
+    </message>
+    <message>
+        <source>X Position :</source>
+        <translation>X位置 :</translation>
+    </message>
+    <message>
+        <source>Y Position :</source>
+        <translation>Y位置 :</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Image files(*.PCX,*.BMP,*.JPG,*.JPEG)</source>
+        <translation>画像ファイル(*.PCX,*.BMP,*.JPG,*.JPEG)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>すべてのファイル(*.*)</translation>
+    </message>
+    <message>
+        <source>Can't open file!</source>
+        <translation>ファイルを開けません。</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>Please, Select PCX files!</source>
+        <translation>PCXファイルを選択してください。</translation>
+    </message>
+    <message>
+        <source>PCX file download is completed.</source>
+        <translation>PCXファイルのダウンロードが完了しました。</translation>
+    </message>
+    <message>
+        <source>PCX file download failed.</source>
+        <translation>PCXファイルのダウンロードに失敗しました。</translation>
+    </message>
+    <message>
+        <source>Please, type image name!</source>
+        <translation>画像名を入力してください。</translation>
     </message>
 </context>
 <context>

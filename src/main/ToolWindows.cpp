@@ -2,6 +2,7 @@
 
 #include "forms/Messages.h"
 #include "forms/ToolContext.h"
+#include "images/PcxDownloader.h"
 #include "tester/TesterWindow.h"
 
 void OpenToolWindow(Tool tool, const ToolContext& context, QWidget* parent) {
@@ -13,9 +14,11 @@ void OpenToolWindow(Tool tool, const ToolContext& context, QWidget* parent) {
         case Tool::CalibrationSettingManager:
             ShowNotYetAvailable(context.messages);
             break;
-        case Tool::PcxFileDownloader:
-            ShowNotYetAvailable(context.messages);
+        case Tool::PcxFileDownloader: {
+            PcxDownloader window(context, parent);
+            window.exec();
             break;
+        }
         case Tool::FileTransferManager:
             ShowNotYetAvailable(context.messages);
             break;

@@ -1,0 +1,136 @@
+#include "images/PcxDownload.h"
+
+#include <QDir>
+#include <algorithm>
+#include <climits>
+
+#include "forms/Pacer.h"
+#include "images/ImageCommands.h"
+#include "images/Picture.h"
+#include "link/PrinterPort.h"
+
+PcxDownload::PcxDownload(PrinterPort& port, Pacer& pacer) : port_(port), pacer_(pacer) {}
+
+PcxDownload::~PcxDownload() { RemoveTemporary(); }
+
+QString PcxDownload::TemporaryPath() const { return temporaryPath_; }
+
+QString PcxDownload::Convert(const QString& filePath, int imageType, int ditherMethod,
+                             const QString& temporaryRoot, const QDateTime& now) {
+    RemoveTemporary();
+    sendPath_ = filePath;
+    Picture picture;
+    if (!picture.Load(filePath, imageType)) {
+        return sendPath_;
+    }
+    if (ditherMethod >= 0) {
+        picture.Dither(ditherMethod);
+    }
+    if (picture.BitsPerPixel() > 1) {
+        picture.ReduceToOneBit();
+        pacer_.Pause(kPauseAfterReductionMs);
+    }
+    // A shared temporary folder would let another user plant a file or link under the
+    // predictable dated name; a folder of our own (mode 0700) keeps the name safe.
+    folder_ = std::make_unique<QTemporaryDir>(QDir(temporaryRoot).filePath(
+        QStringLiteral("tagwell-XXXXXX")));
+    if (!folder_->isValid()) {
+        folder_.reset();
+        return sendPath_;
+    }
+    const QDate date = now.date();
+    const QTime time = now.time();
+    const QString name = QString::asprintf("%04d%02d%02d_%02d%02d%02d.pcx", date.year(),
+                                           date.month(), date.day(), time.hour(), time.minute(),
+                                           time.second());
+    const QString path = folder_->filePath(name);
+    if (picture.SavePcx(path)) {
+        sendPath_ = path;
+        temporaryPath_ = path;
+        pacer_.Pause(kPauseAfterSavingMs);
+    } else {
+        folder_.reset();
+    }
+    picture.Release();
+    return sendPath_;
+}
+
+bool PcxDownload::Open() {
+    file_.close();
+    file_.setFileName(sendPath_);
+    if (!file_.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    size_ = file_.size();
+    return true;
+}
+
+bool PcxDownload::WriteAll(const QByteArray& bytes) {
+    // A write of nothing (the last block of a file that fills its blocks exactly) succeeds
+    // whatever the link says about it.
+    return port_.Write(bytes) != 0 || bytes.isEmpty();
+}
+
+PcxDownload::Outcome PcxDownload::SendData(const DownloadProgress& progress) {
+    const bool ethernet = port_.Kind() == PortKind::Ethernet;
+    if (ethernet) {
+        progress.setValue(kEthernetProgress);
+    }
+    const qint64 block = ethernet ? kEthernetBlockSize : kBlockSize;
+    qint64 left = size_;
+    // Full blocks, then the rest; on serial, parallel and USB the rest is written even when
+    // there is none, as the printer has always been sent it.
+    while (left > 0 || !ethernet) {
+        const qint64 length = std::min(left, block);
+        const QByteArray bytes = file_.read(length);
+        if (bytes.size() != length) {
+            return Outcome::ReadFailed;
+        }
+        if (!WriteAll(bytes)) {
+            return Outcome::WriteFailed;
+        }
+        left -= length;
+        if (length < block) {
+            break;
+        }
+        if (!ethernet) {
+            progress.step();
+        }
+    }
+    return Outcome::Completed;
+}
+
+PcxDownload::Outcome PcxDownload::Send(const QString& storeName,
+                                       const DownloadProgress& progress) {
+    port_.SetUsbKeepOpen(true);
+    Outcome outcome = Outcome::WriteFailed;
+    if (WriteAll(ImageCommands::StoreHeader(size_, storeName))) {
+        progress.setRange(static_cast<int>(std::min<qint64>(size_ / kBlockSize, INT_MAX)));
+        outcome = SendData(progress);
+    }
+    if (outcome == Outcome::Completed) {
+        pacer_.Pause(kPauseAroundCloseMs);
+        file_.close();
+        pacer_.Pause(kPauseAroundCloseMs);
+        if (!WriteAll(ImageCommands::StoreTrailer(storeName))) {
+            outcome = Outcome::WriteFailed;
+        }
+    }
+    Finish(progress);
+    return outcome;
+}
+
+void PcxDownload::Finish(const DownloadProgress& progress) {
+    file_.close();
+    progress.setValue(0);
+    port_.SetUsbKeepOpen(false);
+    RemoveTemporary();
+}
+
+void PcxDownload::RemoveTemporary() {
+    if (file_.isOpen() && !temporaryPath_.isEmpty()) {
+        file_.close();
+    }
+    folder_.reset();  // takes the folder and the file in it away
+    temporaryPath_.clear();
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDateTime>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+class Pacer;
+class PrinterPort;
+
+// What a download reports to its progress bar.
+struct DownloadProgress {
+    std::function<void(int maximum)> setRange;  // 0 to maximum
+    std::function<void(int value)> setValue;
+    std::function<void()> step;                 // one full block sent
+};
+
+// One download of a picture into the printer's image memory: the conversion to a
+// black-and-white PCX file, then the store command with the file's bytes, and the recall that
+// prints it once.
+class PcxDownload {
+public:
+    static constexpr int kBlockSize = 2048;
+    // On Ethernet the file goes in one write; only a file larger than this is split.
+    static constexpr qint64 kEthernetBlockSize = 16 * 1024 * 1024;
+    static constexpr int kEthernetProgress = 20;
+    static constexpr int kPauseAfterReductionMs = 50;
+    static constexpr int kPauseAfterSavingMs = 200;
+    static constexpr int kPauseAroundCloseMs = 100;
+
+    enum class Outcome {
+        Completed,
+        WriteFailed,  // the link refused bytes; the rest was not sent
+        ReadFailed,   // the file ended before its announced size
+    };
+
+    PcxDownload(PrinterPort& port, Pacer& pacer);
+    ~PcxDownload();
+    PcxDownload(const PcxDownload&) = delete;
+    PcxDownload& operator=(const PcxDownload&) = delete;
+
+    // Converts the chosen file (dithered with `ditherMethod` when it is 0 or more, then reduced
+    // to one bit if still needed) into a PCX file named after `now` ("20240131_235959.pcx") in
+    // a folder of its own under `temporaryRoot` that only this user can enter. When the file
+    // cannot be read as a picture or the PCX cannot be saved, the chosen file is what gets sent.
+    // Returns the file to send.
+    QString Convert(const QString& filePath, int imageType, int ditherMethod,
+                    const QString& temporaryRoot, const QDateTime& now);
+    const QString& SendPath() const { return sendPath_; }
+    // The converted file, empty when there is none.
+    QString TemporaryPath() const;
+
+    // Opens the file to send; false when it cannot be read.
+    bool Open();
+    qint64 Size() const { return size_; }
+
+    // Sends the opened file under `storeName`: header, the bytes in blocks of kBlockSize (on
+    // Ethernet at once), the recall trailer. A USB device stays open throughout. Stops at the
+    // first failure. Either way the keep-open state ends, the file is closed and the temporary
+    // file removed.
+    Outcome Send(const QString& storeName, const DownloadProgress& progress);
+
+private:
+    bool WriteAll(const QByteArray& bytes);
+    Outcome SendData(const DownloadProgress& progress);
+    void Finish(const DownloadProgress& progress);
+    void RemoveTemporary();
+
+    PrinterPort& port_;
+    Pacer& pacer_;
+    QString sendPath_;
+    std::unique_ptr<QTemporaryDir> folder_;
+    QString temporaryPath_;
+    QFile file_;
+    qint64 size_ = 0;
+};

@@ -1,0 +1,129 @@
+// Every dither method on small known pictures: the exact pixels its matrix defines.
+#include <gtest/gtest.h>
+
+#include "images/Dithering.h"
+#include "images/ImageTestFiles.h"
+#include "support/QtPrinters.h"
+
+namespace {
+
+using images_test::Flat;
+using images_test::Rows;
+using images_test::ToRows;
+
+QStringList Tile(const QStringList& cell, int times) {
+    QStringList rows;
+    for (int down = 0; down < times; ++down) {
+        for (const QString& row : cell) {
+            rows << row.repeated(times);
+        }
+    }
+    return rows;
+}
+
+struct OrderedCase {
+    const char* name;
+    int method;
+    int grey;
+    QStringList cell;  // the pattern of one matrix cell, repeated over the picture
+};
+
+TEST(Dithering, OrderedMethodsGiveTheirMatrixPatterns) {
+    const QStringList checkerboard4 = Rows({".#.#", "#.#.", ".#.#", "#.#."});
+    const OrderedCase cases[] = {
+        // At 50% Bayer turns every other pixel white, in both sizes.
+        {"Bayer 4x4, 50%", Dithering::kBayer4, 128, checkerboard4},
+        {"Bayer 8x8, 50%", Dithering::kBayer8, 128, Tile(checkerboard4, 2)},
+        // A darker grey, between the levels of 4x4: 8x8 has finer steps.
+        {"Bayer 4x4, 24", Dithering::kBayer4, 24, Rows({".###", "####", "####", "####"})},
+        {"Bayer 8x8, 24",
+         Dithering::kBayer8,
+         24,
+         Rows({".###.###", "########", "##.#####", "########", ".###.###", "########", "######.#",
+               "########"})},
+        // The clustered matrix keeps its black in one blob per cell.
+        {"clustered 4x4, 50%", Dithering::kOrderedClustered, 128, Rows({".##.", "####", ".##.", "...."})},
+        {"clustered 4x4, 80%", Dithering::kOrderedClustered, 204, Rows({"....", ".##.", "..#.", "...."})},
+        {"Bayer 4x4, black", Dithering::kBayer4, 0, Rows({"####", "####", "####", "####"})},
+        {"Bayer 8x8, white", Dithering::kBayer8, 255, Rows({"........"})},
+    };
+    for (const OrderedCase& c : cases) {
+        const int size = static_cast<int>(c.cell.size() == 1 ? 8 : c.cell.size()) * 2;
+        QStringList expected;
+        for (int y = 0; y < size; ++y) {
+            expected << c.cell[y % c.cell.size()].repeated(size / c.cell[0].size());
+        }
+        const QImage result = Dithering::Apply(Flat(size, size, c.grey), c.method);
+        ASSERT_TRUE(Dithering::IsBlackAndWhite(result)) << c.name;
+        EXPECT_EQ(ToRows(result), expected) << c.name;
+    }
+}
+
+TEST(Dithering, ErrorDiffusionOfARamp) {
+    QImage ramp(16, 6, QImage::Format_RGB32);
+    for (int x = 0; x < 16; ++x) {
+        for (int y = 0; y < 6; ++y) {
+            ramp.setPixel(x, y, qRgb(x * 17, x * 17, x * 17));
+        }
+    }
+    const QStringList expected = Rows({
+        "######.#.#......", "####.#.#..#.....", "#####.##.#..#...",
+        "###.##.#.#......", "####.##.#.#.#...", "#####.#.#.......",
+    });
+    EXPECT_EQ(ToRows(Dithering::ErrorDiffusion(ramp)), expected);
+    EXPECT_EQ(ToRows(Dithering::Apply(ramp, Dithering::kErrorDiffusion)), expected);
+}
+
+// Every method keeps the grey level on average: a fault in the weights, the polarity or the
+// thresholds shows as the wrong share of white.
+TEST(Dithering, EveryMethodKeepsTheShareOfWhite) {
+    for (const int method : {Dithering::kErrorDiffusion, Dithering::kOrderedClustered,
+                             Dithering::kBayer4, Dithering::kBayer8}) {
+        for (const int grey : {16, 64, 100, 128, 160, 230}) {
+            const QImage result = Dithering::Apply(Flat(64, 64, grey), method);
+            int white = 0;
+            for (const QString& row : ToRows(result)) {
+                white += static_cast<int>(row.count(QLatin1Char('.')));
+            }
+            const double share = white / (64.0 * 64.0);
+            const double tolerance = method == Dithering::kErrorDiffusion ? 0.02 : 1.0 / 16;
+            EXPECT_NEAR(share, grey / 255.0, tolerance) << "method " << method << ", grey " << grey;
+        }
+    }
+}
+
+TEST(Dithering, GreyLevelsWeighColoursAndPutTransparencyOnWhite) {
+    QImage picture(6, 1, QImage::Format_ARGB32);
+    const QRgb pixels[] = {qRgba(255, 0, 0, 255), qRgba(0, 255, 0, 255), qRgba(0, 0, 255, 255),
+                           qRgba(90, 90, 90, 255), qRgba(0, 0, 0, 0),    qRgba(0, 0, 0, 128)};
+    for (int x = 0; x < 6; ++x) {
+        picture.setPixel(x, 0, pixels[x]);
+    }
+    const std::vector<std::uint8_t> expected = {77, 149, 29, 90, 255, 127};
+    EXPECT_EQ(Dithering::GreyLevels(picture), expected);
+
+    // A transparent picture comes out white whatever its hidden colour, with every method.
+    QImage clear(8, 8, QImage::Format_ARGB32);
+    clear.fill(qRgba(0, 0, 0, 0));
+    for (const int method : {-1, 0, 1, 7, 8}) {
+        const QImage result = method < 0 ? Dithering::Threshold(clear) : Dithering::Apply(clear, method);
+        EXPECT_EQ(ToRows(result), QStringList(8, QStringLiteral("........"))) << method;
+    }
+}
+
+TEST(Dithering, ThresholdSplitsAtMidGreyAndPalettesAreHonoured) {
+    QImage ramp(4, 1, QImage::Format_Grayscale8);
+    const uchar levels[] = {0, 127, 128, 255};
+    std::copy(std::begin(levels), std::end(levels), ramp.scanLine(0));
+    EXPECT_EQ(ToRows(Dithering::Threshold(ramp)), QStringList{QStringLiteral("##..")});
+
+    // A two-colour picture in other colours: light yellow is white, dark blue black.
+    QImage indexed(2, 1, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(250, 240, 120), qRgb(10, 20, 120)});
+    indexed.scanLine(0)[0] = 0;
+    indexed.scanLine(0)[1] = 1;
+    EXPECT_EQ(ToRows(Dithering::Threshold(indexed)), QStringList{QStringLiteral(".#")});
+    EXPECT_TRUE(Dithering::Apply(indexed, 3).isNull());
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+// The image commands against the printer simulator over TCP and a pseudo-terminal: a colour
+// picture goes through the viewer and the downloader, and the printer holds exactly the
+// black-and-white picture the viewer showed.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <chrono>
+#include <thread>
+
+#include "images/CDlgScrollView.h"
+#include "images/ImageTestFiles.h"
+#include "images/ImageViewer.h"
+#include "images/PcxDownloader.h"
+#include "support/SimRig.h"
+
+namespace {
+
+using namespace images_test;
+
+// The simulator works on its own thread: give it a moment to take in what was sent.
+bool WaitFor(sim::Printer& printer, const std::function<bool(const sim::PrinterState&)>& done) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done(printer.Snapshot())) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+class ImagesOver : public testing::TestWithParam<SimRig::Transport> {};
+
+TEST_P(ImagesOver, StoresRecallsListsAndDeletesPictures) {
+    SimRig rig(GetParam());
+    ASSERT_TRUE(rig.Connect());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Scene.JPG"));
+    ASSERT_TRUE(ColourScene(150, 61).save(path, "JPG"));
+
+    QImage shown;
+    PcxDownloader window(
+        rig.Context(), nullptr, [&](const ToolContext& context, const QString& file, QWidget*) {
+            ImageViewer viewer(context, file);
+            viewer.findChild<QComboBox*>(QStringLiteral("ditherCombo"))->setCurrentIndex(1);
+            shown = viewer.View()->Shown();
+            viewer.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+            return std::optional<ViewerChoice>(
+                ViewerChoice{viewer.DitherMethod(), viewer.ImageType()});
+        });
+    const auto click = [&](const char* name) {
+        window.findChild<QPushButton*>(QLatin1String(name))->click();
+    };
+    const auto type = [&](const char* name, const char* text) {
+        window.findChild<QLineEdit*>(QLatin1String(name))->setText(QLatin1String(text));
+    };
+
+    rig.files.answers.push_back(path);
+    click("browseButton");
+    ASSERT_EQ(window.DitherMethod(), 0);
+    click("downloadButton");
+    EXPECT_EQ(rig.messages.Texts(), QStringList{QStringLiteral("PCX file download is completed.")});
+
+    // Stored, and printed once at 100,100.
+    ASSERT_TRUE(WaitFor(rig.printer, [](const sim::PrinterState& state) {
+        return !state.labels.printed.empty();
+    }));
+    sim::PrinterState state = rig.printer.Snapshot();
+    EXPECT_TRUE(state.images.refused.empty()) << state.images.refused.front();
+    ASSERT_EQ(state.images.stored.count("Scene"), 1u);
+    const sim::StoredImage& stored = state.images.stored.at("Scene");
+    ASSERT_EQ(stored.width, shown.width());
+    ASSERT_EQ(stored.height, shown.height());
+    const std::vector<bool> dark = DarkPixels(shown);
+    int differing = 0;
+    for (int y = 0; y < stored.height; ++y) {
+        for (int x = 0; x < stored.width; ++x) {
+            differing += stored.Black(x, y) != dark[static_cast<std::size_t>(y * stored.width + x)];
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    ASSERT_EQ(state.labels.printed.size(), 1u);
+    ASSERT_EQ(state.labels.printed[0].images.size(), 1u);
+    EXPECT_EQ(state.labels.printed[0].images[0].x, 100);
+    EXPECT_EQ(state.labels.printed[0].images[0].y, 100);
+
+    // Recall at another place, list, delete one, delete all.
+    type("recallNameEdit", "Scene");
+    type("xEdit", "8");
+    type("yEdit", "16");
+    click("recallButton");
+    ASSERT_TRUE(WaitFor(rig.printer, [](const sim::PrinterState& s) {
+        return s.labels.printed.size() == 2;
+    }));
+    state = rig.printer.Snapshot();
+    ASSERT_EQ(state.labels.printed[1].images.size(), 1u);
+    EXPECT_EQ(state.labels.printed[1].images[0].x, 8);
+    EXPECT_EQ(state.labels.printed[1].images[0].y, 16);
+
+    rig.printer.Edit([&](sim::PrinterState& s) { s.images.stored["Other"] = stored; });
+    type("deleteNameEdit", "Scene");
+    click("deleteButton");
+    ASSERT_TRUE(WaitFor(rig.printer, [](const sim::PrinterState& s) {
+        return s.images.stored.size() == 1;
+    }));
+    EXPECT_EQ(rig.printer.Snapshot().images.stored.count("Other"), 1u);
+    click("deleteAllButton");
+    click("informationButton");
+    ASSERT_TRUE(WaitFor(rig.printer, [](const sim::PrinterState& s) {
+        return s.images.stored.empty();
+    }));
+    const std::string received = rig.printer.Received();
+    EXPECT_TRUE(received.ends_with("ID'Scene'IIID*IIII")) << received.substr(received.size() - 30);
+    EXPECT_EQ(rig.messages.Warnings(), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(Transports, ImagesOver, testing::ValuesIn(kTransports),
+                         [](const auto& info) {
+                             return info.param == SimRig::Transport::Tcp ? "Tcp" : "Pty";
+                         });
+
+}  // namespace
