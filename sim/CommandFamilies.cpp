@@ -9,6 +9,7 @@ CommandTable BuildStandardCommands() {
     AddInfoCommands(table);
     AddLabelCommands(table);
     AddImageCommands(table);
+    AddSettingsCommands(table);
     return table;
 }
 

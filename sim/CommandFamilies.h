@@ -10,6 +10,7 @@ namespace sim {
 void AddInfoCommands(CommandTable& table);  // "^PI" information queries
 void AddLabelCommands(CommandTable& table);  // label command lines and the print command P
 void AddImageCommands(CommandTable& table);  // "IS", "ID", "II", "IR" image memory
+void AddSettingsCommands(CommandTable& table);  // "^MB" settings, "^SA", "SA", "TA"
 
 // Every family, built once.
 const CommandTable& StandardCommands();

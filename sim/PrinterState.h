@@ -4,6 +4,7 @@
 
 #include "sim/ImageState.h"
 #include "sim/LabelState.h"
+#include "sim/SettingsState.h"
 
 namespace sim {
 
@@ -13,6 +14,7 @@ struct PrinterState {
     std::string modelName = "QX-M43";  // answered to the model query, any text
     LabelState labels;                 // labels built and printed
     ImageState images;                 // pictures in the image memory
+    SettingsState settings;            // switches, user values, identification texts
 };
 
 }  // namespace sim

@@ -178,6 +178,133 @@
     </message>
 </context>
 <context>
+    <name>HardwareInfoPage</name>
+    <message>
+        <source>Get</source>
+        <translation>取得</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Initialize</source>
+        <translation>初期化</translation>
+    </message>
+    <message>
+        <source>Only letters, digits, spaces and ASCII signs can be stored in the printer.</source>
+        <translation>プリンターに保存できるのは半角英数字、スペース、ASCII 記号だけです。</translation>
+    </message>
+    <message>
+        <source>Hardware Version</source>
+        <translation>ハードウェアバージョン</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>バージョン:</translation>
+    </message>
+    <message>
+        <source>H/W version is </source>
+        <translation>ハードウェアバージョン: </translation>
+    </message>
+    <message>
+        <source>H/W version is NULL</source>
+        <translation>ハードウェアバージョンがありません</translation>
+    </message>
+    <message>
+        <source>Set hardware version is successful</source>
+        <translation>ハードウェアバージョンを設定しました</translation>
+    </message>
+    <message>
+        <source>Set hardware version is failed</source>
+        <translation>ハードウェアバージョンを設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Initialize hardware version is successful</source>
+        <translation>ハードウェアバージョンを初期化しました</translation>
+    </message>
+    <message>
+        <source>Initialize hardware version is failed</source>
+        <translation>ハードウェアバージョンを初期化できませんでした</translation>
+    </message>
+    <message>
+        <source>Hardware version string can't be more than 4 characters.</source>
+        <translation>ハードウェアバージョンは 4 文字以内で入力してください。</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>シリアル番号</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>番号:</translation>
+    </message>
+    <message>
+        <source>Serial Number is </source>
+        <translation>シリアル番号: </translation>
+    </message>
+    <message>
+        <source>Serial Number is NULL</source>
+        <translation>シリアル番号がありません</translation>
+    </message>
+    <message>
+        <source>Set serial number is successful</source>
+        <translation>シリアル番号を設定しました</translation>
+    </message>
+    <message>
+        <source>Set serial number is failed</source>
+        <translation>シリアル番号を設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Initialize serial number is successful</source>
+        <translation>シリアル番号を初期化しました</translation>
+    </message>
+    <message>
+        <source>Initialize serial number is failed</source>
+        <translation>シリアル番号を初期化できませんでした</translation>
+    </message>
+    <message>
+        <source>Serial number string can't be more than 16 characters.</source>
+        <translation>シリアル番号は 16 文字以内で入力してください。</translation>
+    </message>
+    <message>
+        <source>User Defined Printer ID</source>
+        <translation>ユーザー定義プリンター ID</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Printer ID is </source>
+        <translation>プリンター ID: </translation>
+    </message>
+    <message>
+        <source>Printer ID is NULL</source>
+        <translation>プリンター ID がありません</translation>
+    </message>
+    <message>
+        <source>Set printer ID is successful</source>
+        <translation>プリンター ID を設定しました</translation>
+    </message>
+    <message>
+        <source>Set printer ID is failed</source>
+        <translation>プリンター ID を設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Initialize printer ID is successful</source>
+        <translation>プリンター ID を初期化しました</translation>
+    </message>
+    <message>
+        <source>Initialize printer ID is failed</source>
+        <translation>プリンター ID を初期化できませんでした</translation>
+    </message>
+    <message>
+        <source>Printer ID string can't be more than 7 character.</source>
+        <translation>プリンター ID は 7 文字以内で入力してください。</translation>
+    </message>
+</context>
+<context>
     <name>ImageCommands</name>
     <message>
         <source>An image name cannot contain a quote (') or a line break.</source>
@@ -221,6 +348,213 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSettingsPage</name>
+    <message>
+        <source>Factory Default CodePage</source>
+        <translation>工場出荷時のコードページ</translation>
+    </message>
+    <message>
+        <source>PC437 - USA</source>
+        <translation>PC437 - 米国</translation>
+    </message>
+    <message>
+        <source>PC850 - Latin 1</source>
+        <translation>PC850 - ラテン 1</translation>
+    </message>
+    <message>
+        <source>PC852 - Latin 2</source>
+        <translation>PC852 - ラテン 2</translation>
+    </message>
+    <message>
+        <source>PC860 - Portuguese</source>
+        <translation>PC860 - ポルトガル語</translation>
+    </message>
+    <message>
+        <source>PC863 - Canadian French</source>
+        <translation>PC863 - カナダ フランス語</translation>
+    </message>
+    <message>
+        <source>PC865 - Nordic</source>
+        <translation>PC865 - 北欧</translation>
+    </message>
+    <message>
+        <source>WPC1252 - Latin I</source>
+        <translation>WPC1252 - ラテン I</translation>
+    </message>
+    <message>
+        <source>PC865 + WPC1252 - European Combined</source>
+        <translation>PC865 + WPC1252 - 欧州統合</translation>
+    </message>
+    <message>
+        <source>PC857 - Turkish</source>
+        <translation>PC857 - トルコ語</translation>
+    </message>
+    <message>
+        <source>PC737 - Greek</source>
+        <translation>PC737 - ギリシャ語</translation>
+    </message>
+    <message>
+        <source>WPC1250 - Latin 2</source>
+        <translation>WPC1250 - ラテン 2</translation>
+    </message>
+    <message>
+        <source>WPC1253 - Greek</source>
+        <translation>WPC1253 - ギリシャ語</translation>
+    </message>
+    <message>
+        <source>WPC1254 - Turkish</source>
+        <translation>WPC1254 - トルコ語</translation>
+    </message>
+    <message>
+        <source>PC855 - Cyrillic</source>
+        <translation>PC855 - キリル文字</translation>
+    </message>
+    <message>
+        <source>PC862 - Hebrew</source>
+        <translation>PC862 - ヘブライ語</translation>
+    </message>
+    <message>
+        <source>PC866 - Cyrillic</source>
+        <translation>PC866 - キリル文字</translation>
+    </message>
+    <message>
+        <source>WPC1251 - Cyrillic</source>
+        <translation>WPC1251 - キリル文字</translation>
+    </message>
+    <message>
+        <source>WPC1255 - Hebrew</source>
+        <translation>WPC1255 - ヘブライ語</translation>
+    </message>
+    <message>
+        <source>PC928 -  Greek</source>
+        <translation>PC928 - ギリシャ語</translation>
+    </message>
+    <message>
+        <source>PC864 -  Arabic</source>
+        <translation>PC864 - アラビア語</translation>
+    </message>
+    <message>
+        <source>PC775 - Baltic Dos</source>
+        <translation>PC775 - バルト (DOS)</translation>
+    </message>
+    <message>
+        <source>WPC1257 - Baltic Windows</source>
+        <translation>WPC1257 - バルト (Windows)</translation>
+    </message>
+    <message>
+        <source>PC858 - Latin 1 + Euro</source>
+        <translation>PC858 - ラテン 1 + ユーロ</translation>
+    </message>
+    <message>
+        <source>Factory Default ICS</source>
+        <translation>工場出荷時の ICS</translation>
+    </message>
+    <message>
+        <source>U.S.A</source>
+        <translation>米国</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>フランス</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>ドイツ</translation>
+    </message>
+    <message>
+        <source>U.K</source>
+        <translation>英国</translation>
+    </message>
+    <message>
+        <source>Denmark I</source>
+        <translation>デンマーク I</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>スウェーデン</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>イタリア</translation>
+    </message>
+    <message>
+        <source>Spain I</source>
+        <translation>スペイン I</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>ノルウェー</translation>
+    </message>
+    <message>
+        <source>Denmark II</source>
+        <translation>デンマーク II</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>日本</translation>
+    </message>
+    <message>
+        <source>Spain II</source>
+        <translation>スペイン II</translation>
+    </message>
+    <message>
+        <source>Latin America</source>
+        <translation>ラテンアメリカ</translation>
+    </message>
+    <message>
+        <source>Korea</source>
+        <translation>韓国</translation>
+    </message>
+    <message>
+        <source>Slovenia/Croatia</source>
+        <translation>スロベニア/クロアチア</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>中国</translation>
+    </message>
+    <message>
+        <source>Default CodePage &amp;&amp; ICS Setting</source>
+        <translation>デフォルトのコードページと ICS の設定</translation>
+    </message>
+    <message>
+        <source>Default CodePage  :</source>
+        <translation>デフォルトのコードページ:</translation>
+    </message>
+    <message>
+        <source>Default International Character Set(ICS) :</source>
+        <translation>デフォルトの国際文字セット (ICS):</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>取得</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Get default codepage &amp;&amp; ICS is failed.</source>
+        <translation>デフォルトのコードページと ICS を取得できませんでした。</translation>
+    </message>
+    <message>
+        <source>Get default codepage &amp;&amp; ICS is successful.</source>
+        <translation>デフォルトのコードページと ICS を取得しました。</translation>
+    </message>
+    <message>
+        <source>Please choose a code page and a character set before Set.</source>
+        <translation>設定する前に、コードページと文字セットを選択してください。</translation>
+    </message>
+    <message>
+        <source>Set default codepage &amp;&amp; ICS is successful.</source>
+        <translation>デフォルトのコードページと ICS を設定しました。</translation>
+    </message>
+    <message>
+        <source>Set default codepage &amp;&amp; ICS is failed.</source>
+        <translation>デフォルトのコードページと ICS を設定できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -501,6 +835,375 @@
     </message>
 </context>
 <context>
+    <name>PrintAndPagePage</name>
+    <message>
+        <source>Get</source>
+        <translation>取得</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>(-)</source>
+        <translation>(-)</translation>
+    </message>
+    <message>
+        <source>Printer &amp;&amp; Page Setting</source>
+        <translation>印刷と用紙の設定</translation>
+    </message>
+    <message>
+        <source>Print Strobe:</source>
+        <translation>印字ストローブ:</translation>
+    </message>
+    <message>
+        <source>Print Speed :</source>
+        <translation>印字速度:</translation>
+    </message>
+    <message>
+        <source>Lower Position of Gap</source>
+        <translation>ギャップの下側</translation>
+    </message>
+    <message>
+        <source>Upper Position of Gap</source>
+        <translation>ギャップの上側</translation>
+    </message>
+    <message>
+        <source>Gap Detect Position: </source>
+        <translation>ギャップ検出位置:</translation>
+    </message>
+    <message>
+        <source>Initialize all user setting data :</source>
+        <translation>すべてのユーザー設定を初期化:</translation>
+    </message>
+    <message>
+        <source>Initialize</source>
+        <translation>初期化</translation>
+    </message>
+    <message>
+        <source>Check Label Length :</source>
+        <translation>ラベル長チェック:</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Getting strobe is failed</source>
+        <translation>ストローブを取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Getting strobe is successful</source>
+        <translation>ストローブを取得しました</translation>
+    </message>
+    <message>
+        <source>Setting strobe is successful</source>
+        <translation>ストローブを設定しました</translation>
+    </message>
+    <message>
+        <source>Setting strobe is failed</source>
+        <translation>ストローブを設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Getting speed is failed</source>
+        <translation>印字速度を取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Getting speed is successful</source>
+        <translation>印字速度を取得しました</translation>
+    </message>
+    <message>
+        <source>Setting speed is successful</source>
+        <translation>印字速度を設定しました</translation>
+    </message>
+    <message>
+        <source>Setting speed is failed</source>
+        <translation>印字速度を設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Getting gap detect position is failed</source>
+        <translation>ギャップ検出位置を取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Getting gap detect position is successful</source>
+        <translation>ギャップ検出位置を取得しました</translation>
+    </message>
+    <message>
+        <source>Setting gap detect position is successful</source>
+        <translation>ギャップ検出位置を設定しました</translation>
+    </message>
+    <message>
+        <source>Setting gap detect position is failed</source>
+        <translation>ギャップ検出位置を設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Initialize all user setting data is successful</source>
+        <translation>すべてのユーザー設定を初期化しました</translation>
+    </message>
+    <message>
+        <source>Initialize all user setting data is failed</source>
+        <translation>ユーザー設定を初期化できませんでした</translation>
+    </message>
+    <message>
+        <source>Paper Horizontal Margin:</source>
+        <translation>用紙の左右マージン:</translation>
+    </message>
+    <message>
+        <source>Getting paper horizontal margin is successful</source>
+        <translation>用紙の左右マージンを取得しました</translation>
+    </message>
+    <message>
+        <source>Getting paper horizontal margin is failed</source>
+        <translation>用紙の左右マージンを取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Setting paper horizontal margin is successful</source>
+        <translation>用紙の左右マージンを設定しました</translation>
+    </message>
+    <message>
+        <source>Setting paper horizontal margin is failed</source>
+        <translation>用紙の左右マージンを設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Paper Length:</source>
+        <translation>用紙の長さ:</translation>
+    </message>
+    <message>
+        <source>Getting paper length is successful</source>
+        <translation>用紙の長さを取得しました</translation>
+    </message>
+    <message>
+        <source>Getting paper length is failed</source>
+        <translation>用紙の長さを取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Setting paper length is successful</source>
+        <translation>用紙の長さを設定しました</translation>
+    </message>
+    <message>
+        <source>Setting paper length is failed</source>
+        <translation>用紙の長さを設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Paper Vertical Margin:</source>
+        <translation>用紙の上下マージン:</translation>
+    </message>
+    <message>
+        <source>Getting paper vertical margin is successful</source>
+        <translation>用紙の上下マージンを取得しました</translation>
+    </message>
+    <message>
+        <source>Getting paper vertical margin is failed</source>
+        <translation>用紙の上下マージンを取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Setting paper vertical margin is successful</source>
+        <translation>用紙の上下マージンを設定しました</translation>
+    </message>
+    <message>
+        <source>Setting paper vertical margin is failed</source>
+        <translation>用紙の上下マージンを設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Paper Width:</source>
+        <translation>用紙の幅:</translation>
+    </message>
+    <message>
+        <source>Getting paper width is successful</source>
+        <translation>用紙の幅を取得しました</translation>
+    </message>
+    <message>
+        <source>Getting paper width is failed</source>
+        <translation>用紙の幅を取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Setting paper width is successful</source>
+        <translation>用紙の幅を設定しました</translation>
+    </message>
+    <message>
+        <source>Setting paper width is failed</source>
+        <translation>用紙の幅を設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Print Density:</source>
+        <translation>印字濃度:</translation>
+    </message>
+    <message>
+        <source>Getting print density is successful</source>
+        <translation>印字濃度を取得しました</translation>
+    </message>
+    <message>
+        <source>Getting print density is failed</source>
+        <translation>印字濃度を取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Setting print density is successful</source>
+        <translation>印字濃度を設定しました</translation>
+    </message>
+    <message>
+        <source>Setting print density is failed</source>
+        <translation>印字濃度を設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Gap Length:</source>
+        <translation>ギャップ長:</translation>
+    </message>
+    <message>
+        <source>Getting gap length is successful</source>
+        <translation>ギャップ長を取得しました</translation>
+    </message>
+    <message>
+        <source>Getting gap length is failed</source>
+        <translation>ギャップ長を取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Setting gap length is successful</source>
+        <translation>ギャップ長を設定しました</translation>
+    </message>
+    <message>
+        <source>Setting gap length is failed</source>
+        <translation>ギャップ長を設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Print Offset:</source>
+        <translation>印字オフセット:</translation>
+    </message>
+    <message>
+        <source>Getting offset is successful</source>
+        <translation>オフセットを取得しました</translation>
+    </message>
+    <message>
+        <source>Getting offset is failed</source>
+        <translation>オフセットを取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Setting offset is successful</source>
+        <translation>オフセットを設定しました</translation>
+    </message>
+    <message>
+        <source>Setting offset is failed</source>
+        <translation>オフセットを設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Tear-off/Cutting:</source>
+        <translation>ティアオフ/カット位置:</translation>
+    </message>
+    <message>
+        <source>Getting tear-off/cutting position is successful</source>
+        <translation>ティアオフ/カット位置を取得しました</translation>
+    </message>
+    <message>
+        <source>Getting tear-off/cutting position is failed</source>
+        <translation>ティアオフ/カット位置を取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Setting Tear-Off/Cutting position is successful</source>
+        <translation>ティアオフ/カット位置を設定しました</translation>
+    </message>
+    <message>
+        <source>Setting Tear-Off/Cutting position is failed</source>
+        <translation>ティアオフ/カット位置を設定できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSpeedTable</name>
+    <message>
+        <source>3 inch/s</source>
+        <translation>3 インチ/秒</translation>
+    </message>
+    <message>
+        <source>4 inch/s</source>
+        <translation>4 インチ/秒</translation>
+    </message>
+    <message>
+        <source>5 inch/s</source>
+        <translation>5 インチ/秒</translation>
+    </message>
+    <message>
+        <source>6 inch/s</source>
+        <translation>6 インチ/秒</translation>
+    </message>
+    <message>
+        <source>7 inch/s</source>
+        <translation>7 インチ/秒</translation>
+    </message>
+    <message>
+        <source>8 inch/s</source>
+        <translation>8 インチ/秒</translation>
+    </message>
+    <message>
+        <source>70 mm/s</source>
+        <translation>70 mm/秒</translation>
+    </message>
+    <message>
+        <source>85 mm/s</source>
+        <translation>85 mm/秒</translation>
+    </message>
+    <message>
+        <source>100 mm/s</source>
+        <translation>100 mm/秒</translation>
+    </message>
+    <message>
+        <source>2 inch/s</source>
+        <translation>2 インチ/秒</translation>
+    </message>
+    <message>
+        <source>2.5 inch/s</source>
+        <translation>2.5 インチ/秒</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterInfoPage</name>
+    <message>
+        <source>Printer Information</source>
+        <translation>プリンター情報</translation>
+    </message>
+    <message>
+        <source>Model Name :</source>
+        <translation>モデル名:</translation>
+    </message>
+    <message>
+        <source>Model Type :</source>
+        <translation>モデルタイプ:</translation>
+    </message>
+    <message>
+        <source>Firmware Version :</source>
+        <translation>ファームウェアバージョン:</translation>
+    </message>
+    <message>
+        <source>TPH Temperature :</source>
+        <translation>ヘッド (TPH) 温度:</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>取得</translation>
+    </message>
+    <message>
+        <source> Celsius</source>
+        <translation> ℃</translation>
+    </message>
+    <message>
+        <source>Get printer information is failed</source>
+        <translation>プリンター情報を取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Get printer information is failed.</source>
+        <translation>プリンター情報を取得できませんでした。</translation>
+    </message>
+    <message>
+        <source>Get printer information is successful.</source>
+        <translation>プリンター情報を取得しました。</translation>
+    </message>
+</context>
+<context>
     <name>PrinterPort</name>
     <message>
         <source>Port error! Check printer's port, please.</source>
@@ -531,6 +1234,113 @@ check IP port configuration in printer control pannel</source>
 Please use characters with one-byte codes only.</source>
         <translation>プリンタに送れない文字が含まれています: %1
 1バイトコードの文字だけを使用してください。</translation>
+    </message>
+</context>
+<context>
+    <name>SerialSettingsPage</name>
+    <message>
+        <source>Serial Communication Setting</source>
+        <translation>シリアル通信設定</translation>
+    </message>
+    <message>
+        <source>Hand Shake :</source>
+        <translation>ハンドシェイク:</translation>
+    </message>
+    <message>
+        <source>Stop Bit :</source>
+        <translation>ストップビット:</translation>
+    </message>
+    <message>
+        <source>Data Length :</source>
+        <translation>データ長:</translation>
+    </message>
+    <message>
+        <source>Parity Check :</source>
+        <translation>パリティチェック:</translation>
+    </message>
+    <message>
+        <source>Parity Selection :</source>
+        <translation>パリティ選択:</translation>
+    </message>
+    <message>
+        <source>Baudrate :</source>
+        <translation>ボーレート:</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>ハードウェア</translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation>ソフトウェア</translation>
+    </message>
+    <message>
+        <source>1 Stop Bit</source>
+        <translation>1 ストップビット</translation>
+    </message>
+    <message>
+        <source>2 Stop Bit</source>
+        <translation>2 ストップビット</translation>
+    </message>
+    <message>
+        <source>No Parity</source>
+        <translation>パリティなし</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>パリティあり</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>偶数</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>奇数</translation>
+    </message>
+    <message>
+        <source>By Dip Switch</source>
+        <translation>DIP スイッチに従う</translation>
+    </message>
+    <message>
+        <source>Default Setting</source>
+        <translation>初期値に戻す</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>取得</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Get serial communication status is faied</source>
+        <translation>シリアル通信設定を取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Get serial communication status is successful</source>
+        <translation>シリアル通信設定を取得しました</translation>
+    </message>
+    <message>
+        <source>Please choose an entry in every list before Set.</source>
+        <translation>設定する前に、すべての項目を選択してください。</translation>
+    </message>
+    <message>
+        <source>Set serial communication status is faied</source>
+        <translation>シリアル通信設定を書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>Set serial communication status is successful</source>
+        <translation>シリアル通信設定を書き込みました</translation>
+    </message>
+    <message>
+        <source>Please, turn off the printer and turn on the printer</source>
+        <translation>プリンターの電源を一度切り、入れ直してください</translation>
+    </message>
+    <message>
+        <source>Please, close application and re-connect printer</source>
+        <translation>アプリケーションを終了し、プリンターに接続し直してください</translation>
     </message>
 </context>
 <context>
@@ -709,6 +1519,37 @@ Please use characters with one-byte codes only.</source>
     <message>
         <source>dots</source>
         <translation>ドット</translation>
+    </message>
+</context>
+<context>
+    <name>UserSettingManager</name>
+    <message>
+        <source>User Setting Manager</source>
+        <translation>ユーザー設定マネージャー</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>シリアル</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Print&amp;&amp;Page</source>
+        <translation>印刷&amp;&amp;用紙</translation>
+    </message>
+    <message>
+        <source>Hardware Info</source>
+        <translation>ハードウェア情報</translation>
+    </message>
+    <message>
+        <source>Printer Info</source>
+        <translation>プリンター情報</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

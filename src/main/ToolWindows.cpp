@@ -3,14 +3,17 @@
 #include "forms/Messages.h"
 #include "forms/ToolContext.h"
 #include "images/PcxDownloader.h"
+#include "settings/UserSettingManager.h"
 #include "tester/TesterWindow.h"
 
 void OpenToolWindow(Tool tool, const ToolContext& context, QWidget* parent) {
     Q_UNUSED(parent);
     switch (tool) {
-        case Tool::UserSettingManager:
-            ShowNotYetAvailable(context.messages);
+        case Tool::UserSettingManager: {
+            UserSettingManager window(context, parent);
+            window.exec();
             break;
+        }
         case Tool::CalibrationSettingManager:
             ShowNotYetAvailable(context.messages);
             break;

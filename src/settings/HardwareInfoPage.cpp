@@ -1,0 +1,200 @@
+#include "settings/HardwareInfoPage.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+#include "forms/Messages.h"
+
+namespace {
+
+struct TextSpec {
+    const char* title;
+    const char* label;
+    const char* name;  // object names: <name>Edit, <name>GetButton, ...
+    int limit;
+    const char* shown;  // followed by the text and "."
+    const char* null;
+    const char* setOk;
+    const char* setFailed;
+    const char* initOk;
+    const char* initFailed;
+    const char* tooLong;
+};
+
+const TextSpec kSpecs[] = {
+    {QT_TRANSLATE_NOOP("HardwareInfoPage", "Hardware Version"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Version:"), "hardwareVersion", 4,
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "H/W version is "),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "H/W version is NULL"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Set hardware version is successful"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Set hardware version is failed"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Initialize hardware version is successful"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Initialize hardware version is failed"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage",
+                       "Hardware version string can't be more than 4 characters.")},
+    {QT_TRANSLATE_NOOP("HardwareInfoPage", "Serial Number"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Number:"), "serialNumber", 16,
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Serial Number is "),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Serial Number is NULL"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Set serial number is successful"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Set serial number is failed"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Initialize serial number is successful"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Initialize serial number is failed"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage",
+                       "Serial number string can't be more than 16 characters.")},
+    {QT_TRANSLATE_NOOP("HardwareInfoPage", "User Defined Printer ID"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "ID:"), "printerId", 7,
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Printer ID is "),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Printer ID is NULL"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Set printer ID is successful"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Set printer ID is failed"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Initialize printer ID is successful"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Initialize printer ID is failed"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Printer ID string can't be more than 7 character.")},
+};
+
+const TextSpec& Spec(HardwareInfoPage::Text which) {
+    return kSpecs[static_cast<int>(which)];
+}
+
+std::size_t At(HardwareInfoPage::Text which) {
+    return static_cast<std::size_t>(which);
+}
+
+// The printer takes plain ASCII; a line end or a character it cannot hold would cut the request
+// short or be stored as something else.
+bool IsStorable(const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+HardwareInfoPage::HardwareInfoPage(const ToolContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), protocol_(context.port, context.pacer) {
+    auto* layout = new QVBoxLayout(this);
+    std::vector<QLabel*> labels;
+    for (int i = 0; i < kTexts; ++i) {
+        const Text which = static_cast<Text>(i);
+        const TextSpec& spec = Spec(which);
+        const QString name = QLatin1String(spec.name);
+        auto* group = new QGroupBox(tr(spec.title), this);
+        auto* grid = new QGridLayout(group);
+        auto* edit = new QLineEdit(group);
+        edit->setObjectName(name + QStringLiteral("Edit"));
+        auto* label = new QLabel(tr(spec.label), group);
+        label->setBuddy(edit);
+        labels.push_back(label);
+        grid->addWidget(label, 0, 0);
+        grid->addWidget(edit, 0, 1);
+        grid->setColumnStretch(1, 1);
+        int column = 2;
+        const auto button = [&](const QString& text, const char* suffix,
+                                void (HardwareInfoPage::*action)(Text)) {
+            auto* push = new QPushButton(text, group);
+            push->setObjectName(name + QLatin1String(suffix));
+            push->setAutoDefault(false);
+            connect(push, &QPushButton::clicked, this,
+                    [this, which, action] { (this->*action)(which); });
+            grid->addWidget(push, 0, column++);
+        };
+        button(tr("Get"), "GetButton", &HardwareInfoPage::Get);
+        button(tr("Set"), "SetButton", &HardwareInfoPage::Set);
+        button(tr("Initialize"), "InitializeButton", &HardwareInfoPage::Initialize);
+        connect(edit, &QLineEdit::textChanged, this, [this, which] { LimitLength(which); });
+        edits_[At(which)] = edit;
+        layout->addWidget(group);
+    }
+    layout->addStretch();
+    // The three edits start at the same place although their labels differ in length.
+    int labelWidth = 0;
+    for (const QLabel* label : labels) {
+        labelWidth = std::max(labelWidth, label->sizeHint().width());
+    }
+    for (QLabel* label : labels) {
+        label->setMinimumWidth(labelWidth);
+    }
+}
+
+int HardwareInfoPage::Limit(Text which) {
+    return Spec(which).limit;
+}
+
+void HardwareInfoPage::ReadForm() {
+    for (std::size_t i = 0; i < edits_.size(); ++i) {
+        fields_[i] = edits_[i]->text();
+    }
+}
+
+void HardwareInfoPage::ShowFields() {
+    for (std::size_t i = 0; i < edits_.size(); ++i) {
+        if (edits_[i]->text() != fields_[i]) {
+            edits_[i]->setText(fields_[i]);
+        }
+    }
+}
+
+void HardwareInfoPage::LimitLength(Text which) {
+    ReadForm();
+    QString& field = fields_[At(which)];
+    const int limit = Limit(which);
+    if (field.size() <= limit) {
+        return;
+    }
+    field.truncate(limit);
+    ShowFields();
+    context_.messages.Warning(tr(Spec(which).tooLong));
+}
+
+void HardwareInfoPage::Get(Text which) {
+    const TextSpec& spec = Spec(which);
+    QString& field = fields_[At(which)];
+    field.clear();
+    ShowFields();
+    const SettingsProtocol::TextReply reply = protocol_.ReadIdentification(which);
+    field = QString::fromLatin1(SettingsProtocol::StripLineEnds(reply.text));
+    // A serial number may be blank on a printer that never had one; the others may not.
+    const bool shown = reply.received && (which == Text::SerialNumber || !field.isEmpty());
+    if (shown) {
+        context_.messages.Information(tr(spec.shown) + field + QLatin1Char('.'));
+    } else {
+        context_.messages.Warning(tr(spec.null));
+    }
+    ShowFields();
+}
+
+void HardwareInfoPage::Set(Text which) {
+    const TextSpec& spec = Spec(which);
+    ReadForm();
+    const QString& field = fields_[At(which)];
+    if (!IsStorable(field)) {
+        context_.messages.Warning(
+            tr("Only letters, digits, spaces and ASCII signs can be stored in the printer."));
+        return;
+    }
+    if (protocol_.StoreIdentification(which, field.toLatin1())) {
+        context_.messages.Information(tr(spec.setOk));
+    } else {
+        context_.messages.Warning(tr(spec.setFailed));
+    }
+}
+
+void HardwareInfoPage::Initialize(Text which) {
+    const TextSpec& spec = Spec(which);
+    ReadForm();
+    if (protocol_.InitialiseIdentification(which)) {
+        context_.messages.Information(tr(spec.initOk));
+    } else {
+        context_.messages.Warning(tr(spec.initFailed));
+    }
+}

@@ -1,0 +1,169 @@
+#include "settings/LanguageSettingsPage.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "forms/Messages.h"
+#include "settings/SettingsProtocol.h"
+
+namespace {
+
+constexpr int kCodePageSwitch = 1;
+constexpr int kIcsSwitch = 3;
+
+const char* const kCodePages[] = {
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Factory Default CodePage"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC437 - USA"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC850 - Latin 1"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC852 - Latin 2"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC860 - Portuguese"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC863 - Canadian French"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC865 - Nordic"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "WPC1252 - Latin I"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC865 + WPC1252 - European Combined"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC857 - Turkish"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC737 - Greek"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "WPC1250 - Latin 2"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "WPC1253 - Greek"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "WPC1254 - Turkish"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC855 - Cyrillic"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC862 - Hebrew"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC866 - Cyrillic"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "WPC1251 - Cyrillic"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "WPC1255 - Hebrew"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC928 -  Greek"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC864 -  Arabic"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC775 - Baltic Dos"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "WPC1257 - Baltic Windows"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "PC858 - Latin 1 + Euro"),
+};
+
+const char* const kCharacterSets[] = {
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Factory Default ICS"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "U.S.A"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "France"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Germany"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "U.K"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Denmark I"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Sweden"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Italy"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Spain I"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Norway"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Denmark II"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Japan"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Spain II"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Latin America"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Korea"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "Slovenia/Croatia"),
+    QT_TRANSLATE_NOOP("LanguageSettingsPage", "China"),
+};
+
+template <std::size_t N>
+QComboBox* List(QWidget* parent, const char* name, const char* const (&entries)[N]) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    for (const char* entry : entries) {
+        list->addItem(QCoreApplication::translate("LanguageSettingsPage", entry));
+    }
+    return list;
+}
+
+// A switch value beyond the list selects nothing.
+int Position(const QComboBox* list, std::uint8_t value) {
+    return value < list->count() ? value : -1;
+}
+
+}  // namespace
+
+LanguageSettingsPage::LanguageSettingsPage(const ToolContext& context, QWidget* parent)
+    : QWidget(parent), context_(context) {
+    auto* group = new QGroupBox(tr("Default CodePage && ICS Setting"), this);
+    codePageList_ = List(group, "codePageCombo", kCodePages);
+    icsList_ = List(group, "icsCombo", kCharacterSets);
+    auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->addRow(tr("Default CodePage  :"), codePageList_);
+    form->addRow(tr("Default International Character Set(ICS) :"), icsList_);
+
+    get_ = new QPushButton(tr("Get"), this);
+    get_->setObjectName(QStringLiteral("languageGetButton"));
+    set_ = new QPushButton(tr("Set"), this);
+    set_->setObjectName(QStringLiteral("languageSetButton"));
+    get_->setAutoDefault(false);
+    set_->setAutoDefault(false);
+    connect(get_, &QPushButton::clicked, this, &LanguageSettingsPage::Get);
+    connect(set_, &QPushButton::clicked, this, &LanguageSettingsPage::Set);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(get_);
+    buttons->addWidget(set_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    layout->addStretch();
+
+    codePageList_->setEnabled(false);
+    icsList_->setEnabled(false);
+    set_->setEnabled(false);
+    ShowFields();
+}
+
+void LanguageSettingsPage::ReadForm() {
+    codePage_ = codePageList_->currentIndex();
+    ics_ = icsList_->currentIndex();
+}
+
+void LanguageSettingsPage::ShowFields() {
+    codePageList_->setCurrentIndex(codePage_);
+    icsList_->setCurrentIndex(ics_);
+}
+
+void LanguageSettingsPage::Get() {
+    codePage_ = -1;
+    ics_ = -1;
+    ShowFields();
+    SettingsProtocol protocol(context_.port, context_.pacer);
+    const auto codePage =
+        protocol.ReadSwitch(kCodePageSwitch, SettingsProtocol::kLanguageSwitchPauseMs);
+    const auto ics = protocol.ReadSwitch(kIcsSwitch, SettingsProtocol::kLanguageSwitchPauseMs);
+    if (codePage.received) {
+        codePage_ = Position(codePageList_, codePage.value);
+    }
+    if (ics.received) {
+        ics_ = Position(icsList_, ics.value);
+    }
+    // Both switches must have answered: a code page nobody read is no success.
+    if (!codePage.received || !ics.received) {
+        ShowFields();
+        context_.messages.Warning(tr("Get default codepage && ICS is failed."));
+        return;
+    }
+    set_->setEnabled(true);
+    codePageList_->setEnabled(true);
+    icsList_->setEnabled(true);
+    ShowFields();
+    context_.messages.Information(tr("Get default codepage && ICS is successful."));
+}
+
+void LanguageSettingsPage::Set() {
+    ReadForm();
+    // Without a selection there is no byte to send that would not change the printer at random.
+    if (codePage_ < 0 || ics_ < 0) {
+        context_.messages.Warning(tr("Please choose a code page and a character set before Set."));
+        return;
+    }
+    SettingsProtocol protocol(context_.port, context_.pacer);
+    // The second switch is not written once the first failed: the link is gone.
+    const bool written =
+        protocol.WriteSwitch(kCodePageSwitch, static_cast<std::uint8_t>(codePage_), false) &&
+        protocol.WriteSwitch(kIcsSwitch, static_cast<std::uint8_t>(ics_), false);
+    if (written) {
+        context_.messages.Information(tr("Set default codepage && ICS is successful."));
+    } else {
+        context_.messages.Warning(tr("Set default codepage && ICS is failed."));
+    }
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "forms/ToolContext.h"
+#include "settings/SettingsProtocol.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The printer's print and media settings, one row each with its own Get and Set. A row cannot be
+// set before it has been read: its field and Set start disabled until a Get succeeds.
+class PrintAndPagePage : public QWidget {
+    Q_OBJECT
+public:
+    // The rows with a number field, in the order a form reading checks them.
+    enum NumericRow {
+        HorizontalMargin,
+        PaperLength,
+        VerticalMargin,
+        PaperWidth,
+        PrintDensity,
+        GapLength,
+        PrintOffset,
+        TearOff,
+        kNumericRows
+    };
+
+    // The speed list is built for the model identified when the page is created.
+    explicit PrintAndPagePage(const ToolContext& context, QWidget* parent = nullptr);
+
+    void TextGet(NumericRow row);
+    void UserValueSet(NumericRow row);
+    void SignedGet(NumericRow row);
+    void SignedSet(NumericRow row);
+    void StrobeGet();
+    void StrobeSet();
+    void SpeedGet();
+    void SpeedSet();
+    void GapDetectGet();
+    void GapDetectSet();
+    void CheckLabelLengthSet();
+    void Initialize();
+
+private:
+    struct Row {
+        QLineEdit* edit = nullptr;
+        QCheckBox* negative = nullptr;  // the signed rows only
+        QPushButton* get = nullptr;
+        QPushButton* set = nullptr;
+        int value = 0;
+    };
+
+    void BuildForm();
+    void AddNumericRow(QGridLayout* grid, int line, NumericRow row);
+    QPushButton* RowButton(const QString& text, const QString& name);
+    void AddButtons(QGridLayout* grid, int line, const QString& name, QPushButton*& get,
+                    QPushButton*& set);
+    // Copies every number field into its value, checking each in turn; the first that fails
+    // shows its warning, takes the focus and ends the reading.
+    bool ReadForm();
+    void Report(bool success, const char* successText, const char* failureText);
+    void MarkRead(std::initializer_list<QWidget*> widgets);
+
+    ToolContext context_;
+    SettingsProtocol protocol_;
+    std::array<Row, kNumericRows> rows_{};
+    std::array<QRadioButton*, 3> strobe_{};
+    QButtonGroup* strobeGroup_ = nullptr;
+    QPushButton* strobeGet_ = nullptr;
+    QPushButton* strobeSet_ = nullptr;
+    QComboBox* speed_ = nullptr;
+    QPushButton* speedGet_ = nullptr;
+    QPushButton* speedSet_ = nullptr;
+    QComboBox* gapDetect_ = nullptr;
+    QPushButton* gapDetectGet_ = nullptr;
+    QPushButton* gapDetectSet_ = nullptr;
+    QPushButton* initialize_ = nullptr;
+    QRadioButton* checkDisable_ = nullptr;
+    QRadioButton* checkEnable_ = nullptr;
+    QPushButton* checkSet_ = nullptr;
+};

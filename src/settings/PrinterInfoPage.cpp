@@ -1,0 +1,95 @@
+#include "settings/PrinterInfoPage.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "forms/Messages.h"
+#include "settings/SettingsProtocol.h"
+
+PrinterInfoPage::PrinterInfoPage(const ToolContext& context, QWidget* parent)
+    : QWidget(parent), context_(context) {
+    auto* group = new QGroupBox(tr("Printer Information"), this);
+    auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    const std::array<QString, kFacts> captions = {
+        tr("Model Name :"), tr("Model Type :"), tr("Firmware Version :"), tr("TPH Temperature :")};
+    const std::array<const char*, kFacts> names = {"modelNameLabel", "modelTypeLabel",
+                                                   "firmwareVersionLabel", "temperatureLabel"};
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        auto* label = new QLabel(group);
+        label->setObjectName(QLatin1String(names[i]));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setMargin(3);
+        form->addRow(captions[i], label);
+        labels_[i] = label;
+    }
+
+    auto* get = new QPushButton(tr("Get"), this);
+    get->setObjectName(QStringLiteral("printerInfoGetButton"));
+    get->setAutoDefault(false);
+    connect(get, &QPushButton::clicked, this, &PrinterInfoPage::Get);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("printerInfoProgress"));
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(progress_, 1);
+    bottom->addWidget(get);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(bottom);
+    layout->addStretch();
+}
+
+void PrinterInfoPage::ShowFields() {
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        // A label would grow a blank line for the line end the printer sends.
+        labels_[i]->setText(
+            QString(fields_[i]).remove(QLatin1Char('\r')).remove(QLatin1Char('\n')));
+    }
+}
+
+void PrinterInfoPage::Advance() {
+    progress_->setValue(std::min(progress_->value() + kProgressStep, progress_->maximum()));
+}
+
+void PrinterInfoPage::Get() {
+    Advance();
+    fields_ = {};
+    ShowFields();
+    SettingsProtocol protocol(context_.port, context_.pacer);
+    std::array<QString, kFacts> read;
+    const std::array<QByteArrayView, 3> queries = {SettingsProtocol::kModelNameQuery,
+                                                   SettingsProtocol::kModelTypeQuery,
+                                                   SettingsProtocol::kFirmwareQuery};
+    for (std::size_t i = 0; i < queries.size(); ++i) {
+        const SettingsProtocol::TextReply reply = protocol.QueryText(
+            queries[i], SettingsProtocol::kReplyPauseMs, SettingsProtocol::kReplyBufferSize);
+        read[i] = QString::fromLatin1(reply.text);
+        Advance();
+    }
+    const SettingsProtocol::TextReply temperature =
+        protocol.QueryText(SettingsProtocol::kHeadTemperatureQuery, SettingsProtocol::kReplyPauseMs,
+                           SettingsProtocol::kReplyBufferSize);
+    read[HeadTemperature] =
+        QString::fromLatin1(SettingsProtocol::StripLineEnds(temperature.text)) + tr(" Celsius");
+    progress_->setValue(progress_->maximum());
+    if (!temperature.received) {
+        context_.messages.Warning(tr("Get printer information is failed"));
+        context_.messages.Warning(tr("Get printer information is failed."));
+        return;
+    }
+    progress_->setValue(0);
+    fields_ = read;
+    ShowFields();
+    context_.messages.Information(tr("Get printer information is successful."));
+}

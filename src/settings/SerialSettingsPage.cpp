@@ -1,0 +1,136 @@
+#include "settings/SerialSettingsPage.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "forms/Messages.h"
+#include "settings/SettingsProtocol.h"
+
+namespace {
+
+constexpr int kSwitch = 2;
+
+}  // namespace
+
+SerialSettingsPage::SerialSettingsPage(const ToolContext& context, QWidget* parent)
+    : QWidget(parent), context_(context) {
+    auto* group = new QGroupBox(tr("Serial Communication Setting"), this);
+    auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    const std::array<QString, SerialSwitch::kLists> labels = {
+        tr("Hand Shake :"),   tr("Stop Bit :"),         tr("Data Length :"),
+        tr("Parity Check :"), tr("Parity Selection :"), tr("Baudrate :")};
+    const std::array<QStringList, SerialSwitch::kLists> entries = {
+        QStringList{tr("Hardware"), tr("Software")},
+        QStringList{tr("1 Stop Bit"), tr("2 Stop Bit")},
+        QStringList{QStringLiteral("8"), QStringLiteral("7")},
+        QStringList{tr("No Parity"), tr("Parity")},
+        QStringList{tr("Even"), tr("Odd")},
+        QStringList{tr("By Dip Switch"), QStringLiteral("38400"), QStringLiteral("57600")}};
+    const std::array<const char*, SerialSwitch::kLists> names = {
+        "handShakeCombo",   "stopBitCombo",         "dataLengthCombo",
+        "parityCheckCombo", "paritySelectionCombo", "baudrateCombo"};
+    for (std::size_t i = 0; i < lists_.size(); ++i) {
+        auto* list = new QComboBox(group);
+        list->setObjectName(QLatin1String(names[i]));
+        list->addItems(entries[i]);
+        form->addRow(labels[i], list);
+        lists_[i] = list;
+    }
+
+    default_ = new QPushButton(tr("Default Setting"), this);
+    default_->setObjectName(QStringLiteral("serialDefaultButton"));
+    get_ = new QPushButton(tr("Get"), this);
+    get_->setObjectName(QStringLiteral("serialGetButton"));
+    set_ = new QPushButton(tr("Set"), this);
+    set_->setObjectName(QStringLiteral("serialSetButton"));
+    for (QPushButton* button : {default_, get_, set_}) {
+        // Enter in a list must not press a button that talks to the printer.
+        button->setAutoDefault(false);
+    }
+    connect(default_, &QPushButton::clicked, this, &SerialSettingsPage::DefaultSetting);
+    connect(get_, &QPushButton::clicked, this, &SerialSettingsPage::Get);
+    connect(set_, &QPushButton::clicked, this, &SerialSettingsPage::Set);
+
+    // Room around the longer caption, as the other buttons have.
+    default_->setMinimumWidth(default_->sizeHint().width() +
+                              2 * default_->fontMetrics().averageCharWidth());
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(default_);
+    buttons->addStretch();
+    buttons->addWidget(get_);
+    buttons->addWidget(set_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    layout->addStretch();
+
+    EnableLists(false);
+    set_->setEnabled(false);
+    ShowFields();
+}
+
+void SerialSettingsPage::ReadForm() {
+    for (std::size_t i = 0; i < lists_.size(); ++i) {
+        fields_.selections[i] = lists_[i]->currentIndex();
+    }
+}
+
+void SerialSettingsPage::ShowFields() {
+    for (std::size_t i = 0; i < lists_.size(); ++i) {
+        lists_[i]->setCurrentIndex(fields_.selections[i]);
+    }
+}
+
+void SerialSettingsPage::EnableLists(bool enabled) {
+    for (QComboBox* list : lists_) {
+        list->setEnabled(enabled);
+    }
+}
+
+void SerialSettingsPage::Get() {
+    fields_ = SerialSwitch{};
+    ShowFields();
+    SettingsProtocol protocol(context_.port, context_.pacer);
+    const SettingsProtocol::SwitchReply reply =
+        protocol.ReadSwitch(kSwitch, SettingsProtocol::kReplyPauseMs);
+    if (!reply.received) {
+        context_.messages.Warning(tr("Get serial communication status is faied"));
+        return;
+    }
+    EnableLists(true);
+    set_->setEnabled(true);
+    default_->setEnabled(true);
+    fields_ = SerialSwitch::Decode(reply.value);
+    ShowFields();
+    context_.messages.Information(tr("Get serial communication status is successful"));
+}
+
+void SerialSettingsPage::Set() {
+    ReadForm();
+    const std::optional<std::uint8_t> byte = fields_.Encode();
+    if (!byte) {
+        context_.messages.Warning(tr("Please choose an entry in every list before Set."));
+        return;
+    }
+    SettingsProtocol protocol(context_.port, context_.pacer);
+    if (!protocol.WriteSwitch(kSwitch, *byte, false)) {
+        context_.messages.Warning(tr("Set serial communication status is faied"));
+        return;
+    }
+    context_.messages.Information(tr("Set serial communication status is successful"));
+    context_.messages.Information(tr("Please, turn off the printer and turn on the printer"));
+    context_.messages.Information(tr("Please, close application and re-connect printer"));
+}
+
+void SerialSettingsPage::DefaultSetting() {
+    ReadForm();
+    for (int list = SerialSwitch::HandShake; list < SerialSwitch::Baudrate; ++list) {
+        fields_.selections[static_cast<std::size_t>(list)] = 0;
+    }
+    ShowFields();
+}

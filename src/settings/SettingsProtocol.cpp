@@ -1,0 +1,338 @@
+#include "settings/SettingsProtocol.h"
+
+#include <algorithm>
+#include <limits>
+#include <span>
+
+#include "forms/Pacer.h"
+#include "link/PrinterPort.h"
+
+namespace {
+
+constexpr int kMaxSwitch = 4;
+constexpr int kSignedReplyLength = 7;
+// The raw byte that stands for "all" in the initialise requests.
+constexpr char kAllByte = 0x0F;
+
+bool IsDigit(char byte) {
+    return byte >= '0' && byte <= '9';
+}
+
+char Digit(int value) {
+    return static_cast<char>('0' + value);
+}
+
+}  // namespace
+
+char SettingsProtocol::InterfaceDigit(PortKind kind) {
+    switch (kind) {
+        case PortKind::Serial:
+            return '1';
+        case PortKind::Usb:
+            return '3';
+        case PortKind::Parallel:
+        case PortKind::Ethernet:
+            break;
+    }
+    return '2';
+}
+
+char SettingsProtocol::InterfaceDigit() const {
+    return InterfaceDigit(port_.Kind());
+}
+
+int SettingsProtocol::Write(QByteArrayView request) {
+    return port_.Write(request);
+}
+
+int SettingsProtocol::Read(QByteArray& buffer, int offset, int length) {
+    const std::span<char> room(buffer.data() + offset,
+                               static_cast<std::size_t>(buffer.size() - offset));
+    // A socket error counts as nothing received.
+    return std::max(port_.Read(room, length), 0);
+}
+
+SettingsProtocol::SwitchReply SettingsProtocol::ReadSwitch(int number, int pauseMs) {
+    if (number < 1 || number > kMaxSwitch) {
+        return {};
+    }
+    QByteArray request("^MBR");
+    request += Digit(number);
+    request += ',';
+    request += InterfaceDigit();
+    Write(request);
+    pacer_.Pause(pauseMs);
+    QByteArray buffer(kReplyBufferSize, '\0');
+    const int count = Read(buffer, 0, 1);
+    return {count > 0, static_cast<std::uint8_t>(buffer[0])};
+}
+
+bool SettingsProtocol::WriteSwitch(int number, std::uint8_t value, bool terminator) {
+    if (number < 1 || number > kMaxSwitch) {
+        return false;
+    }
+    QByteArray set("^MBS");
+    set += Digit(number);
+    set += ',';
+    set += static_cast<char>(value);
+    if (terminator) {
+        set += '\r';
+    }
+    // Applying without the new byte would apply whatever the printer holds.
+    if (Write(set) == 0) {
+        return false;
+    }
+    QByteArray apply("^MBA");
+    apply += static_cast<char>(number);
+    apply += '\r';
+    return Write(apply) != 0;
+}
+
+bool SettingsProtocol::SetUserValue(UserValue which, std::int32_t value) {
+    QByteArray request("^MBU");
+    request += Digit(static_cast<int>(which));
+    request += ',';
+    request += QByteArray::number(value);
+    request += '\r';
+    return Write(request) != 0;
+}
+
+QByteArray SettingsProtocol::UserValueQuery(UserValue which) {
+    switch (which) {
+        case UserValue::PaperWidth:
+            return QByteArrayLiteral("^PI5,0\r\n");
+        case UserValue::PrintDensity:
+            return QByteArrayLiteral("^PI4,1\r\n");
+        case UserValue::PaperLength:
+            return QByteArrayLiteral("^PI5,1\r\n");
+        case UserValue::HorizontalMargin:
+            return QByteArrayLiteral("^PI5,3\r\n");
+        case UserValue::VerticalMargin:
+            return QByteArrayLiteral("^PI5,4\r\n");
+        case UserValue::GapLength:
+            return QByteArrayLiteral("^PI5,2\r\n");
+    }
+    return {};
+}
+
+bool SettingsProtocol::InitialiseUserSettings() {
+    QByteArray request("^MBU");
+    request += kAllByte;
+    request += ",99\r";
+    return Write(request) != 0;
+}
+
+bool SettingsProtocol::SetCheckLabelLength(bool enable) {
+    return Write(enable ? QByteArrayView("^MBL1") : QByteArrayView("^MBL0")) != 0;
+}
+
+SettingsProtocol::TextReply SettingsProtocol::QueryText(QByteArrayView request, int pauseMs,
+                                                        int length) {
+    Write(request);
+    pacer_.Pause(pauseMs);
+    QByteArray buffer(std::max(kReplyBufferSize, length), '\0');
+    const int count = Read(buffer, 0, length);
+    QByteArray text = buffer.left(count);
+    if (const qsizetype zero = text.indexOf('\0'); zero >= 0) {
+        text.truncate(zero);
+    }
+    return {count > 0, text};
+}
+
+SettingsProtocol::SignedReply SettingsProtocol::DecodeSigned(QByteArrayView reply) {
+    SignedReply result;
+    result.received = !reply.isEmpty();
+    if (reply.isEmpty()) {
+        return result;
+    }
+    result.negative = reply[0] == '-';
+    // Three digits after the sign make the value; a shorter run ("-5\r\n") counts as far as it
+    // goes instead of turning the line end into digits.
+    qsizetype digits = 0;
+    while (digits < 3 && 1 + digits < reply.size() && IsDigit(reply[1 + digits])) {
+        result.magnitude = result.magnitude * 10 + (reply[1 + digits] - '0');
+        ++digits;
+    }
+    result.wellFormed = digits > 0;
+    if (!result.wellFormed) {
+        result.negative = false;
+    }
+    return result;
+}
+
+SettingsProtocol::SignedReply SettingsProtocol::QuerySigned(QByteArrayView request) {
+    Write(request);
+    pacer_.Pause(kReplyPauseMs);
+    QByteArray buffer(kReplyBufferSize, '\0');
+    const int count = Read(buffer, 0, kSignedReplyLength);
+    SignedReply result = DecodeSigned(QByteArrayView(buffer).first(count));
+    result.received = count > 0;
+    return result;
+}
+
+bool SettingsProtocol::SetSigned(QByteArrayView letters, bool negative, QByteArrayView digits) {
+    QByteArray request = letters.toByteArray();
+    request += negative ? '-' : '+';
+    request += digits;
+    request += "\r\n";
+    return Write(request) != 0;
+}
+
+SettingsProtocol::BytesReply SettingsProtocol::QueryBytes(QByteArrayView request, int pauseMs,
+                                                          int length) {
+    Write(request);
+    pacer_.Pause(pauseMs);
+    QByteArray buffer(std::max(kReplyBufferSize, length), '\0');
+    const int count = Read(buffer, 0, length);
+    return {count, buffer};
+}
+
+bool SettingsProtocol::SendRequest(QByteArrayView request) {
+    return Write(request) != 0;
+}
+
+SettingsProtocol::TextReply SettingsProtocol::ReadIdentification(Identification which) {
+    switch (which) {
+        case Identification::HardwareVersion:
+            return QueryText("^MBX0\r\n", 100, 7);
+        case Identification::SerialNumber:
+            return QueryText("^MBX1\r", 1000, 18);
+        case Identification::PrinterId:
+            return QueryText("^MBX2\r", 100, 12);
+    }
+    return {};
+}
+
+bool SettingsProtocol::StoreIdentification(Identification which, QByteArrayView text) {
+    QByteArray request("^MBY");
+    request += Digit(static_cast<int>(which));
+    request += ',';
+    request += text;
+    request += "\r\n";
+    const bool sent = Write(request) != 0;
+    // The printer writes the text to its flash and takes no command meanwhile.
+    pacer_.Pause(kIdentificationStorePauseMs);
+    return sent;
+}
+
+bool SettingsProtocol::InitialiseIdentification(Identification which) {
+    QByteArray request("^MBY");
+    request += kAllByte;
+    request += ',';
+    request += Digit(static_cast<int>(which));
+    request += "\r\n";
+    const bool sent = Write(request) != 0;
+    pacer_.Pause(kIdentificationStorePauseMs);
+    return sent;
+}
+
+qint64 SettingsProtocol::SensingPauseMs(PortKind kind, int dots) {
+    const qint64 perDot = kind == PortKind::Serial ? 4 : 6;
+    return perDot * std::max(dots, 0);
+}
+
+SettingsProtocol::ExactReply SettingsProtocol::ReadSensing(
+    int dots, SensingType type, const std::function<void()>& beforeDiscard) {
+    QByteArray request("^MXd,");
+    request += QByteArray::number(dots);
+    request += type == SensingType::Gap ? ",G\r" : ",B\r";
+    Write(request);
+    pacer_.Pause(static_cast<int>(
+        std::min<qint64>(SensingPauseMs(port_.Kind(), dots), std::numeric_limits<int>::max())));
+
+    const BytesReply reply = ReadSensingReply(SensingInPieces(port_.Kind(), port_.UsbModelIndex()));
+    if (reply.count == kSensingReplyLength) {
+        return {true, reply.bytes};
+    }
+    if (beforeDiscard) {
+        beforeDiscard();
+    }
+    QByteArray discard(kSensingReplyLength, '\0');
+    Read(discard, 0, kSensingReplyLength);
+    return {false, reply.bytes};
+}
+
+bool SettingsProtocol::SensingInPieces(PortKind kind, int usbModelIndex) {
+    return kind == PortKind::Usb && usbModelIndex >= 0 && usbModelIndex <= 3;
+}
+
+SettingsProtocol::BytesReply SettingsProtocol::ReadSensingReply(bool inPieces) {
+    QByteArray buffer(kSensingReplyLength, '\0');
+    if (!inPieces) {
+        return {Read(buffer, 0, kSensingReplyLength), buffer};
+    }
+    int count = 0;
+    for (int offset = 0; offset < kSensingReplyLength; offset += kUsbSensingPiece) {
+        pacer_.Pause(kUsbSensingPiecePauseMs);
+        const int piece = std::min(Read(buffer, offset, kUsbSensingPiece), kUsbSensingPiece);
+        count += piece;
+        if (piece != kUsbSensingPiece) {
+            break;
+        }
+    }
+    return {count, buffer};
+}
+bool SettingsProtocol::StoreCalibration(int middleValue, int gapCount) {
+    QByteArray request("^MXs,");
+    request += QByteArray::number(middleValue);
+    request += ',';
+    request += QByteArray::number(gapCount);
+    request += '\r';
+    return Write(request) != 0;
+}
+
+bool SettingsProtocol::CancelCalibration() {
+    return Write("^MXc\r") != 0;
+}
+
+std::array<std::uint16_t, SettingsProtocol::kSensingBuckets> SettingsProtocol::SensingCounts(
+    QByteArrayView reply) {
+    std::array<std::uint16_t, kSensingBuckets> counts{};
+    for (int i = 0; i < kSensingBuckets && 2 * i + 1 < reply.size(); ++i) {
+        const auto low = static_cast<std::uint8_t>(reply[2 * i]);
+        const auto high = static_cast<std::uint8_t>(reply[2 * i + 1]);
+        counts[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(low | (high << 8));
+    }
+    return counts;
+}
+
+SettingsProtocol::ExactReply SettingsProtocol::QueryExact(
+    QByteArrayView request, int pauseMs, int length,
+    const std::function<bool(const QByteArray&)>& wellFormed,
+    const std::function<void()>& beforeDiscard) {
+    BytesReply reply = QueryBytes(request, pauseMs, length);
+    if (reply.count == length && (!wellFormed || wellFormed(reply.bytes))) {
+        return {true, reply.bytes};
+    }
+    if (beforeDiscard) {
+        beforeDiscard();
+    }
+    // A late reply lands in the same buffer, so the page can still show it.
+    Read(reply.bytes, 0, length);
+    return {false, reply.bytes};
+}
+
+SettingsProtocol::ExactReply SettingsProtocol::QueryStatus(
+    Status which, const std::function<void()>& beforeDiscard) {
+    switch (which) {
+        case Status::Cp:
+            return QueryExact("^cp\r", 50, 2, {}, beforeDiscard);
+        case Status::Cu:
+            return QueryExact("^cu\r", 50, 1, {}, beforeDiscard);
+        case Status::Ee:
+            return QueryExact(
+                "^ee\r", 30, 4,
+                [](const QByteArray& bytes) { return bytes[2] == '\r' && bytes[3] == '\n'; },
+                beforeDiscard);
+        case Status::Cps:
+            return QueryExact("CPS\r", 50, 1, {}, beforeDiscard);
+    }
+    return {};
+}
+
+QByteArray SettingsProtocol::StripLineEnds(QByteArray text) {
+    while (!text.isEmpty() && (text.back() == '\r' || text.back() == '\n')) {
+        text.chop(1);
+    }
+    return text;
+}

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "link/PortKind.h"
+
+class Pacer;
+class PrinterPort;
+
+// The short request/reply exchanges with the printer's stored settings, its information queries,
+// the media sensing calibration and the status checks: write a request, pause a fixed time, read
+// a fixed number of bytes. Nothing is kept between calls. The printer acknowledges no setting, so
+// a write is judged only by what the link reports.
+class SettingsProtocol {
+public:
+    // One Ethernet read may deliver this many bytes whatever length was asked.
+    static constexpr int kReplyBufferSize = 32;
+    static constexpr int kSensingReplyLength = 64;
+    static constexpr int kSensingBuckets = 32;
+    static constexpr int kReplyPauseMs = 10;
+    static constexpr int kLanguageSwitchPauseMs = 50;
+    static constexpr int kIdentificationStorePauseMs = 5700;
+    static constexpr int kUsbSensingPiece = 16;
+    static constexpr int kUsbSensingPiecePauseMs = 100;
+
+    // Requests the pages send as they are.
+    static constexpr QByteArrayView kModelNameQuery{"^PI0"};
+    static constexpr QByteArrayView kModelTypeQuery{"^PI1"};
+    static constexpr QByteArrayView kFirmwareQuery{"^PI2"};
+    static constexpr QByteArrayView kHeadTemperatureQuery{"^PI4,0"};
+    static constexpr QByteArrayView kPrintOffsetQuery{"^SA\r\n"};
+    static constexpr QByteArrayView kTearOffQuery{"^PI4,2\r\n"};
+    static constexpr QByteArrayView kPrintOffsetLetters{"SA"};
+    static constexpr QByteArrayView kTearOffLetters{"TA"};
+
+    // The numbered values written with "^MBU".
+    enum class UserValue {
+        PaperWidth = 0,
+        PrintDensity = 1,
+        PaperLength = 2,
+        HorizontalMargin = 3,
+        VerticalMargin = 4,
+        GapLength = 5,
+    };
+    enum class Identification { HardwareVersion = 0, SerialNumber = 1, PrinterId = 2 };
+    enum class SensingType { Gap, BlackMark };
+    enum class Status { Cp, Cu, Ee, Cps };
+
+    struct SwitchReply {
+        bool received = false;
+        std::uint8_t value = 0;
+    };
+    struct TextReply {
+        bool received = false;
+        QByteArray text;  // the bytes received up to the first zero byte
+    };
+    struct SignedReply {
+        bool received = false;
+        // False when no digit follows the sign: a reply that cannot be a value.
+        bool wellFormed = false;
+        bool negative = false;
+        std::int32_t magnitude = 0;
+    };
+    struct BytesReply {
+        int count = 0;     // bytes delivered (never negative)
+        QByteArray bytes;  // the zero-filled reply buffer, at least kReplyBufferSize long
+    };
+    struct ExactReply {
+        bool exact = false;  // the reply had exactly its length (and form)
+        QByteArray bytes;    // the reply buffer, also after the discarding read of a failure
+    };
+
+    SettingsProtocol(PrinterPort& port, Pacer& pacer) : port_(port), pacer_(pacer) {}
+
+    // The digit that ends a memory-switch read, by the kind of link in use.
+    char InterfaceDigit() const;
+    static char InterfaceDigit(PortKind kind);
+
+    // Memory switches 1..4.
+    SwitchReply ReadSwitch(int number, int pauseMs);
+    // Sends the byte, then the request that applies it; false (and no apply request) when the
+    // link did not take the byte.
+    bool WriteSwitch(int number, std::uint8_t value, bool terminator);
+
+    bool SetUserValue(UserValue which, std::int32_t value);
+    // The request that reads a user value back.
+    static QByteArray UserValueQuery(UserValue which);
+    bool InitialiseUserSettings();
+    bool SetCheckLabelLength(bool enable);
+
+    TextReply QueryText(QByteArrayView request, int pauseMs, int length);
+    SignedReply QuerySigned(QByteArrayView request);
+    bool SetSigned(QByteArrayView letters, bool negative, QByteArrayView digits);
+    BytesReply QueryBytes(QByteArrayView request, int pauseMs, int length);
+    bool SendRequest(QByteArrayView request);
+
+    // Identification texts.
+    TextReply ReadIdentification(Identification which);
+    bool StoreIdentification(Identification which, QByteArrayView text);
+    bool InitialiseIdentification(Identification which);
+
+    // Calibration. A sensing reply of other than 64 bytes is a failure: `beforeDiscard` runs
+    // (to show the warning), then one more read of 64 bytes takes a late reply off the link.
+    ExactReply ReadSensing(int dots, SensingType type,
+                           const std::function<void()>& beforeDiscard = {});
+    bool StoreCalibration(int middleValue, int gapCount);
+    bool CancelCalibration();
+    static qint64 SensingPauseMs(PortKind kind, int dots);
+    // Whether the printer hands the distribution over in four 16-byte pieces: the USB models
+    // 0 to 3.
+    static bool SensingInPieces(PortKind kind, int usbModelIndex);
+    // The read half of a sensing exchange: 64 bytes in one read, or in four pieces each after
+    // a pause, stopping at the first piece that is short.
+    BytesReply ReadSensingReply(bool inPieces);
+    static std::array<std::uint16_t, kSensingBuckets> SensingCounts(QByteArrayView reply);
+
+    // Status checks, with the same failure handling as the sensing read.
+    ExactReply QueryStatus(Status which, const std::function<void()>& beforeDiscard = {});
+
+    // Any run of "\r" and "\n" at the end removed.
+    static QByteArray StripLineEnds(QByteArray text);
+    // A sign character and three decimal digits; fewer digits are read as far as they go.
+    static SignedReply DecodeSigned(QByteArrayView reply);
+
+private:
+    int Write(QByteArrayView request);
+    int Read(QByteArray& buffer, int offset, int length);
+    ExactReply QueryExact(QByteArrayView request, int pauseMs, int length,
+                          const std::function<bool(const QByteArray&)>& wellFormed,
+                          const std::function<void()>& beforeDiscard);
+
+    PrinterPort& port_;
+    Pacer& pacer_;
+};
