@@ -156,19 +156,6 @@ TEST_F(Download, ConvertsIntoAPrivateDatedFileAndRemovesIt) {
     }
 }
 
-TEST_F(Download, APlainReductionPausesAfterReducing) {
-    const QImage scene = ColourScene(30, 20);
-    const QString path = files.filePath(QStringLiteral("scene.bmp"));
-    ASSERT_TRUE(scene.save(path, "BMP"));
-    PcxDownload download(rig.port, rig.pacer);
-    download.Convert(path, Picture::kBmp, -1, temporary.path(), now);
-    EXPECT_EQ(rig.pacer.pauses, (std::vector<int>{50, 200}));
-    ASSERT_TRUE(download.Open());
-    QFile converted(download.SendPath());
-    ASSERT_TRUE(converted.open(QIODevice::ReadOnly));
-    EXPECT_EQ(converted.readAll(), PcxCodec::Write(Dithering::Threshold(scene)));
-}
-
 // A link that refuses bytes part way stops the download there: no more blocks, no trailer.
 TEST_F(Download, StopsAtTheFirstFailedWrite) {
     rig.ConnectAndClear(QStringLiteral("USB"));

@@ -102,33 +102,22 @@ TEST_F(PictureFiles, WhatCannotBeReadIsNoPicture) {
     }
 }
 
-TEST_F(PictureFiles, ConversionEndsInOneBitAndSavesAPcxOthersRead) {
+TEST_F(PictureFiles, EveryMethodEndsInOneBitAndOnlyKnownMethodsDither) {
     const QString path = Save(ColourScene(50, 20), QStringLiteral("scene.png"), "PNG");
-    for (const int method : {-1, 0, 1, 7, 8}) {
+    for (const int method : {-1, 0, 1, 7, 8, 5}) {
         Picture picture;
         ASSERT_TRUE(picture.Load(path, Picture::kPng));
         if (method < 0) {
             picture.ReduceToOneBit();
         } else {
-            EXPECT_TRUE(picture.Dither(method));
+            EXPECT_EQ(picture.Dither(method), method != 5) << method;
         }
-        EXPECT_EQ(picture.BitsPerPixel(), 1);
-        const QString saved = folder.filePath(QStringLiteral("out%1.pcx").arg(method));
-        ASSERT_TRUE(picture.SavePcx(saved));
-        QString error;
-        QFile file(saved);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QImage decoded = DecodeWithPillow(file.readAll(), error);
-        ASSERT_FALSE(decoded.isNull()) << error.toStdString();
-        EXPECT_EQ(ToRows(decoded), ToRows(picture.Image())) << method;
+        EXPECT_EQ(picture.BitsPerPixel(), method == 5 ? 24 : 1) << method;
     }
     Picture picture;
+    EXPECT_FALSE(picture.SavePcx(folder.filePath(QStringLiteral("nothing-loaded.pcx"))));
     ASSERT_TRUE(picture.Load(path, Picture::kPng));
-    EXPECT_FALSE(picture.Dither(5));
-    EXPECT_EQ(picture.BitsPerPixel(), 24);
     EXPECT_FALSE(picture.SavePcx(folder.filePath(QStringLiteral("no-such-folder/x.pcx"))));
-    picture.Release();
-    EXPECT_FALSE(picture.SavePcx(folder.filePath(QStringLiteral("released.pcx"))));
 }
 
 }  // namespace
