@@ -81,7 +81,9 @@ void TesterWindow::BuildForm() {
     editor_->setObjectName(QStringLiteral("editor"));
     editor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     editor_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    editor_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Commands have no blanks to wrap at; wrapping at word boundaries would also make a long
+    // line without line breaks (image data, say) take minutes to lay out.
+    editor_->setWordWrapMode(QTextOption::WrapAnywhere);
     editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor_->setTabChangesFocus(true);
     const QFontMetrics metrics(editor_->font());

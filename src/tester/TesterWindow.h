@@ -16,8 +16,9 @@ class StepField;
 class TesterWindow : public QDialog {
     Q_OBJECT
 public:
-    // Files larger than this are not loaded: the editor would take too long to lay them out.
-    static constexpr qint64 kLargestLoad = 8 * 1024 * 1024;
+    // Files larger than this are not loaded: the editor would take too long to lay them out
+    // (a 2 MiB file without a line break takes about 2 s).
+    static constexpr qint64 kLargestLoad = 2 * 1024 * 1024;
     static constexpr int kMostSends = 10000;
 
     explicit TesterWindow(const ToolContext& context, QWidget* parent = nullptr,

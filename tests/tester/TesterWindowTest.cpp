@@ -308,7 +308,7 @@ TEST(TesterWindow, LoadStopsAtAZeroByteAndKeepsTheTextWhenItCannotLoad) {
         {"missing file", missing, "unsaved\r\nscript",
          QStringLiteral("Cannot open the file %1.").arg(missing)},
         {"too large", large, "unsaved\r\nscript",
-         QStringLiteral("The file %1 is too large to load (more than 8388608 bytes).").arg(large)},
+         QStringLiteral("The file %1 is too large to load (more than 2097152 bytes).").arg(large)},
     };
     for (const Case& c : cases) {
         Tester t;
