@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,5 +57,18 @@ enum class Match {
     Whole,     // it begins with the whole text
 };
 Match MatchLiteral(std::string_view pending, std::string_view literal);
+
+// The verdict for a piece of a command that did not fit wholly: NotMine for a mismatch, NeedMore
+// for a true prefix; nothing when it fitted and the handler reads on.
+std::optional<HandlerResult> VerdictFor(Match match);
+
+// The verdict while `pending` does not yet begin with the whole `literal`: NotMine when it never
+// will, NeedMore while it still may. Nothing once it does, so the handler goes on reading:
+//     if (const auto early = BeforeLiteral(pending, "^MBU")) return *early;
+std::optional<HandlerResult> BeforeLiteral(std::string_view pending, std::string_view literal);
+
+// A command of fixed length: `prefix` followed by `extra` bytes of any value. Done with that
+// length, NeedMore while bytes are missing, NotMine when the front differs from the prefix.
+HandlerResult FixedLength(std::string_view pending, std::string_view prefix, std::size_t extra = 0);
 
 }  // namespace sim

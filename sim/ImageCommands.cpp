@@ -71,26 +71,13 @@ private:
     std::size_t at = 0;
 };
 
-// The verdict for a step that did not fit wholly, or nothing when it did.
-std::optional<HandlerResult> Unless(Match match) {
-    switch (match) {
-        case Match::Mismatch:
-            return HandlerResult::NotMine();
-        case Match::Partial:
-            return HandlerResult::NeedMore();
-        case Match::Whole:
-            break;
-    }
-    return std::nullopt;
-}
-
 HandlerResult Store(std::string_view pending, PrinterState& state) {
     Scan scan(pending);
     long size = 0;
     std::string name;
     std::optional<HandlerResult> verdict;
-    if ((verdict = Unless(scan.Literal("IS"))) || (verdict = Unless(scan.Number(size))) ||
-        (verdict = Unless(scan.Literal(","))) || (verdict = Unless(scan.QuotedName(name)))) {
+    if ((verdict = VerdictFor(scan.Literal("IS"))) || (verdict = VerdictFor(scan.Number(size))) ||
+        (verdict = VerdictFor(scan.Literal(","))) || (verdict = VerdictFor(scan.QuotedName(name)))) {
         return *verdict;
     }
     const std::size_t header = scan.Used();
@@ -118,7 +105,7 @@ HandlerResult Store(std::string_view pending, PrinterState& state) {
 
 HandlerResult Delete(std::string_view pending, PrinterState& state) {
     Scan scan(pending);
-    if (auto verdict = Unless(scan.Literal("ID"))) {
+    if (auto verdict = VerdictFor(scan.Literal("ID"))) {
         return *verdict;
     }
     if (scan.Left() == 0) {
@@ -129,7 +116,7 @@ HandlerResult Delete(std::string_view pending, PrinterState& state) {
         return HandlerResult::Done(scan.Used());
     }
     std::string name;
-    if (auto verdict = Unless(scan.QuotedName(name))) {
+    if (auto verdict = VerdictFor(scan.QuotedName(name))) {
         return *verdict;
     }
     state.images.stored.erase(name);
@@ -138,7 +125,7 @@ HandlerResult Delete(std::string_view pending, PrinterState& state) {
 
 HandlerResult List(std::string_view pending, PrinterState& state) {
     Scan scan(pending);
-    if (auto verdict = Unless(scan.Literal("II"))) {
+    if (auto verdict = VerdictFor(scan.Literal("II"))) {
         return *verdict;
     }
     // "IMAGES <count>", then "'<name>',<width>,<height>,<bytes>" for each, every line CR LF.
@@ -156,9 +143,9 @@ HandlerResult Recall(std::string_view pending, PrinterState& state) {
     long y = 0;
     std::string name;
     std::optional<HandlerResult> verdict;
-    if ((verdict = Unless(scan.Literal("IR"))) || (verdict = Unless(scan.Number(x))) ||
-        (verdict = Unless(scan.Literal(","))) || (verdict = Unless(scan.Number(y))) ||
-        (verdict = Unless(scan.Literal(","))) || (verdict = Unless(scan.QuotedName(name)))) {
+    if ((verdict = VerdictFor(scan.Literal("IR"))) || (verdict = VerdictFor(scan.Number(x))) ||
+        (verdict = VerdictFor(scan.Literal(","))) || (verdict = VerdictFor(scan.Number(y))) ||
+        (verdict = VerdictFor(scan.Literal(","))) || (verdict = VerdictFor(scan.QuotedName(name)))) {
         return *verdict;
     }
     if (state.images.stored.count(name) == 0) {

@@ -7,48 +7,30 @@ namespace sim {
 
 namespace {
 
-// `query` followed by `extra` more bytes: Done once they are in. The host may or may not send
-// CR LF after these queries; it waits for the answer either way, so the printer answers as soon
-// as the query's own bytes are in.
-HandlerResult Query(std::string_view pending, std::string_view query, std::size_t extra = 0) {
-    switch (MatchLiteral(pending, query)) {
-        case Match::Mismatch:
-            return HandlerResult::NotMine();
-        case Match::Partial:
-            return HandlerResult::NeedMore();
-        case Match::Whole:
-            break;
-    }
-    if (pending.size() < query.size() + extra) {
-        return HandlerResult::NeedMore();
-    }
-    return HandlerResult::Done(query.size() + extra);
-}
-
 std::string Line(const std::string& text) {
     return text + "\r\n";
 }
 
+// The text as the reply, once the query is complete. The host may or may not send CR LF after
+// these queries; it waits for the answer either way, so the printer answers as soon as the
+// query's own bytes are in.
+HandlerResult Answer(HandlerResult query, const std::string& text) {
+    if (query.verdict == HandlerResult::Verdict::Done) {
+        query.reply = Line(text);
+    }
+    return query;
+}
+
 HandlerResult ModelQuery(std::string_view pending, PrinterState& state) {
-    HandlerResult result = Query(pending, "^PI0");
-    result.reply = result.verdict == HandlerResult::Verdict::Done ? Line(state.modelName) : "";
-    return result;
+    return Answer(FixedLength(pending, "^PI0"), state.modelName);
 }
 
 HandlerResult TypeQuery(std::string_view pending, PrinterState& state) {
-    HandlerResult result = Query(pending, "^PI1");
-    if (result.verdict == HandlerResult::Verdict::Done) {
-        result.reply = Line(state.settings.modelType);
-    }
-    return result;
+    return Answer(FixedLength(pending, "^PI1"), state.settings.modelType);
 }
 
 HandlerResult FirmwareQuery(std::string_view pending, PrinterState& state) {
-    HandlerResult result = Query(pending, "^PI2");
-    if (result.verdict == HandlerResult::Verdict::Done) {
-        result.reply = Line(state.settings.firmwareVersion);
-    }
-    return result;
+    return Answer(FixedLength(pending, "^PI2"), state.settings.firmwareVersion);
 }
 
 // "^PI4," 0 head temperature, 1 print density, 2 tear-off position (signed).
@@ -56,7 +38,7 @@ HandlerResult PrintQuery(std::string_view pending, PrinterState& state) {
     if (pending.size() > 5 && (pending[5] < '0' || pending[5] > '2')) {
         return HandlerResult::NotMine();
     }
-    HandlerResult result = Query(pending, "^PI4,", 1);
+    HandlerResult result = FixedLength(pending, "^PI4,", 1);
     if (result.verdict != HandlerResult::Verdict::Done) {
         return result;
     }
@@ -80,7 +62,7 @@ HandlerResult PaperQuery(std::string_view pending, PrinterState& state) {
     if (pending.size() > 5 && (pending[5] < '0' || pending[5] > '4')) {
         return HandlerResult::NotMine();
     }
-    HandlerResult result = Query(pending, "^PI5,", 1);
+    HandlerResult result = FixedLength(pending, "^PI5,", 1);
     if (result.verdict == HandlerResult::Verdict::Done) {
         // The user value numbers of the five, in the order of the query digit.
         constexpr std::size_t kUserValue[] = {0, 2, 5, 3, 4};

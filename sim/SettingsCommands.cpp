@@ -20,23 +20,6 @@ bool IsDigit(char byte) {
     return byte >= '0' && byte <= '9';
 }
 
-// `prefix` followed by `extra` bytes of any value: Done with that length, NeedMore while bytes
-// are missing, NotMine when the front differs from the prefix.
-HandlerResult Shaped(std::string_view pending, std::string_view prefix, std::size_t extra) {
-    switch (MatchLiteral(pending, prefix)) {
-        case Match::Mismatch:
-            return HandlerResult::NotMine();
-        case Match::Partial:
-            return HandlerResult::NeedMore();
-        case Match::Whole:
-            break;
-    }
-    if (pending.size() < prefix.size() + extra) {
-        return HandlerResult::NeedMore();
-    }
-    return HandlerResult::Done(prefix.size() + extra);
-}
-
 // The position of the CR that ends a command whose body starts at `from`, checking every body
 // byte with `allowed`: npos while it may still come, nothing (-2) when it can no longer.
 constexpr std::size_t kBroken = std::string_view::npos - 1;
@@ -77,7 +60,7 @@ int SwitchNumber(char digit) {
 
 // "^MBR" switch digit "," interface digit: the stored byte, raw.
 HandlerResult ReadSwitch(std::string_view pending, PrinterState& state) {
-    HandlerResult result = Shaped(pending, "^MBR", 3);
+    HandlerResult result = FixedLength(pending, "^MBR", 3);
     if (pending.size() > 4 && SwitchNumber(pending[4]) == 0) {
         return HandlerResult::NotMine();
     }
@@ -93,7 +76,7 @@ HandlerResult ReadSwitch(std::string_view pending, PrinterState& state) {
 
 // "^MBS" switch digit "," raw byte: kept until the apply request (a CR after it is skipped).
 HandlerResult SetSwitch(std::string_view pending, PrinterState& state) {
-    HandlerResult result = Shaped(pending, "^MBS", 3);
+    HandlerResult result = FixedLength(pending, "^MBS", 3);
     if (pending.size() > 4 && SwitchNumber(pending[4]) == 0) {
         return HandlerResult::NotMine();
     }
@@ -109,7 +92,7 @@ HandlerResult SetSwitch(std::string_view pending, PrinterState& state) {
 
 // "^MBA" raw switch number 1..4 "\r": stores the byte set before.
 HandlerResult ApplySwitch(std::string_view pending, PrinterState& state) {
-    HandlerResult result = Shaped(pending, "^MBA", 2);
+    HandlerResult result = FixedLength(pending, "^MBA", 2);
     if (pending.size() > 4 && (pending[4] < 1 || pending[4] > 4)) {
         return HandlerResult::NotMine();
     }
@@ -129,19 +112,14 @@ HandlerResult ApplySwitch(std::string_view pending, PrinterState& state) {
 
 // "^MBU" n "," decimal "\r" sets user value n; "^MBU" 0x0F ",99\r" initialises them all.
 HandlerResult UserValue(std::string_view pending, PrinterState& state) {
-    switch (MatchLiteral(pending, "^MBU")) {
-        case Match::Mismatch:
-            return HandlerResult::NotMine();
-        case Match::Partial:
-            return HandlerResult::NeedMore();
-        case Match::Whole:
-            break;
+    if (const auto early = BeforeLiteral(pending, "^MBU")) {
+        return *early;
     }
     if (pending.size() == 4) {
         return HandlerResult::NeedMore();
     }
     if (pending[4] == kAllByte) {
-        HandlerResult result = Shaped(pending, std::string_view("^MBU\x0F,99\r", 9), 0);
+        HandlerResult result = FixedLength(pending, std::string_view("^MBU\x0F,99\r", 9), 0);
         if (result.verdict == HandlerResult::Verdict::Done) {
             state.settings.InitialiseUserSettings();
         }
@@ -171,7 +149,7 @@ HandlerResult UserValue(std::string_view pending, PrinterState& state) {
 
 // "^MBL1" checks the label length, "^MBL0" does not.
 HandlerResult CheckLabelLength(std::string_view pending, PrinterState& state) {
-    HandlerResult result = Shaped(pending, "^MBL", 1);
+    HandlerResult result = FixedLength(pending, "^MBL", 1);
     if (pending.size() > 4 && pending[4] != '0' && pending[4] != '1') {
         return HandlerResult::NotMine();
     }
@@ -183,7 +161,7 @@ HandlerResult CheckLabelLength(std::string_view pending, PrinterState& state) {
 
 // "^MBX" n: identification text n with CR LF (whatever line end the host added is skipped).
 HandlerResult ReadText(std::string_view pending, PrinterState& state) {
-    HandlerResult result = Shaped(pending, "^MBX", 1);
+    HandlerResult result = FixedLength(pending, "^MBX", 1);
     if (pending.size() > 4 && (pending[4] < '0' || pending[4] > '2')) {
         return HandlerResult::NotMine();
     }
@@ -195,13 +173,8 @@ HandlerResult ReadText(std::string_view pending, PrinterState& state) {
 
 // "^MBY" n "," text "\r" stores text n; "^MBY" 0x0F "," n "\r" brings back its factory text.
 HandlerResult StoreText(std::string_view pending, PrinterState& state) {
-    switch (MatchLiteral(pending, "^MBY")) {
-        case Match::Mismatch:
-            return HandlerResult::NotMine();
-        case Match::Partial:
-            return HandlerResult::NeedMore();
-        case Match::Whole:
-            break;
+    if (const auto early = BeforeLiteral(pending, "^MBY")) {
+        return *early;
     }
     if (pending.size() < 7) {
         const bool shapeSoFar = (pending.size() <= 4 || pending[4] == kAllByte ||
@@ -237,7 +210,7 @@ HandlerResult StoreText(std::string_view pending, PrinterState& state) {
 
 // "^SA": the print offset as a sign and three digits.
 HandlerResult ReadOffset(std::string_view pending, PrinterState& state) {
-    HandlerResult result = Shaped(pending, "^SA", 0);
+    HandlerResult result = FixedLength(pending, "^SA", 0);
     if (result.verdict == HandlerResult::Verdict::Done) {
         result.reply = SettingsState::SignedText(state.settings.printOffset);
     }
@@ -246,13 +219,8 @@ HandlerResult ReadOffset(std::string_view pending, PrinterState& state) {
 
 // "SA" or "TA", an optional sign and digits, "\r": the print offset or the tear-off position.
 HandlerResult SetSigned(std::string_view pending, std::string_view letters, int& target) {
-    switch (MatchLiteral(pending, letters)) {
-        case Match::Mismatch:
-            return HandlerResult::NotMine();
-        case Match::Partial:
-            return HandlerResult::NeedMore();
-        case Match::Whole:
-            break;
+    if (const auto early = BeforeLiteral(pending, letters)) {
+        return *early;
     }
     const std::size_t end =
         FindEnd(pending, 2, [](char byte) { return IsDigit(byte) || byte == '-' || byte == '+'; });
