@@ -13,7 +13,7 @@
 
 namespace {
 
-struct TextSpec {
+struct TextRules {
     const char* title;
     const char* label;
     const char* name;  // object names: <name>Edit, <name>GetButton, ...
@@ -27,7 +27,7 @@ struct TextSpec {
     const char* tooLong;
 };
 
-const TextSpec kSpecs[] = {
+const TextRules kTextRules[] = {
     {QT_TRANSLATE_NOOP("HardwareInfoPage", "Hardware Version"),
      QT_TRANSLATE_NOOP("HardwareInfoPage", "Version:"), "hardwareVersion", 4,
      QT_TRANSLATE_NOOP("HardwareInfoPage", "H/W version is "),
@@ -59,8 +59,8 @@ const TextSpec kSpecs[] = {
      QT_TRANSLATE_NOOP("HardwareInfoPage", "Printer ID string can't be more than 7 character.")},
 };
 
-const TextSpec& Spec(HardwareInfoPage::Text which) {
-    return kSpecs[static_cast<int>(which)];
+const TextRules& RulesFor(HardwareInfoPage::Text which) {
+    return kTextRules[static_cast<int>(which)];
 }
 
 std::size_t At(HardwareInfoPage::Text which) {
@@ -86,13 +86,13 @@ HardwareInfoPage::HardwareInfoPage(const ToolContext& context, QWidget* parent)
     std::vector<QLabel*> labels;
     for (int i = 0; i < kTexts; ++i) {
         const Text which = static_cast<Text>(i);
-        const TextSpec& spec = Spec(which);
-        const QString name = QLatin1String(spec.name);
-        auto* group = new QGroupBox(tr(spec.title), this);
+        const TextRules& rules = RulesFor(which);
+        const QString name = QLatin1String(rules.name);
+        auto* group = new QGroupBox(tr(rules.title), this);
         auto* grid = new QGridLayout(group);
         auto* edit = new QLineEdit(group);
         edit->setObjectName(name + QStringLiteral("Edit"));
-        auto* label = new QLabel(tr(spec.label), group);
+        auto* label = new QLabel(tr(rules.label), group);
         label->setBuddy(edit);
         labels.push_back(label);
         grid->addWidget(label, 0, 0);
@@ -127,7 +127,7 @@ HardwareInfoPage::HardwareInfoPage(const ToolContext& context, QWidget* parent)
 }
 
 int HardwareInfoPage::Limit(Text which) {
-    return Spec(which).limit;
+    return RulesFor(which).limit;
 }
 
 void HardwareInfoPage::ReadForm() {
@@ -153,11 +153,11 @@ void HardwareInfoPage::LimitLength(Text which) {
     }
     field.truncate(limit);
     ShowFields();
-    context_.messages.Warning(tr(Spec(which).tooLong));
+    context_.messages.Warning(tr(RulesFor(which).tooLong));
 }
 
 void HardwareInfoPage::Get(Text which) {
-    const TextSpec& spec = Spec(which);
+    const TextRules& rules = RulesFor(which);
     QString& field = fields_[At(which)];
     field.clear();
     ShowFields();
@@ -166,15 +166,15 @@ void HardwareInfoPage::Get(Text which) {
     // A serial number may be blank on a printer that never had one; the others may not.
     const bool shown = reply.received && (which == Text::SerialNumber || !field.isEmpty());
     if (shown) {
-        context_.messages.Information(tr(spec.shown) + field + QLatin1Char('.'));
+        context_.messages.Information(tr(rules.shown) + field + QLatin1Char('.'));
     } else {
-        context_.messages.Warning(tr(spec.null));
+        context_.messages.Warning(tr(rules.null));
     }
     ShowFields();
 }
 
 void HardwareInfoPage::Set(Text which) {
-    const TextSpec& spec = Spec(which);
+    const TextRules& rules = RulesFor(which);
     ReadForm();
     const QString& field = fields_[At(which)];
     if (!IsStorable(field)) {
@@ -183,18 +183,18 @@ void HardwareInfoPage::Set(Text which) {
         return;
     }
     if (protocol_.StoreIdentification(which, field.toLatin1())) {
-        context_.messages.Information(tr(spec.setOk));
+        context_.messages.Information(tr(rules.setOk));
     } else {
-        context_.messages.Warning(tr(spec.setFailed));
+        context_.messages.Warning(tr(rules.setFailed));
     }
 }
 
 void HardwareInfoPage::Initialize(Text which) {
-    const TextSpec& spec = Spec(which);
+    const TextRules& rules = RulesFor(which);
     ReadForm();
     if (protocol_.InitialiseIdentification(which)) {
-        context_.messages.Information(tr(spec.initOk));
+        context_.messages.Information(tr(rules.initOk));
     } else {
-        context_.messages.Warning(tr(spec.initFailed));
+        context_.messages.Warning(tr(rules.initFailed));
     }
 }

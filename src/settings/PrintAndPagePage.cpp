@@ -24,7 +24,7 @@ constexpr int kSpeedSwitch = 3;
 constexpr int kSwitchFour = 4;
 constexpr int kNoRange = -1;
 
-struct RowSpec {
+struct RowRules {
     const char* label;
     const char* name;  // object names: <name>Edit, <name>GetButton, <name>SetButton
     SettingsProtocol::UserValue value;
@@ -37,7 +37,7 @@ struct RowSpec {
 };
 
 // Indexed by PrintAndPagePage::NumericRow. The signed rows have no user value number.
-const RowSpec kRows[] = {
+const RowRules kRows[] = {
     {QT_TRANSLATE_NOOP("PrintAndPagePage", "Paper Horizontal Margin:"), "horizontalMargin",
      SettingsProtocol::UserValue::HorizontalMargin, 0, 832,
      QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting paper horizontal margin is successful"),
@@ -89,7 +89,7 @@ const RowSpec kRows[] = {
 };
 static_assert(std::size(kRows) == PrintAndPagePage::kNumericRows);
 
-const RowSpec& Spec(PrintAndPagePage::NumericRow row) {
+const RowRules& RulesFor(PrintAndPagePage::NumericRow row) {
     return kRows[row];
 }
 
@@ -133,11 +133,11 @@ void PrintAndPagePage::AddButtons(QGridLayout* grid, int line, const QString& na
 }
 
 void PrintAndPagePage::AddNumericRow(QGridLayout* grid, int line, NumericRow row) {
-    const RowSpec& spec = Spec(row);
+    const RowRules& rules = RulesFor(row);
     Row& r = rows_[row];
-    auto* label = new QLabel(tr(spec.label), this);
+    auto* label = new QLabel(tr(rules.label), this);
     r.edit = new QLineEdit(QStringLiteral("0"), this);
-    r.edit->setObjectName(Name(spec.name, "Edit"));
+    r.edit->setObjectName(Name(rules.name, "Edit"));
     r.edit->setAlignment(Qt::AlignRight);
     // Digits only, as typed or pasted; replies are put in as they come.
     r.edit->setValidator(
@@ -147,7 +147,7 @@ void PrintAndPagePage::AddNumericRow(QGridLayout* grid, int line, NumericRow row
     grid->addWidget(label, line, 0);
     if (IsSigned(row)) {
         r.negative = new QCheckBox(tr("(-)"), this);
-        r.negative->setObjectName(Name(spec.name, "NegativeCheck"));
+        r.negative->setObjectName(Name(rules.name, "NegativeCheck"));
         r.negative->setEnabled(false);
         auto* field = new QHBoxLayout;
         field->addWidget(r.negative);
@@ -156,7 +156,7 @@ void PrintAndPagePage::AddNumericRow(QGridLayout* grid, int line, NumericRow row
     } else {
         grid->addWidget(r.edit, line, 1);
     }
-    AddButtons(grid, line, QLatin1String(spec.name), r.get, r.set);
+    AddButtons(grid, line, QLatin1String(rules.name), r.get, r.set);
     if (IsSigned(row)) {
         connect(r.get, &QPushButton::clicked, this, [this, row] { SignedGet(row); });
         connect(r.set, &QPushButton::clicked, this, [this, row] { SignedSet(row); });
@@ -254,12 +254,12 @@ void PrintAndPagePage::BuildForm() {
 
 bool PrintAndPagePage::ReadForm() {
     for (int i = 0; i < kNumericRows; ++i) {
-        const RowSpec& spec = kRows[i];
+        const RowRules& rules = kRows[i];
         Row& row = rows_[static_cast<std::size_t>(i)];
         const std::optional<int> value =
-            spec.high == kNoRange
+            rules.high == kNoRange
                 ? Validation::ReadInteger(row.edit->text(), row.edit, context_.messages)
-                : Validation::ReadInteger(row.edit->text(), spec.low, spec.high, row.edit,
+                : Validation::ReadInteger(row.edit->text(), rules.low, rules.high, row.edit,
                                           context_.messages);
         if (!value) {
             return false;
@@ -284,33 +284,33 @@ void PrintAndPagePage::MarkRead(std::initializer_list<QWidget*> widgets) {
 }
 
 void PrintAndPagePage::TextGet(NumericRow row) {
-    const RowSpec& spec = Spec(row);
+    const RowRules& rules = RulesFor(row);
     Row& r = rows_[row];
     ReadForm();
     const SettingsProtocol::TextReply reply =
-        protocol_.QueryText(SettingsProtocol::UserValueQuery(spec.value),
+        protocol_.QueryText(SettingsProtocol::UserValueQuery(rules.value),
                             SettingsProtocol::kReplyPauseMs, SettingsProtocol::kReplyBufferSize);
     if (!reply.received) {
-        context_.messages.Warning(tr(spec.getFailed));
+        context_.messages.Warning(tr(rules.getFailed));
         return;
     }
     const QByteArray text = SettingsProtocol::StripLineEnds(reply.text);
     r.edit->setText(text.isEmpty() ? QStringLiteral("0") : QString::fromLatin1(text));
     ReadForm();
     MarkRead({r.set, r.edit});
-    context_.messages.Information(tr(spec.getOk));
+    context_.messages.Information(tr(rules.getOk));
 }
 
 void PrintAndPagePage::UserValueSet(NumericRow row) {
-    const RowSpec& spec = Spec(row);
+    const RowRules& rules = RulesFor(row);
     if (!ReadForm()) {
         return;
     }
-    Report(protocol_.SetUserValue(spec.value, rows_[row].value), spec.setOk, spec.setFailed);
+    Report(protocol_.SetUserValue(rules.value, rows_[row].value), rules.setOk, rules.setFailed);
 }
 
 void PrintAndPagePage::SignedGet(NumericRow row) {
-    const RowSpec& spec = Spec(row);
+    const RowRules& rules = RulesFor(row);
     Row& r = rows_[row];
     ReadForm();
     const SettingsProtocol::SignedReply reply = protocol_.QuerySigned(
@@ -318,18 +318,18 @@ void PrintAndPagePage::SignedGet(NumericRow row) {
     // A reply without a digit carries no value; showing one made up of its line end would be
     // a failure reported as success.
     if (!reply.received || !reply.wellFormed) {
-        context_.messages.Warning(tr(spec.getFailed));
+        context_.messages.Warning(tr(rules.getFailed));
         return;
     }
     r.negative->setChecked(reply.negative);
     r.value = reply.magnitude;
     r.edit->setText(QString::number(reply.magnitude));
     MarkRead({r.set, r.edit, r.negative});
-    context_.messages.Information(tr(spec.getOk));
+    context_.messages.Information(tr(rules.getOk));
 }
 
 void PrintAndPagePage::SignedSet(NumericRow row) {
-    const RowSpec& spec = Spec(row);
+    const RowRules& rules = RulesFor(row);
     const Row& r = rows_[row];
     if (!ReadForm()) {
         return;
@@ -339,7 +339,7 @@ void PrintAndPagePage::SignedSet(NumericRow row) {
         protocol_.SetSigned(row == PrintOffset ? SettingsProtocol::kPrintOffsetLetters
                                                : SettingsProtocol::kTearOffLetters,
                             r.negative->isChecked(), r.edit->text().trimmed().toLatin1());
-    Report(sent, spec.setOk, spec.setFailed);
+    Report(sent, rules.setOk, rules.setFailed);
 }
 
 void PrintAndPagePage::StrobeGet() {
