@@ -5,19 +5,23 @@
 
 namespace {
 
-char Letter(const QStringList& list, int position) {
-    const QString entry = list.value(position);
-    return entry.isEmpty() ? ' ' : entry.front().toLatin1();
+constexpr char kFonts[] = "0123456789abcdef";
+constexpr char kReverses[] = "NR";
+constexpr char kBolds[] = "NB";
+
+// A list whose entries are the letters they write.
+QStringList LetterList(QByteArrayView letters) {
+    QStringList list;
+    for (const char letter : letters) {
+        list << QString(QLatin1Char(letter));
+    }
+    return list;
 }
 
 }  // namespace
 
 const QStringList& BitmapTextBuilder::Fonts() {
-    static const QStringList fonts = {
-        QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-        QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-        QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("a"), QStringLiteral("b"),
-        QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("f")};
+    static const QStringList fonts = LetterList(kFonts);
     return fonts;
 }
 
@@ -28,12 +32,12 @@ const QStringList& BitmapTextBuilder::Rotations() {
 }
 
 const QStringList& BitmapTextBuilder::Reverses() {
-    static const QStringList reverses = {QStringLiteral("N"), QStringLiteral("R")};
+    static const QStringList reverses = LetterList(kReverses);
     return reverses;
 }
 
 const QStringList& BitmapTextBuilder::Bolds() {
-    static const QStringList bolds = {QStringLiteral("N"), QStringLiteral("B")};
+    static const QStringList bolds = LetterList(kBolds);
     return bolds;
 }
 
@@ -46,13 +50,13 @@ QByteArray BitmapTextBuilder::Line() const {
     torq::BitmapText text;
     text.x = fields.x;
     text.y = fields.y;
-    text.font = Letter(Fonts(), fields.font);
+    text.font = Written(kFonts, fields.font);
     text.hMulti = fields.hMulti;
     text.vMulti = fields.vMulti;
     text.spacing = fields.spacing;
     text.rotation = fields.rotation;
-    text.reverse = Letter(Reverses(), fields.reverse);
-    text.bold = Letter(Bolds(), fields.bold);
+    text.reverse = Written(kReverses, fields.reverse);
+    text.bold = Written(kBolds, fields.bold);
     text.data = fields.data;
     return torq::BitmapTextLine(text);
 }

@@ -3,12 +3,12 @@
 #include <QByteArray>
 #include <QStringList>
 
-#include "tester/CommandBuilder.h"
+#include "tester/LineBuilder.h"
 
 // Composes one T command (text in a bitmap font). Its fields are what the form shows; they
 // start at the first-opening defaults and keep the values of the last "Insert to label" for the
 // rest of the builder cycle.
-class BitmapTextBuilder : public CommandBuilder {
+class BitmapTextBuilder : public LineBuilder {
 public:
     struct Fields {
         double x = 20;
@@ -23,15 +23,15 @@ public:
         QByteArray data = "KORVALE Label Printer";
     };
 
+    // Each entry is the letter it writes.
     static const QStringList& Fonts();      // "0" .. "9", "a" .. "f"
-    static const QStringList& Rotations();  // "0", "90", "180", "270"
+    static const QStringList& Rotations();  // "0", "90", "180", "270" (written as the position)
     static const QStringList& Reverses();   // "N", "R"
     static const QStringList& Bolds();      // "N", "B"
 
     std::unique_ptr<QDialog> MakeForm(const ToolContext& context, const FormRunner& run,
                                       QWidget* parent) override;
-    QList<QByteArray> Lines() const override { return {Line()}; }
-    QByteArray Line() const;
+    QByteArray Line() const override;
 
     Fields fields;
 };

@@ -11,7 +11,6 @@
 #include "tester/FontFinderForm.h"
 #include "tester/PrinterText.h"
 #include "tester/StepField.h"
-#include "tester/TorqCommand.h"
 
 namespace {
 
@@ -113,8 +112,6 @@ bool BitmapTextForm::ReadForm() {
                        *data};
     return true;
 }
-
-QByteArray BitmapTextForm::TestPrintBytes() const { return torq::TestPrint(builder_.Line()); }
 
 void BitmapTextForm::OpenFontFinder() {
     FontFinderForm finder(Context(), this);

@@ -18,7 +18,6 @@ public:
 
 protected:
     bool ReadForm() override;
-    QByteArray TestPrintBytes() const override;
 
 private:
     void ShowFields();

@@ -15,7 +15,7 @@ BuilderForm::BuilderForm(CommandBuilder& builder, const ToolContext& context, Fo
 
 void BuilderForm::TestPrint() {
     if (ReadForm()) {
-        context_.port.Write(TestPrintBytes());
+        context_.port.Write(builder_.TestPrintBytes());
     }
 }
 

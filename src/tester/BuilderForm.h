@@ -34,8 +34,6 @@ protected:
     // Copies every control into the builder's fields; false, after the field's message and with
     // the fields unchanged, when one is wrong.
     virtual bool ReadForm() = 0;
-    // The bytes "Test Print" sends, from the builder's fields (forms without one send nothing).
-    virtual QByteArray TestPrintBytes() const { return {}; }
 
     QPushButton* Button(const QString& text, const char* name);
     // "Test Print" (when the form has one), "Insert to label" and "Close", connected; `extra`

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <memory>
 
@@ -30,7 +31,17 @@ public:
                                               QWidget* parent) = 0;
     // The command lines of the last "Insert to label", without line ends.
     virtual QList<QByteArray> Lines() const = 0;
+    // What the form's "Test Print" sends in one write, from the fields as last read (builders
+    // without a "Test Print" send nothing).
+    virtual QByteArray TestPrintBytes() const { return {}; }
 
     bool inserted = false;
     bool reopened = false;
+
+protected:
+    // What the entry at `position` of a list writes, given what every entry writes in order ("NB":
+    // N for the first, B for the second); a blank when there is no such entry.
+    static char Written(QByteArrayView letters, int position) {
+        return position >= 0 && position < letters.size() ? letters[position] : ' ';
+    }
 };

@@ -3,16 +3,6 @@
 #include "tester/TorqCommand.h"
 #include "tester/VectorTextForm.h"
 
-namespace {
-
-// What the entries of a list write, by position.
-char Written(const char* letters, int position) {
-    const QByteArrayView all(letters);
-    return position >= 0 && position < all.size() ? all[position] : ' ';
-}
-
-}  // namespace
-
 QStringList VectorTextBuilder::Fonts() { return {QStringLiteral("U")}; }
 
 QStringList VectorTextBuilder::Bolds() { return {tr("None"), tr("Bold")}; }

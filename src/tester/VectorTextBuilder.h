@@ -4,11 +4,11 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "tester/CommandBuilder.h"
+#include "tester/LineBuilder.h"
 
 // Composes one V command (text in the scalable vector font). Its fields keep the values of the
 // last "Insert to label" for the rest of the builder cycle.
-class VectorTextBuilder : public CommandBuilder {
+class VectorTextBuilder : public LineBuilder {
     Q_DECLARE_TR_FUNCTIONS(VectorTextBuilder)
 public:
     struct Fields {
@@ -37,8 +37,7 @@ public:
 
     std::unique_ptr<QDialog> MakeForm(const ToolContext& context, const FormRunner& run,
                                       QWidget* parent) override;
-    QList<QByteArray> Lines() const override { return {Line()}; }
-    QByteArray Line() const;
+    QByteArray Line() const override;
 
     Fields fields;
 };

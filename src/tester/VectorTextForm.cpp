@@ -10,7 +10,6 @@
 #include "tester/CommandLayout.h"
 #include "tester/PrinterText.h"
 #include "tester/StepField.h"
-#include "tester/TorqCommand.h"
 #include "tester/VectorTextBuilder.h"
 
 VectorTextForm::VectorTextForm(VectorTextBuilder& builder, const ToolContext& context,
@@ -116,5 +115,3 @@ bool VectorTextForm::ReadForm() {
                        *data};
     return true;
 }
-
-QByteArray VectorTextForm::TestPrintBytes() const { return torq::TestPrint(builder_.Line()); }

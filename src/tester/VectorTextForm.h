@@ -16,7 +16,6 @@ public:
 
 protected:
     bool ReadForm() override;
-    QByteArray TestPrintBytes() const override;
 
 private:
     void ShowFields();
