@@ -22,6 +22,11 @@ char Digit(int value) {
     return static_cast<char>('0' + value);
 }
 
+// Indexed by SettingsProtocol::UserValue.
+constexpr QByteArrayView kUserValueQueries[] = {
+    "^PI5,0\r\n", "^PI4,1\r\n", "^PI5,1\r\n", "^PI5,3\r\n", "^PI5,4\r\n", "^PI5,2\r\n",
+};
+
 }  // namespace
 
 char SettingsProtocol::InterfaceDigit(PortKind kind) {
@@ -41,10 +46,6 @@ char SettingsProtocol::InterfaceDigit() const {
     return InterfaceDigit(port_.Kind());
 }
 
-int SettingsProtocol::Write(QByteArrayView request) {
-    return port_.Write(request);
-}
-
 int SettingsProtocol::Read(QByteArray& buffer, int offset, int length) {
     const std::span<char> room(buffer.data() + offset,
                                static_cast<std::size_t>(buffer.size() - offset));
@@ -60,11 +61,8 @@ SettingsProtocol::SwitchReply SettingsProtocol::ReadSwitch(int number, int pause
     request += Digit(number);
     request += ',';
     request += InterfaceDigit();
-    Write(request);
-    pacer_.Pause(pauseMs);
-    QByteArray buffer(kReplyBufferSize, '\0');
-    const int count = Read(buffer, 0, 1);
-    return {count > 0, static_cast<std::uint8_t>(buffer[0])};
+    const BytesReply reply = QueryBytes(request, pauseMs, 1);
+    return {reply.count > 0, static_cast<std::uint8_t>(reply.bytes[0])};
 }
 
 bool SettingsProtocol::WriteSwitch(int number, std::uint8_t value, bool terminator) {
@@ -79,13 +77,13 @@ bool SettingsProtocol::WriteSwitch(int number, std::uint8_t value, bool terminat
         set += '\r';
     }
     // Applying without the new byte would apply whatever the printer holds.
-    if (Write(set) == 0) {
+    if (!SendRequest(set)) {
         return false;
     }
     QByteArray apply("^MBA");
     apply += static_cast<char>(number);
     apply += '\r';
-    return Write(apply) != 0;
+    return SendRequest(apply);
 }
 
 bool SettingsProtocol::SetUserValue(UserValue which, std::int32_t value) {
@@ -94,49 +92,32 @@ bool SettingsProtocol::SetUserValue(UserValue which, std::int32_t value) {
     request += ',';
     request += QByteArray::number(value);
     request += '\r';
-    return Write(request) != 0;
+    return SendRequest(request);
 }
 
-QByteArray SettingsProtocol::UserValueQuery(UserValue which) {
-    switch (which) {
-        case UserValue::PaperWidth:
-            return QByteArrayLiteral("^PI5,0\r\n");
-        case UserValue::PrintDensity:
-            return QByteArrayLiteral("^PI4,1\r\n");
-        case UserValue::PaperLength:
-            return QByteArrayLiteral("^PI5,1\r\n");
-        case UserValue::HorizontalMargin:
-            return QByteArrayLiteral("^PI5,3\r\n");
-        case UserValue::VerticalMargin:
-            return QByteArrayLiteral("^PI5,4\r\n");
-        case UserValue::GapLength:
-            return QByteArrayLiteral("^PI5,2\r\n");
-    }
-    return {};
+QByteArrayView SettingsProtocol::UserValueQuery(UserValue which) {
+    return kUserValueQueries[static_cast<std::size_t>(which)];
 }
 
 bool SettingsProtocol::InitialiseUserSettings() {
     QByteArray request("^MBU");
     request += kAllByte;
     request += ",99\r";
-    return Write(request) != 0;
+    return SendRequest(request);
 }
 
 bool SettingsProtocol::SetCheckLabelLength(bool enable) {
-    return Write(enable ? QByteArrayView("^MBL1") : QByteArrayView("^MBL0")) != 0;
+    return SendRequest(enable ? QByteArrayView("^MBL1") : QByteArrayView("^MBL0"));
 }
 
 SettingsProtocol::TextReply SettingsProtocol::QueryText(QByteArrayView request, int pauseMs,
                                                         int length) {
-    Write(request);
-    pacer_.Pause(pauseMs);
-    QByteArray buffer(std::max(kReplyBufferSize, length), '\0');
-    const int count = Read(buffer, 0, length);
-    QByteArray text = buffer.left(count);
+    const BytesReply reply = QueryBytes(request, pauseMs, length);
+    QByteArray text = reply.bytes.left(reply.count);
     if (const qsizetype zero = text.indexOf('\0'); zero >= 0) {
         text.truncate(zero);
     }
-    return {count > 0, text};
+    return {reply.count > 0, text};
 }
 
 SettingsProtocol::SignedReply SettingsProtocol::DecodeSigned(QByteArrayView reply) {
@@ -161,12 +142,9 @@ SettingsProtocol::SignedReply SettingsProtocol::DecodeSigned(QByteArrayView repl
 }
 
 SettingsProtocol::SignedReply SettingsProtocol::QuerySigned(QByteArrayView request) {
-    Write(request);
-    pacer_.Pause(kReplyPauseMs);
-    QByteArray buffer(kReplyBufferSize, '\0');
-    const int count = Read(buffer, 0, kSignedReplyLength);
-    SignedReply result = DecodeSigned(QByteArrayView(buffer).first(count));
-    result.received = count > 0;
+    const BytesReply reply = QueryBytes(request, kReplyPauseMs, kSignedReplyLength);
+    SignedReply result = DecodeSigned(QByteArrayView(reply.bytes).first(reply.count));
+    result.received = reply.count > 0;
     return result;
 }
 
@@ -175,12 +153,13 @@ bool SettingsProtocol::SetSigned(QByteArrayView letters, bool negative, QByteArr
     request += negative ? '-' : '+';
     request += digits;
     request += "\r\n";
-    return Write(request) != 0;
+    return SendRequest(request);
 }
 
 SettingsProtocol::BytesReply SettingsProtocol::QueryBytes(QByteArrayView request, int pauseMs,
                                                           int length) {
-    Write(request);
+    // The reply is read even when the link reported a failed write.
+    SendRequest(request);
     pacer_.Pause(pauseMs);
     QByteArray buffer(std::max(kReplyBufferSize, length), '\0');
     const int count = Read(buffer, 0, length);
@@ -188,7 +167,7 @@ SettingsProtocol::BytesReply SettingsProtocol::QueryBytes(QByteArrayView request
 }
 
 bool SettingsProtocol::SendRequest(QByteArrayView request) {
-    return Write(request) != 0;
+    return port_.Write(request) != 0;
 }
 
 SettingsProtocol::TextReply SettingsProtocol::ReadIdentification(Identification which) {
@@ -209,10 +188,7 @@ bool SettingsProtocol::StoreIdentification(Identification which, QByteArrayView 
     request += ',';
     request += text;
     request += "\r\n";
-    const bool sent = Write(request) != 0;
-    // The printer writes the text to its flash and takes no command meanwhile.
-    pacer_.Pause(kIdentificationStorePauseMs);
-    return sent;
+    return SendToFlash(request);
 }
 
 bool SettingsProtocol::InitialiseIdentification(Identification which) {
@@ -221,7 +197,12 @@ bool SettingsProtocol::InitialiseIdentification(Identification which) {
     request += ',';
     request += Digit(static_cast<int>(which));
     request += "\r\n";
-    const bool sent = Write(request) != 0;
+    return SendToFlash(request);
+}
+
+bool SettingsProtocol::SendToFlash(QByteArrayView request) {
+    const bool sent = SendRequest(request);
+    // The printer writes the text to its flash and takes no command meanwhile.
     pacer_.Pause(kIdentificationStorePauseMs);
     return sent;
 }
@@ -236,7 +217,7 @@ SettingsProtocol::ExactReply SettingsProtocol::ReadSensing(
     QByteArray request("^MXd,");
     request += QByteArray::number(dots);
     request += type == SensingType::Gap ? ",G\r" : ",B\r";
-    Write(request);
+    SendRequest(request);
     pacer_.Pause(static_cast<int>(
         std::min<qint64>(SensingPauseMs(port_.Kind(), dots), std::numeric_limits<int>::max())));
 
@@ -272,17 +253,18 @@ SettingsProtocol::BytesReply SettingsProtocol::ReadSensingReply(bool inPieces) {
     }
     return {count, buffer};
 }
+
 bool SettingsProtocol::StoreCalibration(int middleValue, int gapCount) {
     QByteArray request("^MXs,");
     request += QByteArray::number(middleValue);
     request += ',';
     request += QByteArray::number(gapCount);
     request += '\r';
-    return Write(request) != 0;
+    return SendRequest(request);
 }
 
 bool SettingsProtocol::CancelCalibration() {
-    return Write("^MXc\r") != 0;
+    return SendRequest("^MXc\r");
 }
 
 std::array<std::uint16_t, SettingsProtocol::kSensingBuckets> SettingsProtocol::SensingCounts(

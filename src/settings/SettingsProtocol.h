@@ -88,7 +88,7 @@ public:
 
     bool SetUserValue(UserValue which, std::int32_t value);
     // The request that reads a user value back.
-    static QByteArray UserValueQuery(UserValue which);
+    static QByteArrayView UserValueQuery(UserValue which);
     bool InitialiseUserSettings();
     bool SetCheckLabelLength(bool enable);
 
@@ -127,8 +127,9 @@ public:
     static SignedReply DecodeSigned(QByteArrayView reply);
 
 private:
-    int Write(QByteArrayView request);
     int Read(QByteArray& buffer, int offset, int length);
+    // Writes an identification request and waits while the printer stores it.
+    bool SendToFlash(QByteArrayView request);
     ExactReply QueryExact(QByteArrayView request, int pauseMs, int length,
                           const std::function<bool(const QByteArray&)>& wellFormed,
                           const std::function<void()>& beforeDiscard);
