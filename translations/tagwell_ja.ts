@@ -47,10 +47,6 @@
         <source>Find Font</source>
         <translation>フォント検索</translation>
     </message>
-    <message>
-        <source>Convert</source>
-        <translation>単位変換</translation>
-    </message>
 </context>
 <context>
     <name>BuilderForm</name>
@@ -65,6 +61,10 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>単位変換</translation>
     </message>
 </context>
 <context>
@@ -1663,10 +1663,6 @@ Please use characters with one-byte codes only.</source>
     <message>
         <source>Text Direction</source>
         <translation>文字方向</translation>
-    </message>
-    <message>
-        <source>Convert</source>
-        <translation>単位変換</translation>
     </message>
 </context>
 <context>

@@ -25,12 +25,6 @@ const QStringList& BitmapTextBuilder::Fonts() {
     return fonts;
 }
 
-const QStringList& BitmapTextBuilder::Rotations() {
-    static const QStringList rotations = {QStringLiteral("0"), QStringLiteral("90"),
-                                          QStringLiteral("180"), QStringLiteral("270")};
-    return rotations;
-}
-
 const QStringList& BitmapTextBuilder::Reverses() {
     static const QStringList reverses = LetterList(kReverses);
     return reverses;

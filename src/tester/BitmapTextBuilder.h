@@ -23,11 +23,10 @@ public:
         QByteArray data = "KORVALE Label Printer";
     };
 
-    // Each entry is the letter it writes.
-    static const QStringList& Fonts();      // "0" .. "9", "a" .. "f"
-    static const QStringList& Rotations();  // "0", "90", "180", "270" (written as the position)
-    static const QStringList& Reverses();   // "N", "R"
-    static const QStringList& Bolds();      // "N", "B"
+    // Each entry is the letter it writes; the rotation list is LineBuilder's.
+    static const QStringList& Fonts();     // "0" .. "9", "a" .. "f"
+    static const QStringList& Reverses();  // "N", "R"
+    static const QStringList& Bolds();     // "N", "B"
 
     std::unique_ptr<QDialog> MakeForm(const ToolContext& context, const FormRunner& run,
                                       QWidget* parent) override;

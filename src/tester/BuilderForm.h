@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QStringList>
+#include <functional>
+#include <vector>
 
 #include "forms/ToolContext.h"
 #include "tester/FormRunner.h"
@@ -10,19 +12,22 @@
 class CommandBuilder;
 class QComboBox;
 class QHBoxLayout;
+class QLayout;
+class QLineEdit;
 class QPushButton;
 class StepField;
 
 // What the builder forms share: the buttons "Test Print", "Insert to label", "Convert" and
-// "Close" and what they do. A form reads its controls into its builder's fields (ReadForm) and
-// shows the fields in its controls; the builder composes the lines.
+// "Close" and what they do, and controls bound to the builder's fields. A form binds each
+// control to its field as it lays the command out; reading the form copies the controls into
+// the fields, and the builder composes the lines from them.
 class BuilderForm : public QDialog {
     Q_OBJECT
 public:
     BuilderForm(CommandBuilder& builder, const ToolContext& context, FormRunner run,
                 QWidget* parent);
 
-    // Read the form; send the test print in one write.
+    // Read the form; send the builder's test print in one write.
     void TestPrint();
     // Read the form; leave it for the tester to append the lines and open it again.
     void InsertToLabel();
@@ -31,22 +36,44 @@ public:
     void OpenConvert();
 
 protected:
-    // Copies every control into the builder's fields; false, after the field's message and with
-    // the fields unchanged, when one is wrong.
-    virtual bool ReadForm() = 0;
+    // Copies every bound control into the builder's fields, in the order they were bound; false,
+    // after the first wrong control's message and with the fields unchanged, when one is wrong.
+    virtual bool ReadForm();
+    // Shows the builder's fields in the bound controls.
+    void ShowFields();
 
-    QPushButton* Button(const QString& text, const char* name);
-    // "Test Print" (when the form has one), "Insert to label" and "Close", connected; `extra`
-    // buttons go first.
-    QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> extra, bool testPrint = true);
+    // Bind a control to a field of the builder (which outlives its forms) and give it back.
+    StepField* Bind(StepField* field, double& number);
+    StepField* Bind(StepField* field, double& number, double low, double high);
+    StepField* Bind(StepField* field, int& integer);
+    QComboBox* Bind(QComboBox* list, int& position);
+    // The text as printer bytes (see PrinterText).
+    QLineEdit* Bind(QLineEdit* field, QByteArray& data);
+
     StepField* Step(const char* name, int low, int high);
     QComboBox* List(const char* name, const QStringList& items);
+    QLineEdit* TextField(const char* name);
+    QPushButton* Button(const QString& text, const char* name);
+    // "Convert", connected.
+    QPushButton* ConvertButton();
+    // The form's whole layout: `fields` above the row of buttons ("Test Print" when the form has
+    // one, "Insert to label" and "Close", connected; `extra` buttons go first). Shows the fields.
+    void Arrange(QLayout* fields, std::initializer_list<QWidget*> extra, bool testPrint = true);
 
     const ToolContext& Context() const { return context_; }
     const FormRunner& Run() const { return run_; }
 
 private:
+    struct Binding {
+        std::function<void()> show;
+        // Reads the control: what stores the value read, or nothing after the control's message.
+        std::function<std::function<void()>(Messages&)> read;
+    };
+    template <typename Value, typename Show, typename Read>
+    void AddBinding(Value& value, Show show, Read read);
+
     CommandBuilder& builder_;
     ToolContext context_;
     FormRunner run_;
+    std::vector<Binding> bindings_;
 };

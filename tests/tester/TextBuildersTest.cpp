@@ -50,13 +50,30 @@ TEST(BitmapText, DefaultsPrintInOneWriteAndInsertAsTheSameLine) {
     EXPECT_TRUE(b.rig.messages.entries.empty());
 }
 
+// A change made on a fresh form, and the line the form then composes.
+template <typename Builder>
+struct ComposeCase {
+    const char* what;
+    std::function<void(Opened<Builder>&)> change;
+    QByteArray line;
+};
+
+// "Test Print" sends the line and P1 in one write; "Insert to label" hands the same line over.
+template <typename Builder>
+void ExpectComposes(std::initializer_list<ComposeCase<Builder>> cases) {
+    for (const ComposeCase<Builder>& c : cases) {
+        Opened<Builder> b;
+        c.change(b);
+        b.Press("testPrintButton");
+        ASSERT_EQ(b.rig.link.writes.size(), 1u) << c.what;
+        EXPECT_EQ(b.rig.link.writes[0], c.line + "\rP1\r") << c.what;
+        b.Press("insertButton");
+        EXPECT_EQ(b.builder.Lines(), QList<QByteArray>{c.line}) << c.what;
+    }
+}
+
 TEST(BitmapText, ComposesWhatTheFormShows) {
-    struct Case {
-        const char* what;
-        std::function<void(Opened<BitmapTextBuilder>&)> change;
-        QByteArray line;
-    };
-    const Case cases[] = {
+    ExpectComposes<BitmapTextBuilder>({
         {"x 20.9 is truncated", [](auto& b) { b.Step("xField")->SetText(QStringLiteral("20.9")); },
          "T20,20,3,1,1,0,0,N,N,'KORVALE Label Printer'"},
         {"rotation 180 is 2", [](auto& b) { b.List("rotationList")->setCurrentIndex(2); },
@@ -78,14 +95,7 @@ TEST(BitmapText, ComposesWhatTheFormShows) {
              b.Data()->setText(QString());
          },
          "T999,0,f,4,2,100,3,R,B,''"},
-    };
-    for (const Case& c : cases) {
-        Opened<BitmapTextBuilder> b;
-        c.change(b);
-        b.Press("testPrintButton");
-        ASSERT_EQ(b.rig.link.writes.size(), 1u) << c.what;
-        EXPECT_EQ(b.rig.link.writes[0], c.line + "\rP1\r") << c.what;
-    }
+    });
 }
 
 TEST(BitmapText, AWrongFieldStopsEveryButtonWithItsMessage) {
@@ -161,6 +171,24 @@ TEST(BitmapText, AReopenedFormShowsTheValuesOfTheInsertion) {
               QList<QByteArray>{"T20,20,a,1,1,0,3,N,N,'second'"});
 }
 
+TEST(TextBuilders, AWrongFieldLeavesEveryFieldAsItWas) {
+    // The fields read before the wrong one are not taken either.
+    Opened<BitmapTextBuilder> bitmap;
+    bitmap.Step("xField")->SetText(QStringLiteral("30"));
+    bitmap.List("fontList")->setCurrentIndex(0);
+    bitmap.Step("spacingField")->SetText(QStringLiteral("wide"));
+    bitmap.Press("insertButton");
+    EXPECT_EQ(bitmap.builder.Line(), kBitmapDefault);
+
+    Opened<VectorTextBuilder> vector;
+    vector.Step("widthField")->SetText(QStringLiteral("50"));
+    vector.List("boldList")->setCurrentIndex(1);
+    vector.Data()->setText(QStringLiteral("ラベル"));
+    vector.Press("closeButton");
+    EXPECT_EQ(vector.builder.Line(), kVectorDefault);
+    EXPECT_EQ(vector.rig.messages.Warnings().size(), 1);
+}
+
 TEST(BitmapText, DataWithoutAByteIsRefusedAndNothingSent) {
     Opened<BitmapTextBuilder> b;
     b.Data()->setText(QStringLiteral("ラベル"));
@@ -181,12 +209,7 @@ TEST(BitmapText, OpensFontFinderAndConvertUnit) {
 }
 
 TEST(VectorText, ComposesWhatTheFormShows) {
-    struct Case {
-        const char* what;
-        std::function<void(Opened<VectorTextBuilder>&)> change;
-        QByteArray line;
-    };
-    const Case cases[] = {
+    ExpectComposes<VectorTextBuilder>({
         {"defaults", [](auto&) {}, kVectorDefault},
         {"negative spacing, bold, italic, right, right to left",
          [](auto& b) {
@@ -209,16 +232,7 @@ TEST(VectorText, ComposesWhatTheFormShows) {
              b.Data()->setText(QStringLiteral("it's"));
          },
          "V1500,-3,U,100,1,1,N,R,N,1,C,0,'it's'"},
-    };
-    for (const Case& c : cases) {
-        Opened<VectorTextBuilder> b;
-        c.change(b);
-        b.Press("testPrintButton");
-        ASSERT_EQ(b.rig.link.writes.size(), 1u) << c.what;
-        EXPECT_EQ(b.rig.link.writes[0], c.line + "\rP1\r") << c.what;
-        b.Press("insertButton");
-        EXPECT_EQ(b.builder.Lines(), QList<QByteArray>{c.line}) << c.what;
-    }
+    });
 }
 
 TEST(VectorText, RefusesWhatIsNoNumberAndKeepsEveryValueWhenReopened) {
