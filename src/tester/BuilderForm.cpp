@@ -1,7 +1,6 @@
 #include "tester/BuilderForm.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -11,6 +10,7 @@
 #include "link/PrinterPort.h"
 #include "tester/CommandBuilder.h"
 #include "tester/ConvertUnitForm.h"
+#include "tester/FormButtons.h"
 #include "tester/PrinterText.h"
 #include "tester/StepField.h"
 
@@ -140,11 +140,7 @@ QLineEdit* BuilderForm::TextField(const char* name) {
 }
 
 QPushButton* BuilderForm::Button(const QString& text, const char* name) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(QLatin1String(name));
-    // Enter in a field must not press a button by surprise.
-    button->setAutoDefault(false);
-    return button;
+    return FormButtons::Make(this, text, name);
 }
 
 QPushButton* BuilderForm::ConvertButton() {
@@ -153,27 +149,22 @@ QPushButton* BuilderForm::ConvertButton() {
     return convert;
 }
 
-void BuilderForm::Arrange(QLayout* fields, std::initializer_list<QWidget*> extra, bool testPrint) {
-    auto* row = new QHBoxLayout;
-    for (QWidget* widget : extra) {
-        row->addWidget(widget);
-    }
-    row->addStretch();
+void BuilderForm::Arrange(QLayout* fields, const QList<QWidget*>& extra, bool testPrint) {
+    QList<QWidget*> right;
     if (testPrint) {
         QPushButton* print = Button(tr("Test Print"), "testPrintButton");
         connect(print, &QPushButton::clicked, this, &BuilderForm::TestPrint);
-        row->addWidget(print);
+        right << print;
     }
     QPushButton* insert = Button(tr("Insert to label"), "insertButton");
     QPushButton* close = Button(tr("Close"), "closeButton");
     connect(insert, &QPushButton::clicked, this, &BuilderForm::InsertToLabel);
     connect(close, &QPushButton::clicked, this, &BuilderForm::CloseForm);
-    row->addWidget(insert);
-    row->addWidget(close);
+    right << insert << close;
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addSpacing(8);
-    layout->addLayout(row);
+    layout->addLayout(FormButtons::Row(extra, right));
     ShowFields();
 }

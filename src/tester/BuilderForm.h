@@ -11,7 +11,6 @@
 
 class CommandBuilder;
 class QComboBox;
-class QHBoxLayout;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -58,7 +57,7 @@ protected:
     QPushButton* ConvertButton();
     // The form's whole layout: `fields` above the row of buttons ("Test Print" when the form has
     // one, "Insert to label" and "Close", connected; `extra` buttons go first). Shows the fields.
-    void Arrange(QLayout* fields, std::initializer_list<QWidget*> extra, bool testPrint = true);
+    void Arrange(QLayout* fields, const QList<QWidget*>& extra, bool testPrint = true);
 
     const ToolContext& Context() const { return context_; }
     const FormRunner& Run() const { return run_; }

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "forms/Validation.h"
+#include "tester/FormButtons.h"
 
 namespace {
 
@@ -18,13 +19,6 @@ using Unit = UnitConversion::Unit;
 
 // Far beyond any label, and small enough that no result overflows single precision.
 constexpr double kLargestInput = 1e30;
-
-QPushButton* MakeButton(QWidget* parent, const QString& text, const char* name) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 }  // namespace
 
@@ -88,19 +82,15 @@ ConvertUnitForm::ConvertUnitForm(const ToolContext& context, QWidget* parent)
     values->addWidget(resultField_, 1);
     values->addWidget(resultUnit_);
 
-    QPushButton* convert = MakeButton(this, tr("Convert Unit"), "convertButton");
-    QPushButton* close = MakeButton(this, tr("Close"), "closeButton");
+    QPushButton* convert = FormButtons::Make(this, tr("Convert Unit"), "convertButton");
+    QPushButton* close = FormButtons::Make(this, tr("Close"), "closeButton");
     connect(convert, &QPushButton::clicked, this, &ConvertUnitForm::ConvertValue);
     connect(close, &QPushButton::clicked, this, &ConvertUnitForm::CloseForm);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(convert);
-    buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groupRow);
     layout->addLayout(values);
-    layout->addLayout(buttons);
+    layout->addLayout(FormButtons::Row({}, {convert, close}));
     ShowUnits();
     ShowFields();
 }

@@ -11,15 +11,9 @@
 #include "forms/Messages.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
+#include "tester/FormButtons.h"
 
 namespace {
-
-QPushButton* MakeButton(QWidget* parent, const QString& text, const char* name) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 // A group with the three shown digits of an answer and its "Find" button.
 QGroupBox* AnswerGroup(QWidget* parent, const QString& title, const char* prefix,
@@ -64,8 +58,8 @@ FontFinderForm::FontFinderForm(const ToolContext& context, QWidget* parent)
     sizeGrid->addWidget(height_, 1, 1);
     sizeGrid->addWidget(new QLabel(tr("mm"), sizeGroup), 1, 2);
 
-    QPushButton* findMost = MakeButton(this, tr("Find"), "findMostButton");
-    QPushButton* findRound = MakeButton(this, tr("Find"), "findRoundButton");
+    QPushButton* findMost = FormButtons::Make(this, tr("Find"), "findMostButton");
+    QPushButton* findRound = FormButtons::Make(this, tr("Find"), "findRoundButton");
     connect(findMost, &QPushButton::clicked, this, &FontFinderForm::FindMostSimilar);
     connect(findRound, &QPushButton::clicked, this, &FontFinderForm::FindSimilarAndRound);
     auto* answers = new QHBoxLayout;
@@ -73,19 +67,15 @@ FontFinderForm::FontFinderForm(const ToolContext& context, QWidget* parent)
     answers->addWidget(
         AnswerGroup(this, tr("Similar && Round"), "round", roundShown_, findRound), 1);
 
-    QPushButton* print = MakeButton(this, tr("Print for comparsion"), "printButton");
-    QPushButton* close = MakeButton(this, tr("Close"), "closeButton");
+    QPushButton* print = FormButtons::Make(this, tr("Print for comparsion"), "printButton");
+    QPushButton* close = FormButtons::Make(this, tr("Close"), "closeButton");
     connect(print, &QPushButton::clicked, this, &FontFinderForm::PrintForComparison);
     connect(close, &QPushButton::clicked, this, &FontFinderForm::CloseForm);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(print);
-    buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sizeGroup);
     layout->addLayout(answers);
-    layout->addLayout(buttons);
+    layout->addLayout(FormButtons::Row({}, {print, close}));
     ShowChoices();
 }
 
@@ -112,32 +102,26 @@ void FontFinderForm::ShowChoices() {
 }
 
 void FontFinderForm::FindMostSimilar() {
-    const auto wanted = ReadForm();
-    if (!wanted) {
-        return;
-    }
-    const auto choice = FontSearch::MostSimilar(wanted->widthMm, wanted->heightMm);
-    if (!choice) {
-        // The answer shown before stays, so that what is shown can still be printed.
-        context_.messages.Warning(tr("No font comes within 100 dots of this size."));
-        return;
-    }
-    mostSimilar_ = *choice;
-    ShowChoices();
+    Find(FontSearch::MostSimilar, mostSimilar_, tr("No font comes within 100 dots of this size."));
 }
 
 void FontFinderForm::FindSimilarAndRound() {
+    Find(FontSearch::SimilarAndRound, similarAndRound_,
+         tr("No larger font with smaller multipliers comes within 100 dots of this size."));
+}
+
+void FontFinderForm::Find(Search search, FontSearch::Choice& answer, const QString& none) {
     const auto wanted = ReadForm();
     if (!wanted) {
         return;
     }
-    const auto choice = FontSearch::SimilarAndRound(wanted->widthMm, wanted->heightMm);
+    const auto choice = search(wanted->widthMm, wanted->heightMm);
     if (!choice) {
-        context_.messages.Warning(
-            tr("No larger font with smaller multipliers comes within 100 dots of this size."));
+        // The answer shown before stays, so that what is shown can still be printed.
+        context_.messages.Warning(none);
         return;
     }
-    similarAndRound_ = *choice;
+    answer = *choice;
     ShowChoices();
 }
 

@@ -26,8 +26,12 @@ private:
         double widthMm;
         double heightMm;
     };
+    using Search = std::optional<FontSearch::Choice> (*)(double widthMm, double heightMm);
+
     // Reads the two sizes; nothing (after the message) when one is not a number.
     std::optional<Wanted> ReadForm();
+    // Searches for the size wanted and shows the answer; `none` is the message for no answer.
+    void Find(Search search, FontSearch::Choice& answer, const QString& none);
     void ShowChoices();
 
     ToolContext context_;

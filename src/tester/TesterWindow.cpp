@@ -19,6 +19,7 @@
 #include "forms/Pacer.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
+#include "tester/FormButtons.h"
 #include "tester/PrinterText.h"
 #include "tester/StepField.h"
 #include "tester/TorqCommand.h"
@@ -55,11 +56,7 @@ TesterWindow::TesterWindow(const ToolContext& context, QWidget* parent, TesterFo
 }
 
 QPushButton* TesterWindow::Button(const QString& text, const char* name) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(QLatin1String(name));
-    // Enter belongs to the editor; it must never press a button by surprise.
-    button->setAutoDefault(false);
-    return button;
+    return FormButtons::Make(this, text, name);
 }
 
 QPushButton* TesterWindow::FormButton(const QString& text, const char* name,
@@ -220,15 +217,18 @@ void TesterWindow::Load() {
         return;
     }
     const QString shownPath = QDir::toNativeSeparators(path);
+    const auto refuseTooLarge = [&] {
+        context_.messages.Warning(tr("The file %1 is too large to load (more than %2 bytes).")
+                                      .arg(shownPath)
+                                      .arg(kLargestLoad));
+    };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         context_.messages.Warning(tr("Cannot open the file %1.").arg(shownPath));
         return;
     }
     if (file.size() > kLargestLoad) {
-        context_.messages.Warning(tr("The file %1 is too large to load (more than %2 bytes).")
-                                      .arg(shownPath)
-                                      .arg(kLargestLoad));
+        refuseTooLarge();
         return;
     }
     // One byte more than the limit shows a file that grew, or a device without a size.
@@ -238,9 +238,7 @@ void TesterWindow::Load() {
         return;
     }
     if (bytes.size() > kLargestLoad) {
-        context_.messages.Warning(tr("The file %1 is too large to load (more than %2 bytes).")
-                                      .arg(shownPath)
-                                      .arg(kLargestLoad));
+        refuseTooLarge();
         return;
     }
     const qsizetype zero = bytes.indexOf('\0');
