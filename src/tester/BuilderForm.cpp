@@ -1,6 +1,7 @@
 #include "tester/BuilderForm.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>

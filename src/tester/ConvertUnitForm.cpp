@@ -109,15 +109,17 @@ void ConvertUnitForm::ShowFields() {
     resultField_->setText(UnitConversion::Show(result_));
 }
 
+const ConvertUnitForm::Direction& ConvertUnitForm::Chosen() const {
+    return Directions()[std::size_t(directions_->checkedId())];
+}
+
 void ConvertUnitForm::ShowUnits() {
-    const Direction& direction = Directions()[std::size_t(direction_)];
-    inputUnit_->setText(UnitConversion::Name(direction.from));
-    resultUnit_->setText(UnitConversion::Name(direction.to));
+    inputUnit_->setText(UnitConversion::Name(Chosen().from));
+    resultUnit_->setText(UnitConversion::Name(Chosen().to));
 }
 
 void ConvertUnitForm::ChooseDirection(int direction) {
     const bool read = ReadForm();
-    direction_ = direction;
     directions_->button(direction)->setChecked(true);
     ShowUnits();
     // A wrong input keeps its text, so the person can correct it.
@@ -130,8 +132,7 @@ void ConvertUnitForm::ConvertValue() {
     if (!ReadForm()) {
         return;
     }
-    const Direction& direction = Directions()[std::size_t(direction_)];
-    result_ = UnitConversion::Convert(input_, direction.from, direction.to);
+    result_ = UnitConversion::Convert(input_, Chosen().from, Chosen().to);
     ShowFields();
 }
 

@@ -33,9 +33,10 @@ private:
     bool ReadForm();
     void ShowFields();
     void ShowUnits();
+    // The direction of the checked radio button.
+    const Direction& Chosen() const;
 
     ToolContext context_;
-    int direction_ = 0;
     float input_ = 0;
     float result_ = 0;
     QButtonGroup* directions_;

@@ -56,10 +56,6 @@ QByteArray ComparisonLine(int y, const FontSearch::Choice& choice) {
 
 }  // namespace
 
-int FontSearch::CellWidth(int font) { return kCellWidth.at(static_cast<std::size_t>(font)); }
-
-int FontSearch::CellHeight(int font) { return kCellHeight.at(static_cast<std::size_t>(font)); }
-
 std::optional<FontSearch::Choice> FontSearch::MostSimilar(double widthMm, double heightMm) {
     return Closest(widthMm, heightMm, 0, [](const Choice&) { return true; });
 }

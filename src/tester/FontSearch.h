@@ -15,10 +15,6 @@ public:
         bool operator==(const Choice&) const = default;
     };
 
-    // The character cell of a font, in dots.
-    static int CellWidth(int font);
-    static int CellHeight(int font);
-
     // The candidate closest to the wanted size; on equal distance the later candidate (font,
     // then x, then y ascending) wins. Nothing when every candidate is too far.
     static std::optional<Choice> MostSimilar(double widthMm, double heightMm);

@@ -49,7 +49,8 @@ struct TesterForms {
     std::map<TesterButton, FormFactory> forms;
 };
 
-// The builders and forms of this folder (one line each, for example
-// `table.builders[TesterButton::Copies] = NewBuilder<PrintingCopiesBuilder>;`). Those of folders that build on the tester (RFID, the
-// printer status checks) are added where the tester is opened, in the main window's tools.
+// The builders and forms of this folder, one line each (for example
+// `table.builders[TesterButton::Copies] = NewBuilder<PrintingCopiesBuilder>;`). Those of folders
+// that build on the tester (RFID, the printer status checks) are added where the tester is
+// opened, in the main window's tools.
 TesterForms StandardTesterForms();
