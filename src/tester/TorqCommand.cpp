@@ -13,6 +13,8 @@ public:
 
     Line& Number(qint64 value) { return Field(QByteArray::number(value)); }
     Line& Position(double value) { return Field(Dots(value)); }
+    // A point on the label: x, then y.
+    Line& At(double x, double y) { return Position(x).Position(y); }
     Line& Letter(char letter) { return Field(QByteArray(1, letter)); }
     Line& Data(QByteArrayView data) {
         Field("'");
@@ -45,8 +47,7 @@ QByteArray Dots(double value) {
 
 QByteArray BitmapTextLine(const BitmapText& text) {
     return Line("T")
-        .Position(text.x)
-        .Position(text.y)
+        .At(text.x, text.y)
         .Letter(text.font)
         .Number(text.hMulti)
         .Number(text.vMulti)
@@ -64,8 +65,7 @@ QByteArray VectorTextLine(const VectorText& text) {
         spacing.prepend('+');
     }
     return Line("V")
-        .Position(text.x)
-        .Position(text.y)
+        .At(text.x, text.y)
         .Letter(text.font)
         .Number(text.width)
         .Number(text.height)
@@ -82,8 +82,7 @@ QByteArray VectorTextLine(const VectorText& text) {
 
 QByteArray Barcode1DLine(const Barcode1D& code) {
     Line line("B1");
-    line.Position(code.x)
-        .Position(code.y)
+    line.At(code.x, code.y)
         .Number(code.symbology)
         .Number(code.narrowWidth)
         .Number(code.wideWidth)
@@ -97,19 +96,12 @@ QByteArray Barcode1DLine(const Barcode1D& code) {
 }
 
 QByteArray MaxicodeLine(const Maxicode& code) {
-    return Line("B2")
-        .Position(code.x)
-        .Position(code.y)
-        .Letter('M')
-        .Number(code.mode)
-        .Data(code.data)
-        .Take();
+    return Line("B2").At(code.x, code.y).Letter('M').Number(code.mode).Data(code.data).Take();
 }
 
 QByteArray Pdf417Line(const Pdf417& code) {
     return Line("B2")
-        .Position(code.x)
-        .Position(code.y)
+        .At(code.x, code.y)
         .Letter('P')
         .Number(code.maxRow)
         .Number(code.maxCol)
@@ -126,8 +118,7 @@ QByteArray Pdf417Line(const Pdf417& code) {
 
 QByteArray QrCodeLine(const QrCode& code) {
     return Line("B2")
-        .Position(code.x)
-        .Position(code.y)
+        .At(code.x, code.y)
         .Letter('Q')
         .Number(code.model)
         .Letter(code.ecc)
@@ -139,11 +130,7 @@ QByteArray QrCodeLine(const QrCode& code) {
 
 QByteArray BlockDrawLine(const BlockDraw& block) {
     Line line("BD");
-    line.Position(block.startX)
-        .Position(block.startY)
-        .Position(block.endX)
-        .Position(block.endY)
-        .Letter(block.kind);
+    line.At(block.startX, block.startY).At(block.endX, block.endY).Letter(block.kind);
     if (block.kind == 'S' || block.kind == 'B') {
         line.Number(block.extra);
     }
