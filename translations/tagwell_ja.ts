@@ -204,30 +204,6 @@
         <translation>バージョン:</translation>
     </message>
     <message>
-        <source>H/W version is </source>
-        <translation>ハードウェアバージョン: </translation>
-    </message>
-    <message>
-        <source>H/W version is NULL</source>
-        <translation>ハードウェアバージョンがありません</translation>
-    </message>
-    <message>
-        <source>Set hardware version is successful</source>
-        <translation>ハードウェアバージョンを設定しました</translation>
-    </message>
-    <message>
-        <source>Set hardware version is failed</source>
-        <translation>ハードウェアバージョンを設定できませんでした</translation>
-    </message>
-    <message>
-        <source>Initialize hardware version is successful</source>
-        <translation>ハードウェアバージョンを初期化しました</translation>
-    </message>
-    <message>
-        <source>Initialize hardware version is failed</source>
-        <translation>ハードウェアバージョンを初期化できませんでした</translation>
-    </message>
-    <message>
         <source>Hardware version string can't be more than 4 characters.</source>
         <translation>ハードウェアバージョンは 4 文字以内で入力してください。</translation>
     </message>
@@ -238,30 +214,6 @@
     <message>
         <source>Number:</source>
         <translation>番号:</translation>
-    </message>
-    <message>
-        <source>Serial Number is </source>
-        <translation>シリアル番号: </translation>
-    </message>
-    <message>
-        <source>Serial Number is NULL</source>
-        <translation>シリアル番号がありません</translation>
-    </message>
-    <message>
-        <source>Set serial number is successful</source>
-        <translation>シリアル番号を設定しました</translation>
-    </message>
-    <message>
-        <source>Set serial number is failed</source>
-        <translation>シリアル番号を設定できませんでした</translation>
-    </message>
-    <message>
-        <source>Initialize serial number is successful</source>
-        <translation>シリアル番号を初期化しました</translation>
-    </message>
-    <message>
-        <source>Initialize serial number is failed</source>
-        <translation>シリアル番号を初期化できませんでした</translation>
     </message>
     <message>
         <source>Serial number string can't be more than 16 characters.</source>
@@ -276,32 +228,52 @@
         <translation>ID:</translation>
     </message>
     <message>
-        <source>Printer ID is </source>
-        <translation>プリンター ID: </translation>
-    </message>
-    <message>
-        <source>Printer ID is NULL</source>
-        <translation>プリンター ID がありません</translation>
-    </message>
-    <message>
-        <source>Set printer ID is successful</source>
-        <translation>プリンター ID を設定しました</translation>
-    </message>
-    <message>
-        <source>Set printer ID is failed</source>
-        <translation>プリンター ID を設定できませんでした</translation>
-    </message>
-    <message>
-        <source>Initialize printer ID is successful</source>
-        <translation>プリンター ID を初期化しました</translation>
-    </message>
-    <message>
-        <source>Initialize printer ID is failed</source>
-        <translation>プリンター ID を初期化できませんでした</translation>
-    </message>
-    <message>
         <source>Printer ID string can't be more than 7 character.</source>
         <translation>プリンター ID は 7 文字以内で入力してください。</translation>
+    </message>
+    <message>
+        <source>H/W version</source>
+        <translation>ハードウェアバージョン</translation>
+    </message>
+    <message>
+        <source>hardware version</source>
+        <translation>ハードウェアバージョン</translation>
+    </message>
+    <message>
+        <source>serial number</source>
+        <translation>シリアル番号</translation>
+    </message>
+    <message>
+        <source>Printer ID</source>
+        <translation>プリンター ID</translation>
+    </message>
+    <message>
+        <source>printer ID</source>
+        <translation>プリンター ID</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is NULL</source>
+        <translation>%1がありません</translation>
+    </message>
+    <message>
+        <source>Set %1 is successful</source>
+        <translation>%1を設定しました</translation>
+    </message>
+    <message>
+        <source>Set %1 is failed</source>
+        <translation>%1を設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Initialize %1 is successful</source>
+        <translation>%1を初期化しました</translation>
+    </message>
+    <message>
+        <source>Initialize %1 is failed</source>
+        <translation>%1を初期化できませんでした</translation>
     </message>
 </context>
 <context>
@@ -893,54 +865,6 @@
         <translation>有効</translation>
     </message>
     <message>
-        <source>Getting strobe is failed</source>
-        <translation>ストローブを取得できませんでした</translation>
-    </message>
-    <message>
-        <source>Getting strobe is successful</source>
-        <translation>ストローブを取得しました</translation>
-    </message>
-    <message>
-        <source>Setting strobe is successful</source>
-        <translation>ストローブを設定しました</translation>
-    </message>
-    <message>
-        <source>Setting strobe is failed</source>
-        <translation>ストローブを設定できませんでした</translation>
-    </message>
-    <message>
-        <source>Getting speed is failed</source>
-        <translation>印字速度を取得できませんでした</translation>
-    </message>
-    <message>
-        <source>Getting speed is successful</source>
-        <translation>印字速度を取得しました</translation>
-    </message>
-    <message>
-        <source>Setting speed is successful</source>
-        <translation>印字速度を設定しました</translation>
-    </message>
-    <message>
-        <source>Setting speed is failed</source>
-        <translation>印字速度を設定できませんでした</translation>
-    </message>
-    <message>
-        <source>Getting gap detect position is failed</source>
-        <translation>ギャップ検出位置を取得できませんでした</translation>
-    </message>
-    <message>
-        <source>Getting gap detect position is successful</source>
-        <translation>ギャップ検出位置を取得しました</translation>
-    </message>
-    <message>
-        <source>Setting gap detect position is successful</source>
-        <translation>ギャップ検出位置を設定しました</translation>
-    </message>
-    <message>
-        <source>Setting gap detect position is failed</source>
-        <translation>ギャップ検出位置を設定できませんでした</translation>
-    </message>
-    <message>
         <source>Initialize all user setting data is successful</source>
         <translation>すべてのユーザー設定を初期化しました</translation>
     </message>
@@ -953,160 +877,96 @@
         <translation>用紙の左右マージン:</translation>
     </message>
     <message>
-        <source>Getting paper horizontal margin is successful</source>
-        <translation>用紙の左右マージンを取得しました</translation>
-    </message>
-    <message>
-        <source>Getting paper horizontal margin is failed</source>
-        <translation>用紙の左右マージンを取得できませんでした</translation>
-    </message>
-    <message>
-        <source>Setting paper horizontal margin is successful</source>
-        <translation>用紙の左右マージンを設定しました</translation>
-    </message>
-    <message>
-        <source>Setting paper horizontal margin is failed</source>
-        <translation>用紙の左右マージンを設定できませんでした</translation>
-    </message>
-    <message>
         <source>Paper Length:</source>
         <translation>用紙の長さ:</translation>
-    </message>
-    <message>
-        <source>Getting paper length is successful</source>
-        <translation>用紙の長さを取得しました</translation>
-    </message>
-    <message>
-        <source>Getting paper length is failed</source>
-        <translation>用紙の長さを取得できませんでした</translation>
-    </message>
-    <message>
-        <source>Setting paper length is successful</source>
-        <translation>用紙の長さを設定しました</translation>
-    </message>
-    <message>
-        <source>Setting paper length is failed</source>
-        <translation>用紙の長さを設定できませんでした</translation>
     </message>
     <message>
         <source>Paper Vertical Margin:</source>
         <translation>用紙の上下マージン:</translation>
     </message>
     <message>
-        <source>Getting paper vertical margin is successful</source>
-        <translation>用紙の上下マージンを取得しました</translation>
-    </message>
-    <message>
-        <source>Getting paper vertical margin is failed</source>
-        <translation>用紙の上下マージンを取得できませんでした</translation>
-    </message>
-    <message>
-        <source>Setting paper vertical margin is successful</source>
-        <translation>用紙の上下マージンを設定しました</translation>
-    </message>
-    <message>
-        <source>Setting paper vertical margin is failed</source>
-        <translation>用紙の上下マージンを設定できませんでした</translation>
-    </message>
-    <message>
         <source>Paper Width:</source>
         <translation>用紙の幅:</translation>
-    </message>
-    <message>
-        <source>Getting paper width is successful</source>
-        <translation>用紙の幅を取得しました</translation>
-    </message>
-    <message>
-        <source>Getting paper width is failed</source>
-        <translation>用紙の幅を取得できませんでした</translation>
-    </message>
-    <message>
-        <source>Setting paper width is successful</source>
-        <translation>用紙の幅を設定しました</translation>
-    </message>
-    <message>
-        <source>Setting paper width is failed</source>
-        <translation>用紙の幅を設定できませんでした</translation>
     </message>
     <message>
         <source>Print Density:</source>
         <translation>印字濃度:</translation>
     </message>
     <message>
-        <source>Getting print density is successful</source>
-        <translation>印字濃度を取得しました</translation>
-    </message>
-    <message>
-        <source>Getting print density is failed</source>
-        <translation>印字濃度を取得できませんでした</translation>
-    </message>
-    <message>
-        <source>Setting print density is successful</source>
-        <translation>印字濃度を設定しました</translation>
-    </message>
-    <message>
-        <source>Setting print density is failed</source>
-        <translation>印字濃度を設定できませんでした</translation>
-    </message>
-    <message>
         <source>Gap Length:</source>
         <translation>ギャップ長:</translation>
-    </message>
-    <message>
-        <source>Getting gap length is successful</source>
-        <translation>ギャップ長を取得しました</translation>
-    </message>
-    <message>
-        <source>Getting gap length is failed</source>
-        <translation>ギャップ長を取得できませんでした</translation>
-    </message>
-    <message>
-        <source>Setting gap length is successful</source>
-        <translation>ギャップ長を設定しました</translation>
-    </message>
-    <message>
-        <source>Setting gap length is failed</source>
-        <translation>ギャップ長を設定できませんでした</translation>
     </message>
     <message>
         <source>Print Offset:</source>
         <translation>印字オフセット:</translation>
     </message>
     <message>
-        <source>Getting offset is successful</source>
-        <translation>オフセットを取得しました</translation>
-    </message>
-    <message>
-        <source>Getting offset is failed</source>
-        <translation>オフセットを取得できませんでした</translation>
-    </message>
-    <message>
-        <source>Setting offset is successful</source>
-        <translation>オフセットを設定しました</translation>
-    </message>
-    <message>
-        <source>Setting offset is failed</source>
-        <translation>オフセットを設定できませんでした</translation>
-    </message>
-    <message>
         <source>Tear-off/Cutting:</source>
         <translation>ティアオフ/カット位置:</translation>
     </message>
     <message>
-        <source>Getting tear-off/cutting position is successful</source>
-        <translation>ティアオフ/カット位置を取得しました</translation>
+        <source>strobe</source>
+        <translation>ストローブ</translation>
     </message>
     <message>
-        <source>Getting tear-off/cutting position is failed</source>
-        <translation>ティアオフ/カット位置を取得できませんでした</translation>
+        <source>speed</source>
+        <translation>印字速度</translation>
     </message>
     <message>
-        <source>Setting Tear-Off/Cutting position is successful</source>
-        <translation>ティアオフ/カット位置を設定しました</translation>
+        <source>gap detect position</source>
+        <translation>ギャップ検出位置</translation>
     </message>
     <message>
-        <source>Setting Tear-Off/Cutting position is failed</source>
-        <translation>ティアオフ/カット位置を設定できませんでした</translation>
+        <source>paper horizontal margin</source>
+        <translation>用紙の左右マージン</translation>
+    </message>
+    <message>
+        <source>paper length</source>
+        <translation>用紙の長さ</translation>
+    </message>
+    <message>
+        <source>paper vertical margin</source>
+        <translation>用紙の上下マージン</translation>
+    </message>
+    <message>
+        <source>paper width</source>
+        <translation>用紙の幅</translation>
+    </message>
+    <message>
+        <source>print density</source>
+        <translation>印字濃度</translation>
+    </message>
+    <message>
+        <source>gap length</source>
+        <translation>ギャップ長</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>オフセット</translation>
+    </message>
+    <message>
+        <source>tear-off/cutting position</source>
+        <translation>ティアオフ/カット位置</translation>
+    </message>
+    <message>
+        <source>Tear-Off/Cutting position</source>
+        <translation>ティアオフ/カット位置</translation>
+    </message>
+    <message>
+        <source>Getting %1 is successful</source>
+        <translation>%1を取得しました</translation>
+    </message>
+    <message>
+        <source>Getting %1 is failed</source>
+        <translation>%1を取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Setting %1 is successful</source>
+        <translation>%1を設定しました</translation>
+    </message>
+    <message>
+        <source>Setting %1 is failed</source>
+        <translation>%1を設定できませんでした</translation>
     </message>
 </context>
 <context>

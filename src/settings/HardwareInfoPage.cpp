@@ -4,12 +4,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
 
 #include "forms/Messages.h"
+#include "settings/PageControls.h"
 
 namespace {
 
@@ -18,44 +18,28 @@ struct TextRules {
     const char* label;
     const char* name;  // object names: <name>Edit, <name>GetButton, ...
     int limit;
-    const char* shown;  // followed by the text and "."
-    const char* null;
-    const char* setOk;
-    const char* setFailed;
-    const char* initOk;
-    const char* initFailed;
+    const char* subject;  // in the Get messages: "<subject> is <text>." or "<subject> is NULL"
+    const char* noun;     // in the Set and Initialize messages
     const char* tooLong;
 };
 
 const TextRules kTextRules[] = {
     {QT_TRANSLATE_NOOP("HardwareInfoPage", "Hardware Version"),
      QT_TRANSLATE_NOOP("HardwareInfoPage", "Version:"), "hardwareVersion", 4,
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "H/W version is "),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "H/W version is NULL"),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Set hardware version is successful"),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Set hardware version is failed"),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Initialize hardware version is successful"),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Initialize hardware version is failed"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "H/W version"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "hardware version"),
      QT_TRANSLATE_NOOP("HardwareInfoPage",
                        "Hardware version string can't be more than 4 characters.")},
     {QT_TRANSLATE_NOOP("HardwareInfoPage", "Serial Number"),
      QT_TRANSLATE_NOOP("HardwareInfoPage", "Number:"), "serialNumber", 16,
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Serial Number is "),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Serial Number is NULL"),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Set serial number is successful"),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Set serial number is failed"),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Initialize serial number is successful"),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Initialize serial number is failed"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Serial Number"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "serial number"),
      QT_TRANSLATE_NOOP("HardwareInfoPage",
                        "Serial number string can't be more than 16 characters.")},
     {QT_TRANSLATE_NOOP("HardwareInfoPage", "User Defined Printer ID"),
      QT_TRANSLATE_NOOP("HardwareInfoPage", "ID:"), "printerId", 7,
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Printer ID is "),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Printer ID is NULL"),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Set printer ID is successful"),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Set printer ID is failed"),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Initialize printer ID is successful"),
-     QT_TRANSLATE_NOOP("HardwareInfoPage", "Initialize printer ID is failed"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "Printer ID"),
+     QT_TRANSLATE_NOOP("HardwareInfoPage", "printer ID"),
      QT_TRANSLATE_NOOP("HardwareInfoPage", "Printer ID string can't be more than 7 character.")},
 };
 
@@ -101,12 +85,9 @@ HardwareInfoPage::HardwareInfoPage(const ToolContext& context, QWidget* parent)
         int column = 2;
         const auto button = [&](const QString& text, const char* suffix,
                                 void (HardwareInfoPage::*action)(Text)) {
-            auto* push = new QPushButton(text, group);
-            push->setObjectName(name + QLatin1String(suffix));
-            push->setAutoDefault(false);
-            connect(push, &QPushButton::clicked, this,
-                    [this, which, action] { (this->*action)(which); });
-            grid->addWidget(push, 0, column++);
+            grid->addWidget(PageControls::Button(text, name + QLatin1String(suffix), group, this,
+                                                 [this, which, action] { (this->*action)(which); }),
+                            0, column++);
         };
         button(tr("Get"), "GetButton", &HardwareInfoPage::Get);
         button(tr("Set"), "SetButton", &HardwareInfoPage::Set);
@@ -165,11 +146,9 @@ void HardwareInfoPage::Get(Text which) {
     field = QString::fromLatin1(SettingsProtocol::StripLineEnds(reply.text));
     // A serial number may be blank on a printer that never had one; the others may not.
     const bool shown = reply.received && (which == Text::SerialNumber || !field.isEmpty());
-    if (shown) {
-        context_.messages.Information(tr(rules.shown) + field + QLatin1Char('.'));
-    } else {
-        context_.messages.Warning(tr(rules.null));
-    }
+    const QString subject = tr(rules.subject);
+    PageControls::Report(context_.messages, shown, tr("%1 is %2.").arg(subject, field),
+                         tr("%1 is NULL").arg(subject));
     ShowFields();
 }
 
@@ -182,19 +161,16 @@ void HardwareInfoPage::Set(Text which) {
             tr("Only letters, digits, spaces and ASCII signs can be stored in the printer."));
         return;
     }
-    if (protocol_.StoreIdentification(which, field.toLatin1())) {
-        context_.messages.Information(tr(rules.setOk));
-    } else {
-        context_.messages.Warning(tr(rules.setFailed));
-    }
+    const QString noun = tr(rules.noun);
+    PageControls::Report(context_.messages, protocol_.StoreIdentification(which, field.toLatin1()),
+                         tr("Set %1 is successful").arg(noun), tr("Set %1 is failed").arg(noun));
 }
 
 void HardwareInfoPage::Initialize(Text which) {
     const TextRules& rules = RulesFor(which);
     ReadForm();
-    if (protocol_.InitialiseIdentification(which)) {
-        context_.messages.Information(tr(rules.initOk));
-    } else {
-        context_.messages.Warning(tr(rules.initFailed));
-    }
+    const QString noun = tr(rules.noun);
+    PageControls::Report(context_.messages, protocol_.InitialiseIdentification(which),
+                         tr("Initialize %1 is successful").arg(noun),
+                         tr("Initialize %1 is failed").arg(noun));
 }

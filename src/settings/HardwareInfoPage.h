@@ -7,7 +7,6 @@
 #include "settings/SettingsProtocol.h"
 
 class QLineEdit;
-class QPushButton;
 
 // The three identification texts kept in the printer: hardware version, serial number and a
 // user-defined printer ID, each with Get, Set and Initialize.

@@ -3,11 +3,10 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "forms/Messages.h"
+#include "settings/PageControls.h"
 #include "settings/SettingsProtocol.h"
 
 namespace {
@@ -89,22 +88,11 @@ LanguageSettingsPage::LanguageSettingsPage(const ToolContext& context, QWidget* 
     form->addRow(tr("Default CodePage  :"), codePageList_);
     form->addRow(tr("Default International Character Set(ICS) :"), icsList_);
 
-    get_ = new QPushButton(tr("Get"), this);
-    get_->setObjectName(QStringLiteral("languageGetButton"));
-    set_ = new QPushButton(tr("Set"), this);
-    set_->setObjectName(QStringLiteral("languageSetButton"));
-    get_->setAutoDefault(false);
-    set_->setAutoDefault(false);
-    connect(get_, &QPushButton::clicked, this, &LanguageSettingsPage::Get);
-    connect(set_, &QPushButton::clicked, this, &LanguageSettingsPage::Set);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(get_);
-    buttons->addWidget(set_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
-    layout->addStretch();
+    auto* get = PageControls::Button(tr("Get"), QStringLiteral("languageGetButton"), this, this,
+                                     &LanguageSettingsPage::Get);
+    set_ = PageControls::Button(tr("Set"), QStringLiteral("languageSetButton"), this, this,
+                                &LanguageSettingsPage::Set);
+    PageControls::Arrange(this, group, {}, {get, set_});
 
     codePageList_->setEnabled(false);
     icsList_->setEnabled(false);
@@ -161,9 +149,7 @@ void LanguageSettingsPage::Set() {
     const bool written =
         protocol.WriteSwitch(kCodePageSwitch, static_cast<std::uint8_t>(codePage_), false) &&
         protocol.WriteSwitch(kIcsSwitch, static_cast<std::uint8_t>(ics_), false);
-    if (written) {
-        context_.messages.Information(tr("Set default codepage && ICS is successful."));
-    } else {
-        context_.messages.Warning(tr("Set default codepage && ICS is failed."));
-    }
+    PageControls::Report(context_.messages, written,
+                         tr("Set default codepage && ICS is successful."),
+                         tr("Set default codepage && ICS is failed."));
 }

@@ -26,6 +26,5 @@ private:
     int ics_ = -1;
     QComboBox* codePageList_ = nullptr;
     QComboBox* icsList_ = nullptr;
-    QPushButton* get_ = nullptr;
     QPushButton* set_ = nullptr;
 };

@@ -15,6 +15,7 @@
 
 #include "forms/Messages.h"
 #include "forms/Validation.h"
+#include "settings/PageControls.h"
 #include "settings/PrintSpeedTable.h"
 #include "settings/SwitchFourCodes.h"
 
@@ -23,69 +24,50 @@ namespace {
 constexpr int kSpeedSwitch = 3;
 constexpr int kSwitchFour = 4;
 constexpr int kNoRange = -1;
+constexpr int kStrobes = 3;
+
+// The switch rows' part of their messages.
+const char* const kStrobe = QT_TRANSLATE_NOOP("PrintAndPagePage", "strobe");
+const char* const kSpeed = QT_TRANSLATE_NOOP("PrintAndPagePage", "speed");
+const char* const kGapDetect = QT_TRANSLATE_NOOP("PrintAndPagePage", "gap detect position");
+
+using Value = SettingsProtocol::UserValue;
 
 struct RowRules {
     const char* label;
     const char* name;  // object names: <name>Edit, <name>GetButton, <name>SetButton
-    SettingsProtocol::UserValue value;
     int low;
-    int high;  // kNoRange: any integer
-    const char* getOk;
-    const char* getFailed;
-    const char* setOk;
-    const char* setFailed;
+    int high;                       // kNoRange: any integer
+    const char* noun;               // in the Get and Set messages
+    const char* setNoun = nullptr;  // where the Set messages write it otherwise
+    Value value = {};               // the user value rows
+    QByteArrayView query = {};      // the signed rows: the request that reads it
+    QByteArrayView letters = {};    // and the letters that write it
 };
 
-// Indexed by PrintAndPagePage::NumericRow. The signed rows have no user value number.
+// Indexed by PrintAndPagePage::NumericRow.
 const RowRules kRows[] = {
-    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Paper Horizontal Margin:"), "horizontalMargin",
-     SettingsProtocol::UserValue::HorizontalMargin, 0, 832,
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting paper horizontal margin is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting paper horizontal margin is failed"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting paper horizontal margin is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting paper horizontal margin is failed")},
-    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Paper Length:"), "paperLength",
-     SettingsProtocol::UserValue::PaperLength, 0, 2432,
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting paper length is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting paper length is failed"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting paper length is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting paper length is failed")},
-    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Paper Vertical Margin:"), "verticalMargin",
-     SettingsProtocol::UserValue::VerticalMargin, 0, 2432,
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting paper vertical margin is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting paper vertical margin is failed"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting paper vertical margin is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting paper vertical margin is failed")},
-    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Paper Width:"), "paperWidth",
-     SettingsProtocol::UserValue::PaperWidth, 0, 832,
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting paper width is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting paper width is failed"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting paper width is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting paper width is failed")},
-    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Print Density:"), "printDensity",
-     SettingsProtocol::UserValue::PrintDensity, 0, 20,
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting print density is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting print density is failed"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting print density is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting print density is failed")},
-    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Gap Length:"), "gapLength",
-     SettingsProtocol::UserValue::GapLength, 0, kNoRange,
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting gap length is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting gap length is failed"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting gap length is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting gap length is failed")},
-    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Print Offset:"), "offset",
-     SettingsProtocol::UserValue::PaperWidth, 0, 100,
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting offset is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting offset is failed"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting offset is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting offset is failed")},
-    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Tear-off/Cutting:"), "tearOff",
-     SettingsProtocol::UserValue::PaperWidth, 0, 100,
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting tear-off/cutting position is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Getting tear-off/cutting position is failed"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting Tear-Off/Cutting position is successful"),
-     QT_TRANSLATE_NOOP("PrintAndPagePage", "Setting Tear-Off/Cutting position is failed")},
+    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Paper Horizontal Margin:"), "horizontalMargin", 0, 832,
+     QT_TRANSLATE_NOOP("PrintAndPagePage", "paper horizontal margin"), nullptr,
+     Value::HorizontalMargin},
+    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Paper Length:"), "paperLength", 0, 2432,
+     QT_TRANSLATE_NOOP("PrintAndPagePage", "paper length"), nullptr, Value::PaperLength},
+    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Paper Vertical Margin:"), "verticalMargin", 0, 2432,
+     QT_TRANSLATE_NOOP("PrintAndPagePage", "paper vertical margin"), nullptr,
+     Value::VerticalMargin},
+    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Paper Width:"), "paperWidth", 0, 832,
+     QT_TRANSLATE_NOOP("PrintAndPagePage", "paper width"), nullptr, Value::PaperWidth},
+    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Print Density:"), "printDensity", 0, 20,
+     QT_TRANSLATE_NOOP("PrintAndPagePage", "print density"), nullptr, Value::PrintDensity},
+    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Gap Length:"), "gapLength", 0, kNoRange,
+     QT_TRANSLATE_NOOP("PrintAndPagePage", "gap length"), nullptr, Value::GapLength},
+    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Print Offset:"), "offset", 0, 100,
+     QT_TRANSLATE_NOOP("PrintAndPagePage", "offset"), nullptr, Value(),
+     SettingsProtocol::kPrintOffsetQuery, SettingsProtocol::kPrintOffsetLetters},
+    {QT_TRANSLATE_NOOP("PrintAndPagePage", "Tear-off/Cutting:"), "tearOff", 0, 100,
+     QT_TRANSLATE_NOOP("PrintAndPagePage", "tear-off/cutting position"),
+     QT_TRANSLATE_NOOP("PrintAndPagePage", "Tear-Off/Cutting position"), Value(),
+     SettingsProtocol::kTearOffQuery, SettingsProtocol::kTearOffLetters},
 };
 static_assert(std::size(kRows) == PrintAndPagePage::kNumericRows);
 
@@ -93,12 +75,12 @@ const RowRules& RulesFor(PrintAndPagePage::NumericRow row) {
     return kRows[row];
 }
 
-QString Name(const char* stem, const char* suffix) {
-    return QLatin1String(stem) + QLatin1String(suffix);
+const char* SetNoun(const RowRules& rules) {
+    return rules.setNoun != nullptr ? rules.setNoun : rules.noun;
 }
 
 bool IsSigned(PrintAndPagePage::NumericRow row) {
-    return row == PrintAndPagePage::PrintOffset || row == PrintAndPagePage::TearOff;
+    return !RulesFor(row).letters.isEmpty();
 }
 
 }  // namespace
@@ -106,38 +88,44 @@ bool IsSigned(PrintAndPagePage::NumericRow row) {
 PrintAndPagePage::PrintAndPagePage(const ToolContext& context, QWidget* parent)
     : QWidget(parent), context_(context), protocol_(context.port, context.pacer) {
     BuildForm();
-    // The built-in list suits an unknown model; known models get their own.
-    if (context_.modelIndex >= 1 && context_.modelIndex <= 7) {
-        speed_->clear();
-        speed_->addItems(PrintSpeedTable::Entries(context_.modelIndex));
-    }
     speed_->setCurrentIndex(-1);
     gapDetect_->setCurrentIndex(0);
     checkDisable_->setChecked(true);
 }
 
-QPushButton* PrintAndPagePage::RowButton(const QString& text, const QString& name) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
+QPushButton* PrintAndPagePage::AddButtons(QGridLayout* grid, int line, const QString& name,
+                                          const std::function<void()>& get,
+                                          const std::function<void()>& set) {
+    grid->addWidget(
+        PageControls::Button(tr("Get"), name + QStringLiteral("GetButton"), this, this, get), line,
+        2);
+    QPushButton* setButton =
+        PageControls::Button(tr("Set"), name + QStringLiteral("SetButton"), this, this, set);
+    setButton->setEnabled(false);
+    grid->addWidget(setButton, line, 3);
+    return setButton;
 }
 
-void PrintAndPagePage::AddButtons(QGridLayout* grid, int line, const QString& name,
-                                  QPushButton*& get, QPushButton*& set) {
-    get = RowButton(tr("Get"), name + QStringLiteral("GetButton"));
-    set = RowButton(tr("Set"), name + QStringLiteral("SetButton"));
-    set->setEnabled(false);
-    grid->addWidget(get, line, 2);
-    grid->addWidget(set, line, 3);
+QComboBox* PrintAndPagePage::AddList(QGridLayout* grid, int line, const QString& label,
+                                     const QString& name, const QStringList& entries) {
+    auto* list = new QComboBox(this);
+    list->setObjectName(name + QStringLiteral("Combo"));
+    list->addItems(entries);
+    list->setEnabled(false);
+    auto* caption = new QLabel(label, this);
+    caption->setBuddy(list);
+    grid->addWidget(caption, line, 0);
+    grid->addWidget(list, line, 1);
+    return list;
 }
 
 void PrintAndPagePage::AddNumericRow(QGridLayout* grid, int line, NumericRow row) {
     const RowRules& rules = RulesFor(row);
+    const QString name = QLatin1String(rules.name);
     Row& r = rows_[row];
     auto* label = new QLabel(tr(rules.label), this);
     r.edit = new QLineEdit(QStringLiteral("0"), this);
-    r.edit->setObjectName(Name(rules.name, "Edit"));
+    r.edit->setObjectName(name + QStringLiteral("Edit"));
     r.edit->setAlignment(Qt::AlignRight);
     // Digits only, as typed or pasted; replies are put in as they come.
     r.edit->setValidator(
@@ -147,22 +135,18 @@ void PrintAndPagePage::AddNumericRow(QGridLayout* grid, int line, NumericRow row
     grid->addWidget(label, line, 0);
     if (IsSigned(row)) {
         r.negative = new QCheckBox(tr("(-)"), this);
-        r.negative->setObjectName(Name(rules.name, "NegativeCheck"));
+        r.negative->setObjectName(name + QStringLiteral("NegativeCheck"));
         r.negative->setEnabled(false);
         auto* field = new QHBoxLayout;
         field->addWidget(r.negative);
         field->addWidget(r.edit, 1);
         grid->addLayout(field, line, 1);
+        r.set = AddButtons(
+            grid, line, name, [this, row] { SignedGet(row); }, [this, row] { SignedSet(row); });
     } else {
         grid->addWidget(r.edit, line, 1);
-    }
-    AddButtons(grid, line, QLatin1String(rules.name), r.get, r.set);
-    if (IsSigned(row)) {
-        connect(r.get, &QPushButton::clicked, this, [this, row] { SignedGet(row); });
-        connect(r.set, &QPushButton::clicked, this, [this, row] { SignedSet(row); });
-    } else {
-        connect(r.get, &QPushButton::clicked, this, [this, row] { TextGet(row); });
-        connect(r.set, &QPushButton::clicked, this, [this, row] { UserValueSet(row); });
+        r.set = AddButtons(
+            grid, line, name, [this, row] { TextGet(row); }, [this, row] { UserValueSet(row); });
     }
 }
 
@@ -179,12 +163,11 @@ void PrintAndPagePage::BuildForm() {
     grid->addWidget(new QLabel(tr("Print Strobe:"), this), line, 0);
     strobeGroup_ = new QButtonGroup(this);
     auto* strobeRow = new QHBoxLayout;
-    const std::array<const char*, 3> strobeNames = {"2", "3", "4"};
-    for (int i = 0; i < 3; ++i) {
-        auto* button =
-            new QRadioButton(QLatin1String(strobeNames[static_cast<std::size_t>(i)]), this);
-        button->setObjectName(QStringLiteral("strobe%1Radio")
-                                  .arg(QLatin1String(strobeNames[static_cast<std::size_t>(i)])));
+    for (int i = 0; i < kStrobes; ++i) {
+        // The strobes are numbered 2 to 4.
+        const QString number = QString::number(i + 2);
+        auto* button = new QRadioButton(number, this);
+        button->setObjectName(QStringLiteral("strobe%1Radio").arg(number));
         button->setEnabled(false);
         strobeGroup_->addButton(button, i);
         strobeRow->addWidget(button);
@@ -192,44 +175,30 @@ void PrintAndPagePage::BuildForm() {
     }
     strobeRow->addStretch();
     grid->addLayout(strobeRow, line, 1);
-    AddButtons(grid, line++, QStringLiteral("strobe"), strobeGet_, strobeSet_);
-    connect(strobeGet_, &QPushButton::clicked, this, &PrintAndPagePage::StrobeGet);
-    connect(strobeSet_, &QPushButton::clicked, this, &PrintAndPagePage::StrobeSet);
+    strobeSet_ = AddButtons(
+        grid, line++, QStringLiteral("strobe"), [this] { StrobeGet(); }, [this] { StrobeSet(); });
 
-    speed_ = new QComboBox(this);
-    speed_->setObjectName(QStringLiteral("speedCombo"));
-    speed_->addItems(PrintSpeedTable::Entries(-1));
-    speed_->setEnabled(false);
-    auto* speedLabel = new QLabel(tr("Print Speed :"), this);
-    speedLabel->setBuddy(speed_);
-    grid->addWidget(speedLabel, line, 0);
-    grid->addWidget(speed_, line, 1);
-    AddButtons(grid, line++, QStringLiteral("speed"), speedGet_, speedSet_);
-    connect(speedGet_, &QPushButton::clicked, this, &PrintAndPagePage::SpeedGet);
-    connect(speedSet_, &QPushButton::clicked, this, &PrintAndPagePage::SpeedSet);
+    // The list of the model identified when the page opened; an unknown model gets the full one.
+    speed_ = AddList(grid, line, tr("Print Speed :"), QStringLiteral("speed"),
+                     PrintSpeedTable::Entries(context_.modelIndex));
+    speedSet_ = AddButtons(
+        grid, line++, QStringLiteral("speed"), [this] { SpeedGet(); }, [this] { SpeedSet(); });
 
     AddNumericRow(grid, line++, PrintOffset);
     AddNumericRow(grid, line++, TearOff);
 
-    gapDetect_ = new QComboBox(this);
-    gapDetect_->setObjectName(QStringLiteral("gapDetectCombo"));
-    gapDetect_->addItems({tr("Lower Position of Gap"), tr("Upper Position of Gap")});
-    gapDetect_->setEnabled(false);
-    auto* gapLabel = new QLabel(tr("Gap Detect Position: "), this);
-    gapLabel->setBuddy(gapDetect_);
-    grid->addWidget(gapLabel, line, 0);
-    grid->addWidget(gapDetect_, line, 1);
-    AddButtons(grid, line++, QStringLiteral("gapDetect"), gapDetectGet_, gapDetectSet_);
-    connect(gapDetectGet_, &QPushButton::clicked, this, &PrintAndPagePage::GapDetectGet);
-    connect(gapDetectSet_, &QPushButton::clicked, this, &PrintAndPagePage::GapDetectSet);
+    gapDetect_ = AddList(grid, line, tr("Gap Detect Position: "), QStringLiteral("gapDetect"),
+                         {tr("Lower Position of Gap"), tr("Upper Position of Gap")});
+    gapDetectSet_ = AddButtons(
+        grid, line++, QStringLiteral("gapDetect"), [this] { GapDetectGet(); },
+        [this] { GapDetectSet(); });
 
     auto* initBox = new QGroupBox(this);
     auto* initRow = new QHBoxLayout(initBox);
     initRow->addWidget(new QLabel(tr("Initialize all user setting data :"), initBox));
     initRow->addStretch();
-    initialize_ = RowButton(tr("Initialize"), QStringLiteral("initializeButton"));
-    initRow->addWidget(initialize_);
-    connect(initialize_, &QPushButton::clicked, this, &PrintAndPagePage::Initialize);
+    initRow->addWidget(PageControls::Button(tr("Initialize"), QStringLiteral("initializeButton"),
+                                            this, this, &PrintAndPagePage::Initialize));
 
     auto* checkBox = new QGroupBox(this);
     auto* checkRow = new QHBoxLayout(checkBox);
@@ -241,9 +210,8 @@ void PrintAndPagePage::BuildForm() {
     checkRow->addWidget(checkDisable_);
     checkRow->addWidget(checkEnable_);
     checkRow->addStretch();
-    checkSet_ = RowButton(tr("Set"), QStringLiteral("checkLabelSetButton"));
-    checkRow->addWidget(checkSet_);
-    connect(checkSet_, &QPushButton::clicked, this, &PrintAndPagePage::CheckLabelLengthSet);
+    checkRow->addWidget(PageControls::Button(tr("Set"), QStringLiteral("checkLabelSetButton"), this,
+                                             this, &PrintAndPagePage::CheckLabelLengthSet));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
@@ -269,12 +237,16 @@ bool PrintAndPagePage::ReadForm() {
     return true;
 }
 
-void PrintAndPagePage::Report(bool success, const char* successText, const char* failureText) {
-    if (success) {
-        context_.messages.Information(tr(successText));
-    } else {
-        context_.messages.Warning(tr(failureText));
-    }
+void PrintAndPagePage::ReportGet(bool success, const char* noun) {
+    const QString what = tr(noun);
+    PageControls::Report(context_.messages, success, tr("Getting %1 is successful").arg(what),
+                         tr("Getting %1 is failed").arg(what));
+}
+
+void PrintAndPagePage::ReportSet(bool success, const char* noun) {
+    const QString what = tr(noun);
+    PageControls::Report(context_.messages, success, tr("Setting %1 is successful").arg(what),
+                         tr("Setting %1 is failed").arg(what));
 }
 
 void PrintAndPagePage::MarkRead(std::initializer_list<QWidget*> widgets) {
@@ -291,14 +263,14 @@ void PrintAndPagePage::TextGet(NumericRow row) {
         protocol_.QueryText(SettingsProtocol::UserValueQuery(rules.value),
                             SettingsProtocol::kReplyPauseMs, SettingsProtocol::kReplyBufferSize);
     if (!reply.received) {
-        context_.messages.Warning(tr(rules.getFailed));
+        ReportGet(false, rules.noun);
         return;
     }
     const QByteArray text = SettingsProtocol::StripLineEnds(reply.text);
     r.edit->setText(text.isEmpty() ? QStringLiteral("0") : QString::fromLatin1(text));
     ReadForm();
     MarkRead({r.set, r.edit});
-    context_.messages.Information(tr(rules.getOk));
+    ReportGet(true, rules.noun);
 }
 
 void PrintAndPagePage::UserValueSet(NumericRow row) {
@@ -306,26 +278,24 @@ void PrintAndPagePage::UserValueSet(NumericRow row) {
     if (!ReadForm()) {
         return;
     }
-    Report(protocol_.SetUserValue(rules.value, rows_[row].value), rules.setOk, rules.setFailed);
+    ReportSet(protocol_.SetUserValue(rules.value, rows_[row].value), SetNoun(rules));
 }
 
 void PrintAndPagePage::SignedGet(NumericRow row) {
     const RowRules& rules = RulesFor(row);
     Row& r = rows_[row];
     ReadForm();
-    const SettingsProtocol::SignedReply reply = protocol_.QuerySigned(
-        row == PrintOffset ? SettingsProtocol::kPrintOffsetQuery : SettingsProtocol::kTearOffQuery);
+    const SettingsProtocol::SignedReply reply = protocol_.QuerySigned(rules.query);
     // A reply without a digit carries no value; showing one made up of its line end would be
     // a failure reported as success.
     if (!reply.received || !reply.wellFormed) {
-        context_.messages.Warning(tr(rules.getFailed));
+        ReportGet(false, rules.noun);
         return;
     }
     r.negative->setChecked(reply.negative);
-    r.value = reply.magnitude;
     r.edit->setText(QString::number(reply.magnitude));
     MarkRead({r.set, r.edit, r.negative});
-    context_.messages.Information(tr(rules.getOk));
+    ReportGet(true, rules.noun);
 }
 
 void PrintAndPagePage::SignedSet(NumericRow row) {
@@ -335,11 +305,27 @@ void PrintAndPagePage::SignedSet(NumericRow row) {
         return;
     }
     // The digits go out as shown (the field holds digits only once the reading passed).
-    const bool sent =
-        protocol_.SetSigned(row == PrintOffset ? SettingsProtocol::kPrintOffsetLetters
-                                               : SettingsProtocol::kTearOffLetters,
-                            r.negative->isChecked(), r.edit->text().trimmed().toLatin1());
-    Report(sent, rules.setOk, rules.setFailed);
+    const bool sent = protocol_.SetSigned(rules.letters, r.negative->isChecked(),
+                                          r.edit->text().trimmed().toLatin1());
+    ReportSet(sent, SetNoun(rules));
+}
+
+void PrintAndPagePage::GetSwitch(int number, const char* noun,
+                                 const std::function<void(std::uint8_t)>& show,
+                                 std::initializer_list<QWidget*> widgets) {
+    const SettingsProtocol::SwitchReply reply =
+        protocol_.ReadSwitch(number, SettingsProtocol::kReplyPauseMs);
+    if (!reply.received) {
+        ReportGet(false, noun);
+        return;
+    }
+    show(reply.value);
+    MarkRead(widgets);
+    ReportGet(true, noun);
+}
+
+void PrintAndPagePage::SetSwitch(int number, std::uint8_t byte, const char* noun) {
+    ReportSet(protocol_.WriteSwitch(number, byte, true), noun);
 }
 
 void PrintAndPagePage::StrobeGet() {
@@ -349,68 +335,48 @@ void PrintAndPagePage::StrobeGet() {
         button->setChecked(false);
     }
     strobeGroup_->setExclusive(true);
-    const SettingsProtocol::SwitchReply reply =
-        protocol_.ReadSwitch(kSwitchFour, SettingsProtocol::kReplyPauseMs);
-    if (!reply.received) {
-        context_.messages.Warning(tr("Getting strobe is failed"));
-        return;
-    }
-    const int index = SwitchFourCodes::StrobeIndex(reply.value);
-    if (index >= 0) {
-        strobe_[static_cast<std::size_t>(index)]->setChecked(true);
-    }
-    MarkRead({strobeSet_, strobe_[0], strobe_[1], strobe_[2]});
-    context_.messages.Information(tr("Getting strobe is successful"));
+    GetSwitch(kSwitchFour, kStrobe,
+              [this](std::uint8_t byte) {
+                  if (const int index = SwitchFourCodes::StrobeIndex(byte); index >= 0) {
+                      strobe_[static_cast<std::size_t>(index)]->setChecked(true);
+                  }
+              },
+              {strobeSet_, strobe_[0], strobe_[1], strobe_[2]});
 }
 
 void PrintAndPagePage::StrobeSet() {
     ReadForm();
-    const std::uint8_t byte = SwitchFourCodes::StrobeByte(strobeGroup_->checkedId());
-    Report(protocol_.WriteSwitch(kSwitchFour, byte, true),
-           QT_TR_NOOP("Setting strobe is successful"), QT_TR_NOOP("Setting strobe is failed"));
+    SetSwitch(kSwitchFour, SwitchFourCodes::StrobeByte(strobeGroup_->checkedId()), kStrobe);
 }
 
 void PrintAndPagePage::SpeedGet() {
     ReadForm();
-    const SettingsProtocol::SwitchReply reply =
-        protocol_.ReadSwitch(kSpeedSwitch, SettingsProtocol::kReplyPauseMs);
-    if (!reply.received) {
-        context_.messages.Warning(tr("Getting speed is failed"));
-        return;
-    }
-    speed_->setCurrentIndex(PrintSpeedTable::IndexForByte(context_.modelIndex, reply.value));
-    MarkRead({speedSet_, speed_});
-    context_.messages.Information(tr("Getting speed is successful"));
+    GetSwitch(kSpeedSwitch, kSpeed,
+              [this](std::uint8_t byte) {
+                  speed_->setCurrentIndex(PrintSpeedTable::IndexForByte(context_.modelIndex, byte));
+              },
+              {speedSet_, speed_});
 }
 
 void PrintAndPagePage::SpeedSet() {
     ReadForm();
-    const std::uint8_t byte =
-        PrintSpeedTable::ByteForIndex(context_.modelIndex, speed_->currentIndex());
-    Report(protocol_.WriteSwitch(kSpeedSwitch, byte, true),
-           QT_TR_NOOP("Setting speed is successful"), QT_TR_NOOP("Setting speed is failed"));
+    SetSwitch(kSpeedSwitch,
+              PrintSpeedTable::ByteForIndex(context_.modelIndex, speed_->currentIndex()), kSpeed);
 }
 
 void PrintAndPagePage::GapDetectGet() {
     ReadForm();
     gapDetect_->setCurrentIndex(-1);
-    const SettingsProtocol::SwitchReply reply =
-        protocol_.ReadSwitch(kSwitchFour, SettingsProtocol::kReplyPauseMs);
-    if (!reply.received) {
-        context_.messages.Warning(tr("Getting gap detect position is failed"));
-        return;
-    }
-    gapDetect_->setCurrentIndex(SwitchFourCodes::GapDetectIndex(reply.value));
-    MarkRead({gapDetectSet_, gapDetect_});
-    context_.messages.Information(tr("Getting gap detect position is successful"));
+    GetSwitch(kSwitchFour, kGapDetect,
+              [this](std::uint8_t byte) {
+                  gapDetect_->setCurrentIndex(SwitchFourCodes::GapDetectIndex(byte));
+              },
+              {gapDetectSet_, gapDetect_});
 }
 
 void PrintAndPagePage::GapDetectSet() {
     ReadForm();
-    const std::uint8_t byte = SwitchFourCodes::GapDetectByte(gapDetect_->currentIndex());
-    Report(protocol_.WriteSwitch(kSwitchFour, byte, true),
-           QT_TR_NOOP("Setting gap detect position is successful"),
-           QT_TR_NOOP("Setting gap detect position is failed"));
+    SetSwitch(kSwitchFour, SwitchFourCodes::GapDetectByte(gapDetect_->currentIndex()), kGapDetect);
 }
 
 void PrintAndPagePage::CheckLabelLengthSet() {
@@ -421,7 +387,7 @@ void PrintAndPagePage::CheckLabelLengthSet() {
 
 void PrintAndPagePage::Initialize() {
     ReadForm();
-    Report(protocol_.InitialiseUserSettings(),
-           QT_TR_NOOP("Initialize all user setting data is successful"),
-           QT_TR_NOOP("Initialize all user setting data is failed"));
+    PageControls::Report(context_.messages, protocol_.InitialiseUserSettings(),
+                         tr("Initialize all user setting data is successful"),
+                         tr("Initialize all user setting data is failed"));
 }

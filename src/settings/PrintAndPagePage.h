@@ -2,6 +2,9 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
 
 #include "forms/ToolContext.h"
 #include "settings/SettingsProtocol.h"
@@ -52,37 +55,41 @@ private:
     struct Row {
         QLineEdit* edit = nullptr;
         QCheckBox* negative = nullptr;  // the signed rows only
-        QPushButton* get = nullptr;
         QPushButton* set = nullptr;
         int value = 0;
     };
 
     void BuildForm();
     void AddNumericRow(QGridLayout* grid, int line, NumericRow row);
-    QPushButton* RowButton(const QString& text, const QString& name);
-    void AddButtons(QGridLayout* grid, int line, const QString& name, QPushButton*& get,
-                    QPushButton*& set);
+    // A disabled list named <name>Combo, with its label.
+    QComboBox* AddList(QGridLayout* grid, int line, const QString& label, const QString& name,
+                       const QStringList& entries);
+    // The Get and Set buttons at the end of a row, Set disabled; returns Set.
+    QPushButton* AddButtons(QGridLayout* grid, int line, const QString& name,
+                            const std::function<void()>& get, const std::function<void()>& set);
     // Copies every number field into its value, checking each in turn; the first that fails
     // shows its warning, takes the focus and ends the reading.
     bool ReadForm();
-    void Report(bool success, const char* successText, const char* failureText);
+    // "Getting <noun> is ..." and "Setting <noun> is ...".
+    void ReportGet(bool success, const char* noun);
+    void ReportSet(bool success, const char* noun);
     void MarkRead(std::initializer_list<QWidget*> widgets);
+    // A switch row's Get: on a reply `show` puts the byte on screen, `widgets` are enabled and
+    // the row says so.
+    void GetSwitch(int number, const char* noun, const std::function<void(std::uint8_t)>& show,
+                   std::initializer_list<QWidget*> widgets);
+    void SetSwitch(int number, std::uint8_t byte, const char* noun);
 
     ToolContext context_;
     SettingsProtocol protocol_;
     std::array<Row, kNumericRows> rows_{};
     std::array<QRadioButton*, 3> strobe_{};
     QButtonGroup* strobeGroup_ = nullptr;
-    QPushButton* strobeGet_ = nullptr;
     QPushButton* strobeSet_ = nullptr;
     QComboBox* speed_ = nullptr;
-    QPushButton* speedGet_ = nullptr;
     QPushButton* speedSet_ = nullptr;
     QComboBox* gapDetect_ = nullptr;
-    QPushButton* gapDetectGet_ = nullptr;
     QPushButton* gapDetectSet_ = nullptr;
-    QPushButton* initialize_ = nullptr;
     QRadioButton* checkDisable_ = nullptr;
     QRadioButton* checkEnable_ = nullptr;
-    QPushButton* checkSet_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "forms/Messages.h"
+#include "settings/PageControls.h"
 #include "settings/SettingsProtocol.h"
 
 PrinterInfoPage::PrinterInfoPage(const ToolContext& context, QWidget* parent)
@@ -31,10 +32,8 @@ PrinterInfoPage::PrinterInfoPage(const ToolContext& context, QWidget* parent)
         labels_[i] = label;
     }
 
-    auto* get = new QPushButton(tr("Get"), this);
-    get->setObjectName(QStringLiteral("printerInfoGetButton"));
-    get->setAutoDefault(false);
-    connect(get, &QPushButton::clicked, this, &PrinterInfoPage::Get);
+    auto* get = PageControls::Button(tr("Get"), QStringLiteral("printerInfoGetButton"), this, this,
+                                     &PrinterInfoPage::Get);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("printerInfoProgress"));
     progress_->setRange(0, 100);

@@ -7,7 +7,6 @@
 
 class QLabel;
 class QProgressBar;
-class QPushButton;
 
 // Reads four facts from the printer with one button: model name, model type, firmware version
 // and print head temperature.

@@ -3,11 +3,10 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "forms/Messages.h"
+#include "settings/PageControls.h"
 #include "settings/SettingsProtocol.h"
 
 namespace {
@@ -42,32 +41,18 @@ SerialSettingsPage::SerialSettingsPage(const ToolContext& context, QWidget* pare
         lists_[i] = list;
     }
 
-    default_ = new QPushButton(tr("Default Setting"), this);
-    default_->setObjectName(QStringLiteral("serialDefaultButton"));
-    get_ = new QPushButton(tr("Get"), this);
-    get_->setObjectName(QStringLiteral("serialGetButton"));
-    set_ = new QPushButton(tr("Set"), this);
-    set_->setObjectName(QStringLiteral("serialSetButton"));
-    for (QPushButton* button : {default_, get_, set_}) {
-        // Enter in a list must not press a button that talks to the printer.
-        button->setAutoDefault(false);
-    }
-    connect(default_, &QPushButton::clicked, this, &SerialSettingsPage::DefaultSetting);
-    connect(get_, &QPushButton::clicked, this, &SerialSettingsPage::Get);
-    connect(set_, &QPushButton::clicked, this, &SerialSettingsPage::Set);
+    auto* defaults =
+        PageControls::Button(tr("Default Setting"), QStringLiteral("serialDefaultButton"), this,
+                             this, &SerialSettingsPage::DefaultSetting);
+    auto* get = PageControls::Button(tr("Get"), QStringLiteral("serialGetButton"), this, this,
+                                     &SerialSettingsPage::Get);
+    set_ = PageControls::Button(tr("Set"), QStringLiteral("serialSetButton"), this, this,
+                                &SerialSettingsPage::Set);
 
     // Room around the longer caption, as the other buttons have.
-    default_->setMinimumWidth(default_->sizeHint().width() +
-                              2 * default_->fontMetrics().averageCharWidth());
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(default_);
-    buttons->addStretch();
-    buttons->addWidget(get_);
-    buttons->addWidget(set_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
-    layout->addStretch();
+    defaults->setMinimumWidth(defaults->sizeHint().width() +
+                              2 * defaults->fontMetrics().averageCharWidth());
+    PageControls::Arrange(this, group, {defaults}, {get, set_});
 
     EnableLists(false);
     set_->setEnabled(false);
@@ -104,7 +89,6 @@ void SerialSettingsPage::Get() {
     }
     EnableLists(true);
     set_->setEnabled(true);
-    default_->setEnabled(true);
     fields_ = SerialSwitch::Decode(reply.value);
     ShowFields();
     context_.messages.Information(tr("Get serial communication status is successful"));

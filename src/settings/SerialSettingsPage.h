@@ -28,7 +28,5 @@ private:
     ToolContext context_;
     SerialSwitch fields_;
     std::array<QComboBox*, SerialSwitch::kLists> lists_{};
-    QPushButton* default_ = nullptr;
-    QPushButton* get_ = nullptr;
     QPushButton* set_ = nullptr;
 };

@@ -7,6 +7,7 @@
 
 #include "settings/HardwareInfoPage.h"
 #include "settings/LanguageSettingsPage.h"
+#include "settings/PageControls.h"
 #include "settings/PrintAndPagePage.h"
 #include "settings/PrinterInfoPage.h"
 #include "settings/SerialSettingsPage.h"
@@ -24,10 +25,8 @@ UserSettingManager::UserSettingManager(const ToolContext& context, QWidget* pare
     tabs_->addTab(new PrinterInfoPage(context, tabs_), tr("Printer Info"));
     tabs_->setCurrentIndex(Serial);
 
-    auto* close = new QPushButton(tr("Close"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* close = PageControls::Button(tr("Close"), QStringLiteral("closeButton"), this, this,
+                                       &QDialog::accept);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(close);
