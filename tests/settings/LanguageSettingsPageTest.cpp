@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "PageDriver.h"
 #include "settings/LanguageSettingsPage.h"
 #include "support/TestRig.h"
@@ -10,6 +12,26 @@ const QString kCodePage = QStringLiteral("codePageCombo");
 const QString kIcs = QStringLiteral("icsCombo");
 const QString kGet = QStringLiteral("languageGetButton");
 const QString kSet = QStringLiteral("languageSetButton");
+
+// A page on a connected link, nothing recorded yet.
+struct Page {
+    explicit Page(const char* port = "COM1:") {
+        rig.ConnectAndClear(QLatin1String(port));
+        page = std::make_unique<LanguageSettingsPage>(rig.Context());
+        ui = std::make_unique<PageDriver>(*page);
+    }
+    // A Get answered with these switch bytes, then forgotten by the record.
+    void GetAndForget(const QByteArray& codePage, const QByteArray& ics) {
+        rig.link.QueueReply(codePage);
+        rig.link.QueueReply(ics);
+        ui->Click(kGet);
+        rig.link.ClearRecord();
+        rig.messages.Clear();
+    }
+    TestRig rig;
+    std::unique_ptr<LanguageSettingsPage> page;
+    std::unique_ptr<PageDriver> ui;
+};
 
 TEST(LanguageSettingsPage, GetSelectsTheSwitchValuesAsListPositions) {
     const struct {
@@ -31,12 +53,11 @@ TEST(LanguageSettingsPage, GetSelectsTheSwitchValuesAsListPositions) {
         {"", "\x02", "", "France", false},
     };
     for (const auto& c : cases) {
-        TestRig rig;
-        rig.ConnectAndClear(QStringLiteral("COM1:"));
+        Page p;
+        TestRig& rig = p.rig;
+        const PageDriver& ui = *p.ui;
         rig.link.Answer("^MBR1,1", c.codePage);
         rig.link.Answer("^MBR3,1", c.ics);
-        LanguageSettingsPage page(rig.Context());
-        const PageDriver ui(page);
         ui.Click(kGet);
         const std::string name = testing::PrintToString(c.codePage + '|' + c.ics);
         EXPECT_EQ(rig.link.writes, (std::vector<QByteArray>{"^MBR1,1", "^MBR3,1"})) << name;
@@ -55,26 +76,19 @@ TEST(LanguageSettingsPage, GetSelectsTheSwitchValuesAsListPositions) {
 }
 
 TEST(LanguageSettingsPage, ReadsPauseFiftyMillisecondsWithTheInterfaceDigit) {
-    TestRig rig;
-    rig.ConnectAndClear(QStringLiteral("LPT1:"));
-    rig.link.QueueReply("\x01");
-    rig.link.QueueReply("\x01");
-    LanguageSettingsPage page(rig.Context());
-    PageDriver(page).Click(kGet);
-    EXPECT_EQ(rig.link.writes, (std::vector<QByteArray>{"^MBR1,2", "^MBR3,2"}));
-    EXPECT_EQ(rig.pacer.pauses, (std::vector<int>{50, 10, 50, 10}));
+    Page p("LPT1:");
+    p.rig.link.QueueReply("\x01");
+    p.rig.link.QueueReply("\x01");
+    p.ui->Click(kGet);
+    EXPECT_EQ(p.rig.link.writes, (std::vector<QByteArray>{"^MBR1,2", "^MBR3,2"}));
+    EXPECT_EQ(p.rig.pacer.pauses, (std::vector<int>{50, 10, 50, 10}));
 }
 
 TEST(LanguageSettingsPage, SetWritesBothSwitchesWithoutTerminator) {
-    TestRig rig;
-    rig.ConnectAndClear(QStringLiteral("COM1:"));
-    rig.link.QueueReply("\x01");
-    rig.link.QueueReply("\x01");
-    LanguageSettingsPage page(rig.Context());
-    const PageDriver ui(page);
-    ui.Click(kGet);
-    rig.link.ClearRecord();
-    rig.messages.Clear();
+    Page p;
+    TestRig& rig = p.rig;
+    const PageDriver& ui = *p.ui;
+    p.GetAndForget("\x01", "\x01");
 
     ui.Choose(kCodePage, 23);  // PC858 - Latin 1 + Euro
     ui.Choose(kIcs, 16);       // China
@@ -97,19 +111,12 @@ TEST(LanguageSettingsPage, SetWritesBothSwitchesWithoutTerminator) {
 }
 
 TEST(LanguageSettingsPage, SetRefusesAListWithoutSelection) {
-    TestRig rig;
-    rig.ConnectAndClear(QStringLiteral("COM1:"));
-    rig.link.QueueReply("\x02");
-    rig.link.QueueReply("\x45");
-    LanguageSettingsPage page(rig.Context());
-    const PageDriver ui(page);
-    ui.Click(kGet);
-    rig.link.ClearRecord();
-    rig.messages.Clear();
-    ui.Click(kSet);
-    EXPECT_TRUE(rig.link.writes.empty());
+    Page p;
+    p.GetAndForget("\x02", "\x45");
+    p.ui->Click(kSet);
+    EXPECT_TRUE(p.rig.link.writes.empty());
     EXPECT_EQ(
-        rig.messages.Warnings(),
+        p.rig.messages.Warnings(),
         QStringList{QStringLiteral("Please choose a code page and a character set before Set.")});
 }
 

@@ -16,18 +16,37 @@ namespace {
 
 class SettingsOver : public testing::TestWithParam<SimRig::Transport> {};
 
+QString Name(const char* stem, const char* suffix) {
+    return QLatin1String(stem) + QLatin1String(suffix);
+}
+
+// Gets a print page row (expecting `before`), sets `value` (negative when the row has a sign
+// and `negative` is set), spoils the form and gets the row again: it must show what was set.
+void SetAndReadBack(const PageDriver& ui, const char* stem, const char* before, const char* value,
+                    bool negative = false) {
+    ui.Click(Name(stem, "GetButton"));
+    EXPECT_EQ(ui.Text(Name(stem, "Edit")), QLatin1String(before)) << stem;
+    if (negative) {
+        ui.Find<QAbstractButton>(Name(stem, "NegativeCheck"))->setChecked(true);
+    }
+    ui.SetText(Name(stem, "Edit"), QLatin1String(value));
+    ui.Click(Name(stem, "SetButton"));
+    if (negative) {
+        ui.Find<QAbstractButton>(Name(stem, "NegativeCheck"))->setChecked(false);
+    }
+    ui.SetText(Name(stem, "Edit"), QStringLiteral("1"));
+    ui.Click(Name(stem, "GetButton"));
+    EXPECT_EQ(ui.Text(Name(stem, "Edit")), QLatin1String(value)) << stem;
+    if (negative) {
+        EXPECT_TRUE(ui.Checked(Name(stem, "NegativeCheck"))) << stem;
+    }
+}
+
 TEST_P(SettingsOver, PaperWidthAndSerialSwitchTravelBothWays) {
     SimRig rig(GetParam());
     ASSERT_TRUE(rig.Connect());
     PrintAndPagePage print(rig.Context(3));
-    const PageDriver printUi(print);
-    printUi.Click(QStringLiteral("paperWidthGetButton"));
-    EXPECT_EQ(printUi.Text(QStringLiteral("paperWidthEdit")), QStringLiteral("832"));
-    printUi.SetText(QStringLiteral("paperWidthEdit"), QStringLiteral("600"));
-    printUi.Click(QStringLiteral("paperWidthSetButton"));
-    printUi.SetText(QStringLiteral("paperWidthEdit"), QStringLiteral("1"));
-    printUi.Click(QStringLiteral("paperWidthGetButton"));
-    EXPECT_EQ(printUi.Text(QStringLiteral("paperWidthEdit")), QStringLiteral("600"));
+    SetAndReadBack(PageDriver(print), "paperWidth", "832", "600");
     EXPECT_EQ(rig.printer.Snapshot().settings.userValues[0], 600);
 
     SerialSettingsPage serial(rig.Context());
@@ -60,15 +79,7 @@ TEST_P(SettingsOver, OffsetAndSpeedTravelBothWays) {
     ASSERT_TRUE(rig.Connect());
     PrintAndPagePage page(rig.Context(3));
     const PageDriver ui(page);
-    ui.Click(QStringLiteral("offsetGetButton"));
-    EXPECT_EQ(ui.Text(QStringLiteral("offsetEdit")), QStringLiteral("0"));
-    ui.Find<QAbstractButton>(QStringLiteral("offsetNegativeCheck"))->setChecked(true);
-    ui.SetText(QStringLiteral("offsetEdit"), QStringLiteral("15"));
-    ui.Click(QStringLiteral("offsetSetButton"));
-    ui.Find<QAbstractButton>(QStringLiteral("offsetNegativeCheck"))->setChecked(false);
-    ui.Click(QStringLiteral("offsetGetButton"));
-    EXPECT_EQ(ui.Text(QStringLiteral("offsetEdit")), QStringLiteral("15"));
-    EXPECT_TRUE(ui.Checked(QStringLiteral("offsetNegativeCheck")));
+    SetAndReadBack(ui, "offset", "0", "15", true);
     EXPECT_EQ(rig.printer.Snapshot().settings.printOffset, -15);
 
     ui.Click(QStringLiteral("speedGetButton"));
