@@ -7,7 +7,6 @@
 
 #include "forms/Messages.h"
 #include "settings/PageControls.h"
-#include "settings/SettingsProtocol.h"
 
 namespace {
 
@@ -79,7 +78,7 @@ int Position(const QComboBox* list, std::uint8_t value) {
 }  // namespace
 
 LanguageSettingsPage::LanguageSettingsPage(const ToolContext& context, QWidget* parent)
-    : QWidget(parent), context_(context) {
+    : QWidget(parent), context_(context), protocol_(context.port, context.pacer) {
     auto* group = new QGroupBox(tr("Default CodePage && ICS Setting"), this);
     codePageList_ = List(group, "codePageCombo", kCodePages);
     icsList_ = List(group, "icsCombo", kCharacterSets);
@@ -114,10 +113,9 @@ void LanguageSettingsPage::Get() {
     codePage_ = -1;
     ics_ = -1;
     ShowFields();
-    SettingsProtocol protocol(context_.port, context_.pacer);
     const auto codePage =
-        protocol.ReadSwitch(kCodePageSwitch, SettingsProtocol::kLanguageSwitchPauseMs);
-    const auto ics = protocol.ReadSwitch(kIcsSwitch, SettingsProtocol::kLanguageSwitchPauseMs);
+        protocol_.ReadSwitch(kCodePageSwitch, SettingsProtocol::kLanguageSwitchPauseMs);
+    const auto ics = protocol_.ReadSwitch(kIcsSwitch, SettingsProtocol::kLanguageSwitchPauseMs);
     if (codePage.received) {
         codePage_ = Position(codePageList_, codePage.value);
     }
@@ -144,11 +142,10 @@ void LanguageSettingsPage::Set() {
         context_.messages.Warning(tr("Please choose a code page and a character set before Set."));
         return;
     }
-    SettingsProtocol protocol(context_.port, context_.pacer);
     // The second switch is not written once the first failed: the link is gone.
     const bool written =
-        protocol.WriteSwitch(kCodePageSwitch, static_cast<std::uint8_t>(codePage_), false) &&
-        protocol.WriteSwitch(kIcsSwitch, static_cast<std::uint8_t>(ics_), false);
+        protocol_.WriteSwitch(kCodePageSwitch, static_cast<std::uint8_t>(codePage_), false) &&
+        protocol_.WriteSwitch(kIcsSwitch, static_cast<std::uint8_t>(ics_), false);
     PageControls::Report(context_.messages, written,
                          tr("Set default codepage && ICS is successful."),
                          tr("Set default codepage && ICS is failed."));

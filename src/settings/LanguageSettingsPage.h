@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "forms/ToolContext.h"
+#include "settings/SettingsProtocol.h"
 
 class QComboBox;
 class QPushButton;
@@ -22,6 +23,7 @@ private:
     void ShowFields();
 
     ToolContext context_;
+    SettingsProtocol protocol_;
     int codePage_ = -1;
     int ics_ = -1;
     QComboBox* codePageList_ = nullptr;

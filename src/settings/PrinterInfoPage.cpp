@@ -10,10 +10,9 @@
 
 #include "forms/Messages.h"
 #include "settings/PageControls.h"
-#include "settings/SettingsProtocol.h"
 
 PrinterInfoPage::PrinterInfoPage(const ToolContext& context, QWidget* parent)
-    : QWidget(parent), context_(context) {
+    : QWidget(parent), context_(context), protocol_(context.port, context.pacer) {
     auto* group = new QGroupBox(tr("Printer Information"), this);
     auto* form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -65,20 +64,19 @@ void PrinterInfoPage::Get() {
     Advance();
     fields_ = {};
     ShowFields();
-    SettingsProtocol protocol(context_.port, context_.pacer);
     std::array<QString, kFacts> read;
     const std::array<QByteArrayView, 3> queries = {SettingsProtocol::kModelNameQuery,
                                                    SettingsProtocol::kModelTypeQuery,
                                                    SettingsProtocol::kFirmwareQuery};
     for (std::size_t i = 0; i < queries.size(); ++i) {
-        const SettingsProtocol::TextReply reply = protocol.QueryText(
+        const SettingsProtocol::TextReply reply = protocol_.QueryText(
             queries[i], SettingsProtocol::kReplyPauseMs, SettingsProtocol::kReplyBufferSize);
         read[i] = QString::fromLatin1(reply.text);
         Advance();
     }
     const SettingsProtocol::TextReply temperature =
-        protocol.QueryText(SettingsProtocol::kHeadTemperatureQuery, SettingsProtocol::kReplyPauseMs,
-                           SettingsProtocol::kReplyBufferSize);
+        protocol_.QueryText(SettingsProtocol::kHeadTemperatureQuery,
+                            SettingsProtocol::kReplyPauseMs, SettingsProtocol::kReplyBufferSize);
     read[HeadTemperature] =
         QString::fromLatin1(SettingsProtocol::StripLineEnds(temperature.text)) + tr(" Celsius");
     progress_->setValue(progress_->maximum());

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "forms/ToolContext.h"
+#include "settings/SettingsProtocol.h"
 
 class QLabel;
 class QProgressBar;
@@ -27,6 +28,7 @@ private:
     void Advance();
 
     ToolContext context_;
+    SettingsProtocol protocol_;
     std::array<QString, kFacts> fields_;
     std::array<QLabel*, kFacts> labels_{};
     QProgressBar* progress_ = nullptr;

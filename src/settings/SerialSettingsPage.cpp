@@ -7,7 +7,6 @@
 
 #include "forms/Messages.h"
 #include "settings/PageControls.h"
-#include "settings/SettingsProtocol.h"
 
 namespace {
 
@@ -16,7 +15,7 @@ constexpr int kSwitch = 2;
 }  // namespace
 
 SerialSettingsPage::SerialSettingsPage(const ToolContext& context, QWidget* parent)
-    : QWidget(parent), context_(context) {
+    : QWidget(parent), context_(context), protocol_(context.port, context.pacer) {
     auto* group = new QGroupBox(tr("Serial Communication Setting"), this);
     auto* form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -80,9 +79,8 @@ void SerialSettingsPage::EnableLists(bool enabled) {
 void SerialSettingsPage::Get() {
     fields_ = SerialSwitch{};
     ShowFields();
-    SettingsProtocol protocol(context_.port, context_.pacer);
     const SettingsProtocol::SwitchReply reply =
-        protocol.ReadSwitch(kSwitch, SettingsProtocol::kReplyPauseMs);
+        protocol_.ReadSwitch(kSwitch, SettingsProtocol::kReplyPauseMs);
     if (!reply.received) {
         context_.messages.Warning(tr("Get serial communication status is faied"));
         return;
@@ -101,8 +99,7 @@ void SerialSettingsPage::Set() {
         context_.messages.Warning(tr("Please choose an entry in every list before Set."));
         return;
     }
-    SettingsProtocol protocol(context_.port, context_.pacer);
-    if (!protocol.WriteSwitch(kSwitch, *byte, false)) {
+    if (!protocol_.WriteSwitch(kSwitch, *byte, false)) {
         context_.messages.Warning(tr("Set serial communication status is faied"));
         return;
     }

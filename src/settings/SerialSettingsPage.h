@@ -5,6 +5,7 @@
 
 #include "forms/ToolContext.h"
 #include "settings/SerialSwitch.h"
+#include "settings/SettingsProtocol.h"
 
 class QComboBox;
 class QPushButton;
@@ -26,6 +27,7 @@ private:
     void EnableLists(bool enabled);
 
     ToolContext context_;
+    SettingsProtocol protocol_;
     SerialSwitch fields_;
     std::array<QComboBox*, SerialSwitch::kLists> lists_{};
     QPushButton* set_ = nullptr;
