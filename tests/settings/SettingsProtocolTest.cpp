@@ -22,7 +22,7 @@ struct Exchange {
     std::vector<int> readSizes;
 };
 
-// Every request of the catalogue, with its pause and read length. The link itself adds a 10 ms
+// Every request the protocol makes, with its pause and read length. The link itself adds a 10 ms
 // pause after each read request (serial, parallel, USB) and 50 ms after each TCP send.
 TEST(SettingsProtocol, EveryRequestGoesOutWithItsPauseAndReadLength) {
     const QByteArray sensing(64, '\x01');
