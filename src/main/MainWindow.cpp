@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "forms/FormButtons.h"
 #include "forms/IpAddressField.h"
 #include "forms/Messages.h"
 #include "forms/Pacer.h"
@@ -176,9 +177,7 @@ void MainWindow::BuildForm() {
 }
 
 QPushButton* MainWindow::ToolButton(const QString& text, const char* name, Tool tool) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
+    QPushButton* button = FormButtons::Make(this, text, name);
     connect(button, &QPushButton::clicked, this, [this, tool] { OpenTool(tool); });
     toolButtons_.push_back(button);
     return button;

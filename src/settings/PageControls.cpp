@@ -1,30 +1,19 @@
 #include "settings/PageControls.h"
 
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "forms/FormButtons.h"
 #include "forms/Messages.h"
 
 QPushButton* PageControls::Button(const QString& text, const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
+    return FormButtons::Make(parent, text, name);
 }
 
 void PageControls::Arrange(QWidget* page, QWidget* group, std::initializer_list<QWidget*> left,
                            std::initializer_list<QWidget*> right) {
-    auto* buttons = new QHBoxLayout;
-    for (QWidget* button : left) {
-        buttons->addWidget(button);
-    }
-    buttons->addStretch();
-    for (QWidget* button : right) {
-        buttons->addWidget(button);
-    }
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(FormButtons::Row(left, right));
     layout->addStretch();
 }
 

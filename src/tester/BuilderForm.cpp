@@ -11,7 +11,7 @@
 #include "link/PrinterPort.h"
 #include "tester/CommandBuilder.h"
 #include "tester/ConvertUnitForm.h"
-#include "tester/FormButtons.h"
+#include "forms/FormButtons.h"
 #include "tester/PrinterText.h"
 #include "tester/StepField.h"
 

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "forms/Validation.h"
-#include "tester/FormButtons.h"
+#include "forms/FormButtons.h"
 
 namespace {
 

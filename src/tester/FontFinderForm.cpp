@@ -11,7 +11,7 @@
 #include "forms/Messages.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
-#include "tester/FormButtons.h"
+#include "forms/FormButtons.h"
 
 namespace {
 

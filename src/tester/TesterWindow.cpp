@@ -19,7 +19,7 @@
 #include "forms/Pacer.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
-#include "tester/FormButtons.h"
+#include "forms/FormButtons.h"
 #include "tester/PrinterText.h"
 #include "tester/StepField.h"
 #include "tester/TorqCommand.h"

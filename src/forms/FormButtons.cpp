@@ -1,11 +1,15 @@
-#include "tester/FormButtons.h"
+#include "forms/FormButtons.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 
 QPushButton* FormButtons::Make(QWidget* parent, const QString& text, const char* name) {
+    return Make(parent, text, QString::fromLatin1(name));
+}
+
+QPushButton* FormButtons::Make(QWidget* parent, const QString& text, const QString& name) {
     auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
+    button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
 }
