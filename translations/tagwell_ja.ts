@@ -204,7 +204,7 @@
         <translation>バージョン:</translation>
     </message>
     <message>
-        <source>Hardware version string can't be more than 4 characters.</source>
+        <source>Hardware version string can&apos;t be more than 4 characters.</source>
         <translation>ハードウェアバージョンは 4 文字以内で入力してください。</translation>
     </message>
     <message>
@@ -216,7 +216,7 @@
         <translation>番号:</translation>
     </message>
     <message>
-        <source>Serial number string can't be more than 16 characters.</source>
+        <source>Serial number string can&apos;t be more than 16 characters.</source>
         <translation>シリアル番号は 16 文字以内で入力してください。</translation>
     </message>
     <message>
@@ -228,7 +228,7 @@
         <translation>ID:</translation>
     </message>
     <message>
-        <source>Printer ID string can't be more than 7 character.</source>
+        <source>Printer ID string can&apos;t be more than 7 character.</source>
         <translation>プリンター ID は 7 文字以内で入力してください。</translation>
     </message>
     <message>
@@ -279,8 +279,8 @@
 <context>
     <name>ImageCommands</name>
     <message>
-        <source>An image name cannot contain a quote (') or a line break.</source>
-        <translation>画像名に引用符 (') や改行は使用できません。</translation>
+        <source>An image name cannot contain a quote (&apos;) or a line break.</source>
+        <translation>画像名に引用符 (&apos;) や改行は使用できません。</translation>
     </message>
 </context>
 <context>
@@ -668,7 +668,7 @@
         <translation>機器: %1</translation>
     </message>
     <message>
-        <source>Sorry, parallel port don't support in Windows 98, 98SE, ME.</source>
+        <source>Sorry, parallel port don&apos;t support in Windows 98, 98SE, ME.</source>
         <translation>申し訳ありませんが、Windows 98、98SE、ME ではパラレルポートをサポートしていません。</translation>
     </message>
     <message>
@@ -782,7 +782,7 @@
         <translation>すべてのファイル(*.*)</translation>
     </message>
     <message>
-        <source>Can't open file!</source>
+        <source>Can&apos;t open file!</source>
         <translation>ファイルを開けません。</translation>
     </message>
     <message>
@@ -1066,7 +1066,7 @@
 <context>
     <name>PrinterPort</name>
     <message>
-        <source>Port error! Check printer's port, please.</source>
+        <source>Port error! Check printer&apos;s port, please.</source>
         <translation>ポートエラー。プリンターのポートを確認してください。</translation>
     </message>
     <message>
@@ -1342,7 +1342,7 @@ Please use characters with one-byte codes only.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <source>Don't select load file</source>
+        <source>Don&apos;t select load file</source>
         <translation>読み込むファイルが選択されていません</translation>
     </message>
     <message>
@@ -1358,7 +1358,7 @@ Please use characters with one-byte codes only.</source>
         <translation>ファイル %1 を読み込めません。</translation>
     </message>
     <message>
-        <source>Don't select save file</source>
+        <source>Don&apos;t select save file</source>
         <translation>保存するファイルが選択されていません</translation>
     </message>
     <message>
