@@ -37,19 +37,23 @@ const std::map<int, Method>& Methods() {
     static const std::map<int, Method> methods = {
         {-1, {-1, "None", {QStringLiteral("+dither"), QStringLiteral("-monochrome")}}},
         {0,
-         {0, "Error Diffusion",
+         {0,
+          "Error Diffusion",
           {QStringLiteral("-dither"), QStringLiteral("FloydSteinberg"),
            QStringLiteral("-monochrome")}}},
         {1,
-         {1, "Ordered Dither (clustered 4x4)",
+         {1,
+          "Ordered Dither (clustered 4x4)",
           {QStringLiteral("-colorspace"), QStringLiteral("Gray"), QStringLiteral("-ordered-dither"),
            QStringLiteral("h4x4a"), QStringLiteral("-type"), QStringLiteral("bilevel")}}},
         {7,
-         {7, "4x4 Matrix (Bayer)",
+         {7,
+          "4x4 Matrix (Bayer)",
           {QStringLiteral("-colorspace"), QStringLiteral("Gray"), QStringLiteral("-ordered-dither"),
            QStringLiteral("o4x4"), QStringLiteral("-type"), QStringLiteral("bilevel")}}},
         {8,
-         {8, "8x8 Matrix (Bayer)",
+         {8,
+          "8x8 Matrix (Bayer)",
           {QStringLiteral("-colorspace"), QStringLiteral("Gray"), QStringLiteral("-ordered-dither"),
            QStringLiteral("o8x8"), QStringLiteral("-type"), QStringLiteral("bilevel")}}},
     };
@@ -67,8 +71,7 @@ bool RunConvert(const QStringList& arguments, double* seconds = nullptr) {
         *seconds = timer.nsecsElapsed() / 1e9;
     }
     if (!done) {
-        std::fprintf(stderr, "convert failed: %s\n",
-                     convert.readAllStandardError().constData());
+        std::fprintf(stderr, "convert failed: %s\n", convert.readAllStandardError().constData());
     }
     return done;
 }

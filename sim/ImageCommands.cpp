@@ -77,7 +77,8 @@ HandlerResult Store(std::string_view pending, PrinterState& state) {
     std::string name;
     std::optional<HandlerResult> verdict;
     if ((verdict = VerdictFor(scan.Literal("IS"))) || (verdict = VerdictFor(scan.Number(size))) ||
-        (verdict = VerdictFor(scan.Literal(","))) || (verdict = VerdictFor(scan.QuotedName(name)))) {
+        (verdict = VerdictFor(scan.Literal(","))) ||
+        (verdict = VerdictFor(scan.QuotedName(name)))) {
         return *verdict;
     }
     const std::size_t header = scan.Used();
@@ -145,7 +146,8 @@ HandlerResult Recall(std::string_view pending, PrinterState& state) {
     std::optional<HandlerResult> verdict;
     if ((verdict = VerdictFor(scan.Literal("IR"))) || (verdict = VerdictFor(scan.Number(x))) ||
         (verdict = VerdictFor(scan.Literal(","))) || (verdict = VerdictFor(scan.Number(y))) ||
-        (verdict = VerdictFor(scan.Literal(","))) || (verdict = VerdictFor(scan.QuotedName(name)))) {
+        (verdict = VerdictFor(scan.Literal(","))) ||
+        (verdict = VerdictFor(scan.QuotedName(name)))) {
         return *verdict;
     }
     if (state.images.stored.count(name) == 0) {

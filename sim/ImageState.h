@@ -9,7 +9,7 @@ namespace sim {
 
 // A picture in the printer's image memory, decoded from the PCX file it came as.
 struct StoredImage {
-    std::string pcx;                 // the file as received
+    std::string pcx;  // the file as received
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> dots;  // row after row, 1 for a black dot, 0 for white

@@ -19,8 +19,8 @@ namespace {
 // (and for "^" and ">RF", which never begin with a capital) gives their families the bytes
 // wherever they stand in the table.
 constexpr std::string_view kOtherFamilies[] = {
-    "IS", "ID", "II", "IR",  // image memory
-    "SA", "TA", "CPS",       // print offset, tear-off position, status
+    "IS", "ID", "II",  "IR",  // image memory
+    "SA", "TA", "CPS",        // print offset, tear-off position, status
 };
 
 bool IsCapital(char byte) {

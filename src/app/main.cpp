@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "app/AppIcon.h"
-#include "forms/FileChooser.h"
-#include "forms/Messages.h"
+#include "forms/BoxMessages.h"
+#include "forms/DialogFileChooser.h"
 #include "forms/Pacer.h"
 #include "forms/ToolContext.h"
 #include "forms/Translations.h"

@@ -12,7 +12,8 @@ void WallClockPacer::Pause(int milliseconds) {
     const QDeadlineTimer deadline(milliseconds);
     while (!deadline.hasExpired()) {
         KeepPainted();
-        QThread::msleep(static_cast<unsigned long>(std::clamp<qint64>(deadline.remainingTime(), 0, 10)));
+        QThread::msleep(
+            static_cast<unsigned long>(std::clamp<qint64>(deadline.remainingTime(), 0, 10)));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/FormRunner.h"
+
 class FileChooser;
 class Messages;
 class Pacer;
@@ -14,4 +16,6 @@ struct ToolContext {
     Pacer& pacer;
     // The printer model identified at the last Connect (-1: none), as it was when the tool opened.
     int modelIndex = -1;
+    // Runs every form a window opens.
+    FormRunner run = RunModal;
 };

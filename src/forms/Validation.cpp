@@ -51,7 +51,8 @@ std::optional<double> Validation::ParseNumber(const QString& text) {
     return value;
 }
 
-std::optional<int> Validation::ReadInteger(const QString& text, QWidget* field, Messages& messages) {
+std::optional<int> Validation::ReadInteger(const QString& text, QWidget* field,
+                                           Messages& messages) {
     const auto value = ParseInteger(text);
     if (!value) {
         Refuse(tr("Please enter an integer."), field, messages);

@@ -65,7 +65,9 @@ void CDlgScrollView::resizeEvent(QResizeEvent* event) {
     UpdateScrollRange();
 }
 
-QSize CDlgScrollView::sizeHint() const { return {480, 360}; }
+QSize CDlgScrollView::sizeHint() const {
+    return {480, 360};
+}
 
 void CDlgScrollView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());

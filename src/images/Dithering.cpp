@@ -21,15 +21,17 @@ std::uint8_t GreyOverWhite(QRgb pixel) {
     return static_cast<std::uint8_t>((Luma(pixel) * alpha + 255 * (255 - alpha) + 127) / 255);
 }
 
-void SetWhite(uchar* line, int x) { line[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7)); }
+void SetWhite(uchar* line, int x) {
+    line[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
+}
 
 }  // namespace
 
 const std::array<std::uint8_t, 16> Dithering::kBayer4Ranks = {
-    0, 8, 2, 10,  //
-    12, 4, 14, 6,  //
-    3, 11, 1, 9,  //
-    15, 7, 13, 5,
+    0,  8,  2,  10,  //
+    12, 4,  14, 6,   //
+    3,  11, 1,  9,   //
+    15, 7,  13, 5,
 };
 
 const std::array<std::uint8_t, 64> Dithering::kBayer8Ranks = {
@@ -44,10 +46,10 @@ const std::array<std::uint8_t, 64> Dithering::kBayer8Ranks = {
 };
 
 const std::array<std::uint8_t, 16> Dithering::kClusteredRanks = {
-    3, 10, 9, 2,  //
+    3,  10, 9,  2,  //
     11, 15, 14, 8,  //
-    4, 12, 13, 7,  //
-    0, 5, 6, 1,
+    4,  12, 13, 7,  //
+    0,  5,  6,  1,
 };
 
 bool Dithering::IsKnownMethod(int method) {
@@ -73,7 +75,8 @@ QImage Dithering::Apply(const QImage& picture, int method) {
 std::vector<std::uint8_t> Dithering::GreyLevels(const QImage& picture) {
     const int width = picture.width();
     const int height = picture.height();
-    std::vector<std::uint8_t> grey(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    std::vector<std::uint8_t> grey(static_cast<std::size_t>(width) *
+                                   static_cast<std::size_t>(height));
     // The common photo formats are read in place; anything else goes through one conversion.
     const bool direct =
         picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32;

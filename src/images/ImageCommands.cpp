@@ -1,6 +1,8 @@
 #include "images/ImageCommands.h"
 
-QByteArray ImageCommands::Text(const QString& typed) { return typed.toLocal8Bit(); }
+QByteArray ImageCommands::Text(const QString& typed) {
+    return typed.toLocal8Bit();
+}
 
 QString ImageCommands::NameProblem(const QString& name) {
     for (const QChar c : name) {
@@ -19,11 +21,17 @@ QByteArray ImageCommands::StoreTrailer(const QString& name) {
     return "\r\n\r\nIR100,100,'" + Text(name) + "'\r\nP1\r\n";
 }
 
-QByteArray ImageCommands::Delete(const QString& name) { return "ID'" + Text(name) + "'II"; }
+QByteArray ImageCommands::Delete(const QString& name) {
+    return "ID'" + Text(name) + "'II";
+}
 
-QByteArray ImageCommands::DeleteAll() { return QByteArrayLiteral("ID*II"); }
+QByteArray ImageCommands::DeleteAll() {
+    return QByteArrayLiteral("ID*II");
+}
 
-QByteArray ImageCommands::Information() { return QByteArrayLiteral("II"); }
+QByteArray ImageCommands::Information() {
+    return QByteArrayLiteral("II");
+}
 
 QByteArray ImageCommands::Recall(const QString& x, const QString& y, const QString& name) {
     return "IR" + Text(x) + "," + Text(y) + ",'" + Text(name) + "'\r\nP1\r\n";

@@ -127,8 +127,8 @@ QImage Indexed(const Header& header, const QByteArray& plain, const QList<QRgb>&
 QImage Mono(const Header& header, const QByteArray& plain) {
     // Many writers leave the header palette zeroed; black and white is then meant.
     const bool usable = header.version != 3 && header.palette16[0] != header.palette16[1];
-    const QList<QRgb> colours = usable ? header.palette16.first(2)
-                                       : QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)};
+    const QList<QRgb> colours =
+        usable ? header.palette16.first(2) : QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)};
     QImage image(header.width, header.height, QImage::Format_Mono);
     if (image.isNull()) {
         return {};
@@ -144,8 +144,7 @@ QImage Mono(const Header& header, const QByteArray& plain) {
 
 QImage Colour(const Header& header, const QByteArray& plain) {
     const bool alpha = header.planes == 4;
-    QImage image(header.width, header.height,
-                 alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage image(header.width, header.height, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull()) {
         return {};
     }

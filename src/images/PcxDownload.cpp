@@ -11,9 +11,13 @@
 
 PcxDownload::PcxDownload(PrinterPort& port, Pacer& pacer) : port_(port), pacer_(pacer) {}
 
-PcxDownload::~PcxDownload() { RemoveTemporary(); }
+PcxDownload::~PcxDownload() {
+    RemoveTemporary();
+}
 
-QString PcxDownload::TemporaryPath() const { return temporaryPath_; }
+QString PcxDownload::TemporaryPath() const {
+    return temporaryPath_;
+}
 
 QString PcxDownload::Convert(const QString& filePath, int imageType, int ditherMethod,
                              const QString& temporaryRoot, const QDateTime& now) {
@@ -32,17 +36,17 @@ QString PcxDownload::Convert(const QString& filePath, int imageType, int ditherM
     }
     // A shared temporary folder would let another user plant a file or link under the
     // predictable dated name; a folder of our own (mode 0700) keeps the name safe.
-    folder_ = std::make_unique<QTemporaryDir>(QDir(temporaryRoot).filePath(
-        QStringLiteral("tagwell-XXXXXX")));
+    folder_ = std::make_unique<QTemporaryDir>(
+        QDir(temporaryRoot).filePath(QStringLiteral("tagwell-XXXXXX")));
     if (!folder_->isValid()) {
         folder_.reset();
         return sendPath_;
     }
     const QDate date = now.date();
     const QTime time = now.time();
-    const QString name = QString::asprintf("%04d%02d%02d_%02d%02d%02d.pcx", date.year(),
-                                           date.month(), date.day(), time.hour(), time.minute(),
-                                           time.second());
+    const QString name =
+        QString::asprintf("%04d%02d%02d_%02d%02d%02d.pcx", date.year(), date.month(), date.day(),
+                          time.hour(), time.minute(), time.second());
     const QString path = folder_->filePath(name);
     if (picture.SavePcx(path)) {
         sendPath_ = path;
@@ -100,8 +104,7 @@ PcxDownload::Outcome PcxDownload::SendData(const DownloadProgress& progress) {
     return Outcome::Completed;
 }
 
-PcxDownload::Outcome PcxDownload::Send(const QString& storeName,
-                                       const DownloadProgress& progress) {
+PcxDownload::Outcome PcxDownload::Send(const QString& storeName, const DownloadProgress& progress) {
     port_.SetUsbKeepOpen(true);
     Outcome outcome = Outcome::WriteFailed;
     if (WriteAll(ImageCommands::StoreHeader(size_, storeName))) {

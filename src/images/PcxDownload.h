@@ -14,7 +14,7 @@ class PrinterPort;
 struct DownloadProgress {
     std::function<void(int maximum)> setRange;  // 0 to maximum
     std::function<void(int value)> setValue;
-    std::function<void()> step;                 // one full block sent
+    std::function<void()> step;  // one full block sent
 };
 
 // One download of a picture into the printer's image memory: the conversion to a

@@ -46,8 +46,8 @@ QLabel* Value(const char* name, QWidget* parent) {
 
 }  // namespace
 
-PcxDownloader::PcxDownloader(const ToolContext& context_, QWidget* parent,
-                             ViewerOpener openViewer_, QString temporaryRoot_)
+PcxDownloader::PcxDownloader(const ToolContext& context_, QWidget* parent, ViewerOpener openViewer_,
+                             QString temporaryRoot_)
     : QDialog(parent),
       context(context_),
       openViewer(openViewer_ ? std::move(openViewer_) : ViewerOpener(&PcxDownloader::ShowViewer)),
@@ -130,8 +130,8 @@ PcxDownloader::PcxDownloader(const ToolContext& context_, QWidget* parent,
     recallLayout->addLayout(positionRow, 1, 1);
     recallLayout->setColumnStretch(1, 1);
     for (QLineEdit* position : {xEdit, yEdit}) {
-        position->setFixedWidth(position->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
-                                16);
+        position->setFixedWidth(
+            position->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
     }
 
     auto* close = Button(tr("CLOSE"), "closeButton", this);
@@ -198,14 +198,17 @@ bool PcxDownloader::NameIsUsable(const QString& name) {
     return true;
 }
 
-void PcxDownloader::Send(const QByteArray& command) { context.port.Write(command); }
+void PcxDownloader::Send(const QByteArray& command) {
+    context.port.Write(command);
+}
 
 void PcxDownloader::ChooseFile() {
     // Names typed so far stay as typed when the choice is cancelled.
     ReadForm();
-    const QString chosen = context.files.ChooseOpen(
-        tr("Image files(*.PCX,*.BMP,*.JPG,*.JPEG)") + QStringLiteral("|*.PCX;*.BMP;*.JPG;*.JPEG|") +
-        tr("All Files(*.*)") + QStringLiteral("|*.*||"));
+    const QString chosen =
+        context.files.ChooseOpen({tr("Image files(*.PCX,*.BMP,*.JPG,*.JPEG)") +
+                                      QStringLiteral(" (*.PCX *.BMP *.JPG *.JPEG)"),
+                                  tr("All Files(*.*)") + QStringLiteral(" (*.*)")});
     fileSelected = false;
     if (!chosen.isEmpty()) {
         fileName = QFileInfo(chosen).fileName();
@@ -282,9 +285,13 @@ void PcxDownloader::DeleteImage() {
     }
 }
 
-void PcxDownloader::DeleteAllImages() { Send(ImageCommands::DeleteAll()); }
+void PcxDownloader::DeleteAllImages() {
+    Send(ImageCommands::DeleteAll());
+}
 
-void PcxDownloader::ImageInformation() { Send(ImageCommands::Information()); }
+void PcxDownloader::ImageInformation() {
+    Send(ImageCommands::Information());
+}
 
 void PcxDownloader::RecallImage() {
     ReadForm();

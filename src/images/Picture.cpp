@@ -23,15 +23,15 @@ struct Format {
 };
 
 constexpr std::array<Format, 19> kFormats{{
-    {"bmp", Picture::kBmp, "bmp"},    {"dib", Picture::kBmp, "bmp"},
-    {"gif", Picture::kGif, "gif"},    {"jpg", Picture::kJpeg, "jpeg"},
-    {"jpe", Picture::kJpeg, "jpeg"},  {"jfi", Picture::kJpeg, "jpeg"},
-    {"png", Picture::kPng, "png"},    {"ico", Picture::kIco, "ico"},
-    {"tif", Picture::kTiff, "tiff"},  {"tga", Picture::kTga, "tga"},
-    {"pcx", Picture::kPcx, ""},       {"wbm", Picture::kWbmp, "wbmp"},
-    {"web", Picture::kWebp, "webp"},  {"pbm", Picture::kPnm, "pbm"},
-    {"pgm", Picture::kPnm, "pgm"},    {"ppm", Picture::kPnm, "ppm"},
-    {"pnm", Picture::kPnm, "ppm"},    {"xbm", Picture::kXbm, "xbm"},
+    {"bmp", Picture::kBmp, "bmp"},   {"dib", Picture::kBmp, "bmp"},
+    {"gif", Picture::kGif, "gif"},   {"jpg", Picture::kJpeg, "jpeg"},
+    {"jpe", Picture::kJpeg, "jpeg"}, {"jfi", Picture::kJpeg, "jpeg"},
+    {"png", Picture::kPng, "png"},   {"ico", Picture::kIco, "ico"},
+    {"tif", Picture::kTiff, "tiff"}, {"tga", Picture::kTga, "tga"},
+    {"pcx", Picture::kPcx, ""},      {"wbm", Picture::kWbmp, "wbmp"},
+    {"web", Picture::kWebp, "webp"}, {"pbm", Picture::kPnm, "pbm"},
+    {"pgm", Picture::kPnm, "pgm"},   {"ppm", Picture::kPnm, "ppm"},
+    {"pnm", Picture::kPnm, "ppm"},   {"xbm", Picture::kXbm, "xbm"},
     {"xpm", Picture::kXpm, "xpm"},
 }};
 

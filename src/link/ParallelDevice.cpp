@@ -14,7 +14,9 @@ namespace {
 
 constexpr int kWaitSliceMs = 10;
 
-bool WouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK || error == EINTR; }
+bool WouldBlock(int error) {
+    return error == EAGAIN || error == EWOULDBLOCK || error == EINTR;
+}
 
 }  // namespace
 
@@ -35,7 +37,9 @@ std::unique_ptr<ParallelDevice> ParallelDevice::Open(const QString& devicePath,
 ParallelDevice::ParallelDevice(int fd, std::function<void()> keepPainted)
     : fd_(fd), keepPainted_(std::move(keepPainted)) {}
 
-ParallelDevice::~ParallelDevice() { ::close(fd_); }
+ParallelDevice::~ParallelDevice() {
+    ::close(fd_);
+}
 
 std::uint8_t ParallelDevice::StatusByte(int lpStatus) {
     std::uint8_t status = 0;
@@ -94,13 +98,13 @@ IoResult ParallelDevice::Transfer(std::size_t size, std::uint32_t perByte, std::
 
 IoResult ParallelDevice::Write(QByteArrayView data) {
     const auto size = static_cast<std::size_t>(data.size());
-    return Transfer(size, timeouts_.writeTotalPerByte, timeouts_.writeTotalConstant,
-                    [&](std::size_t done) { return ::write(fd_, data.data() + done, size - done); });
+    return Transfer(
+        size, timeouts_.writeTotalPerByte, timeouts_.writeTotalConstant,
+        [&](std::size_t done) { return ::write(fd_, data.data() + done, size - done); });
 }
 
 IoResult ParallelDevice::Read(std::span<char> buffer) {
-    return Transfer(buffer.size(), timeouts_.readTotalPerByte, timeouts_.readTotalConstant,
-                    [&](std::size_t done) {
-                        return ::read(fd_, buffer.data() + done, buffer.size() - done);
-                    });
+    return Transfer(
+        buffer.size(), timeouts_.readTotalPerByte, timeouts_.readTotalConstant,
+        [&](std::size_t done) { return ::read(fd_, buffer.data() + done, buffer.size() - done); });
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <sys/types.h>
+#include <QString>
 #include <functional>
 #include <memory>
 

@@ -6,17 +6,19 @@
 #include "link/PortPlatform.h"
 
 PrinterPort::PrinterPort(PortPlatform& platform, PortHost& host)
-    : platform_(platform),
-      host_(host),
-      socket_(platform, host) {}
+    : platform_(platform), host_(host), socket_(platform, host) {}
 
-PrinterPort::~PrinterPort() { Close(); }
+PrinterPort::~PrinterPort() {
+    Close();
+}
 
 bool PrinterPort::IsOpen() const {
     return kind_ == PortKind::Ethernet ? socket_.IsConnected() : device_ != nullptr;
 }
 
-bool PrinterPort::IsWin9xFamily() const { return platform_.IsWin9xFamily(); }
+bool PrinterPort::IsWin9xFamily() const {
+    return platform_.IsWin9xFamily();
+}
 
 QString PrinterPort::DevicePath(PortKind kind, const QString& name) const {
     return platform_.DevicePath(kind, name);
@@ -109,7 +111,9 @@ bool PrinterPort::OpenUsb() {
     return device_ != nullptr;
 }
 
-void PrinterPort::ReleaseDevice() { device_.reset(); }
+void PrinterPort::ReleaseDevice() {
+    device_.reset();
+}
 
 void PrinterPort::Close() {
     switch (kind_) {

@@ -30,7 +30,9 @@ std::unique_ptr<SerialDevice> SerialDevice::Open(const QString& devicePath,
 SerialDevice::SerialDevice(std::unique_ptr<QSerialPort> port, std::function<void()> keepPainted)
     : port_(std::move(port)), keepPainted_(std::move(keepPainted)) {}
 
-SerialDevice::~SerialDevice() { port_->close(); }
+SerialDevice::~SerialDevice() {
+    port_->close();
+}
 
 bool SerialDevice::Broken() const {
     const auto error = port_->error();
@@ -77,8 +79,8 @@ IoResult SerialDevice::Read(std::span<char> buffer) {
     const QDeadlineTimer deadline =
         DeadlineFor(timeouts_.readTotalPerByte, timeouts_.readTotalConstant,
                     static_cast<qsizetype>(buffer.size()));
-    while (port_->bytesAvailable() < static_cast<qint64>(buffer.size()) &&
-           !deadline.hasExpired() && !Broken()) {
+    while (port_->bytesAvailable() < static_cast<qint64>(buffer.size()) && !deadline.hasExpired() &&
+           !Broken()) {
         port_->waitForReadyRead(kWaitSliceMs);
         keepPainted_();
     }

@@ -61,4 +61,6 @@ int SocketStream::Receive(std::span<char> buffer) {
     return static_cast<int>(socket_.read(buffer.data(), static_cast<qint64>(buffer.size())));
 }
 
-void SocketStream::Close() { socket_.abort(); }
+void SocketStream::Close() {
+    socket_.abort();
+}

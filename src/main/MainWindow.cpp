@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "forms/FormButtons.h"
+#include "forms/Controls.h"
 #include "forms/IpAddressField.h"
 #include "forms/Messages.h"
 #include "forms/Pacer.h"
@@ -64,8 +64,8 @@ void MainWindow::BuildForm() {
     interfaceGroup_ = new QButtonGroup(this);
     const std::array<QString, 4> interfaceNames = {tr("Serial"), tr("Parallel"), tr("USB"),
                                                    tr("Ethernet")};
-    const std::array<const char*, 4> interfaceObjects = {"serialRadio", "parallelRadio",
-                                                         "usbRadio", "ethernetRadio"};
+    const std::array<const char*, 4> interfaceObjects = {"serialRadio", "parallelRadio", "usbRadio",
+                                                         "ethernetRadio"};
     for (int i = 0; i < 4; ++i) {
         auto* button = new QRadioButton(interfaceNames[i], interfaceBox);
         button->setObjectName(QLatin1String(interfaceObjects[i]));
@@ -152,16 +152,16 @@ void MainWindow::BuildForm() {
         {ToolButton(tr("User Setting Manager"), "userSettingButton", Tool::UserSettingManager),
          ToolButton(tr("Calibration Setting Manager"), "calibrationButton",
                     Tool::CalibrationSettingManager)}));
-    right->addWidget(group(tr("Downloader"), {ToolButton(tr("PCX File Downloader"),
-                                                         "pcxDownloaderButton",
-                                                         Tool::PcxFileDownloader)}));
-    right->addWidget(group(tr("File Transfer"), {ToolButton(tr("File Transfer Manager"),
-                                                            "fileTransferButton",
-                                                            Tool::FileTransferManager)}));
     right->addWidget(group(
-        tr("RFID"),
-        {ToolButton(tr("Set Configuration"), "rfidConfigButton", Tool::RfidConfiguration),
-         ToolButton(tr("Write/Read"), "rfidWriteReadButton", Tool::RfidWriteRead)}));
+        tr("Downloader"),
+        {ToolButton(tr("PCX File Downloader"), "pcxDownloaderButton", Tool::PcxFileDownloader)}));
+    right->addWidget(
+        group(tr("File Transfer"), {ToolButton(tr("File Transfer Manager"), "fileTransferButton",
+                                               Tool::FileTransferManager)}));
+    right->addWidget(
+        group(tr("RFID"),
+              {ToolButton(tr("Set Configuration"), "rfidConfigButton", Tool::RfidConfiguration),
+               ToolButton(tr("Write/Read"), "rfidWriteReadButton", Tool::RfidWriteRead)}));
     right->addStretch();
     QPushButton* tester = ToolButton(tr("TORQ Tester"), "testerButton", Tool::TorqTester);
     tester->setMinimumHeight(tester->sizeHint().height() * 3 / 2);
@@ -177,22 +177,22 @@ void MainWindow::BuildForm() {
 }
 
 QPushButton* MainWindow::ToolButton(const QString& text, const char* name, Tool tool) {
-    QPushButton* button = FormButtons::Make(this, text, name);
+    QPushButton* button = Controls::Button(this, text, name);
     connect(button, &QPushButton::clicked, this, [this, tool] { OpenTool(tool); });
     toolButtons_.push_back(button);
     return button;
 }
 
 void MainWindow::ShowComDevice() {
-    const QString device =
-        context_.port.DevicePath(PortKind::Serial, comPort_->currentText());
+    const QString device = context_.port.DevicePath(PortKind::Serial, comPort_->currentText());
     comDevice_->setText(device.isEmpty() ? tr("No serial device for this port")
                                          : tr("Device: %1").arg(device));
 }
 
 void MainWindow::ChooseInterface(int choice) {
     if (choice == Parallel && context_.port.IsWin9xFamily()) {
-        context_.messages.Warning(tr("Sorry, parallel port don't support in Windows 98, 98SE, ME."));
+        context_.messages.Warning(
+            tr("Sorry, parallel port don't support in Windows 98, 98SE, ME."));
         interfaceButtons_[Serial]->setChecked(true);
         interfaceChoice_ = Serial;
         return;

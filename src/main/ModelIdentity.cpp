@@ -1,10 +1,10 @@
 #include "main/ModelIdentity.h"
 
 const QStringList& ModelIdentity::ModelNames() {
-    static const QStringList names = {
-        QStringLiteral("KV-510"), QStringLiteral("KV-510II"), QStringLiteral("QX-M40"),
-        QStringLiteral("QX-M43"), QStringLiteral("QX-R42"),   QStringLiteral("QX-R45"),
-        QStringLiteral("QX-R22"), QStringLiteral("QX-R25")};
+    static const QStringList names = {QStringLiteral("KV-510"), QStringLiteral("KV-510II"),
+                                      QStringLiteral("QX-M40"), QStringLiteral("QX-M43"),
+                                      QStringLiteral("QX-R42"), QStringLiteral("QX-R45"),
+                                      QStringLiteral("QX-R22"), QStringLiteral("QX-R25")};
     return names;
 }
 

@@ -1,6 +1,6 @@
 #include "main/ToolWindows.h"
 
-#include "forms/Messages.h"
+#include "forms/BoxMessages.h"
 #include "forms/ToolContext.h"
 #include "images/PcxDownloader.h"
 #include "settings/UserSettingManager.h"

@@ -1,6 +1,7 @@
 #include "settings/LanguageSettingsPage.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QPushButton>

@@ -2,18 +2,18 @@
 
 #include <QVBoxLayout>
 
-#include "forms/FormButtons.h"
+#include "forms/Controls.h"
 #include "forms/Messages.h"
 
 QPushButton* PageControls::Button(const QString& text, const QString& name, QWidget* parent) {
-    return FormButtons::Make(parent, text, name);
+    return Controls::Button(parent, text, name);
 }
 
 void PageControls::Arrange(QWidget* page, QWidget* group, std::initializer_list<QWidget*> left,
                            std::initializer_list<QWidget*> right) {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(group);
-    layout->addLayout(FormButtons::Row(left, right));
+    layout->addLayout(Controls::Row(left, right));
     layout->addStretch();
 }
 

@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "forms/Controls.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
 #include "tester/CommandBuilder.h"
 #include "tester/ConvertUnitForm.h"
-#include "forms/FormButtons.h"
 #include "tester/PrinterText.h"
 #include "tester/StepField.h"
 
@@ -112,9 +112,9 @@ QComboBox* BuilderForm::Bind(QComboBox* list, int& position) {
     return list;
 }
 
-QLineEdit* BuilderForm::Bind(QLineEdit* field, QByteArray& data) {
+QLineEdit* BuilderForm::Bind(QLineEdit* field, QByteArray& bytes) {
     AddBinding(
-        data, [field](const QByteArray& value) { field->setText(PrinterText::ToField(value)); },
+        bytes, [field](const QByteArray& value) { field->setText(PrinterText::ToField(value)); },
         [field](Messages& messages) {
             return PrinterText::ReadField(field->text(), field, messages);
         });
@@ -141,7 +141,7 @@ QLineEdit* BuilderForm::TextField(const char* name) {
 }
 
 QPushButton* BuilderForm::Button(const QString& text, const char* name) {
-    return FormButtons::Make(this, text, name);
+    return Controls::Button(this, text, name);
 }
 
 QPushButton* BuilderForm::ConvertButton() {
@@ -166,6 +166,6 @@ void BuilderForm::Arrange(QLayout* fields, const QList<QWidget*>& extra, bool te
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addSpacing(8);
-    layout->addLayout(FormButtons::Row(extra, right));
+    layout->addLayout(Controls::Row(extra, right));
     ShowFields();
 }

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
+#include "forms/FormRunner.h"
 #include "forms/ToolContext.h"
-#include "tester/FormRunner.h"
 
 class CommandBuilder;
 class QComboBox;

@@ -5,7 +5,7 @@
 #include <QList>
 #include <memory>
 
-#include "tester/FormRunner.h"
+#include "forms/FormRunner.h"
 
 class QDialog;
 class QWidget;

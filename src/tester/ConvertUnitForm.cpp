@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "forms/Controls.h"
 #include "forms/Validation.h"
-#include "forms/FormButtons.h"
 
 namespace {
 
@@ -37,9 +37,8 @@ ConvertUnitForm::ConvertUnitForm(const ToolContext& context, QWidget* parent)
     setWindowTitle(tr("Convert Unit"));
 
     directions_ = new QButtonGroup(this);
-    const std::array<QString, 6> names = {tr("inch to mm"), tr("inch to dots"),
-                                          tr("dots to inch"), tr("dots to mm"),
-                                          tr("mm to inch"),   tr("mm to dots")};
+    const std::array<QString, 6> names = {tr("inch to mm"), tr("inch to dots"), tr("dots to inch"),
+                                          tr("dots to mm"), tr("mm to inch"),   tr("mm to dots")};
     const std::array<QString, 3> groups = {tr("Inch"), tr("Dots"), tr("Mm")};
     auto* groupRow = new QHBoxLayout;
     for (int g = 0; g < 3; ++g) {
@@ -68,8 +67,8 @@ ConvertUnitForm::ConvertUnitForm(const ToolContext& context, QWidget* parent)
     // Wide enough for the longest unit name, so that the row does not move when it changes.
     int unitWidth = 0;
     for (const Unit unit : {Unit::Inch, Unit::Mm, Unit::Dots}) {
-        unitWidth = std::max(unitWidth,
-                             inputUnit_->fontMetrics().horizontalAdvance(UnitConversion::Name(unit)));
+        unitWidth = std::max(
+            unitWidth, inputUnit_->fontMetrics().horizontalAdvance(UnitConversion::Name(unit)));
     }
     inputUnit_->setMinimumWidth(unitWidth);
     resultUnit_->setMinimumWidth(unitWidth);
@@ -82,15 +81,15 @@ ConvertUnitForm::ConvertUnitForm(const ToolContext& context, QWidget* parent)
     values->addWidget(resultField_, 1);
     values->addWidget(resultUnit_);
 
-    QPushButton* convert = FormButtons::Make(this, tr("Convert Unit"), "convertButton");
-    QPushButton* close = FormButtons::Make(this, tr("Close"), "closeButton");
+    QPushButton* convert = Controls::Button(this, tr("Convert Unit"), "convertButton");
+    QPushButton* close = Controls::Button(this, tr("Close"), "closeButton");
     connect(convert, &QPushButton::clicked, this, &ConvertUnitForm::ConvertValue);
     connect(close, &QPushButton::clicked, this, &ConvertUnitForm::CloseForm);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groupRow);
     layout->addLayout(values);
-    layout->addLayout(FormButtons::Row({}, {convert, close}));
+    layout->addLayout(Controls::Row({}, {convert, close}));
     ShowUnits();
     ShowFields();
 }

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "forms/Controls.h"
 #include "forms/Messages.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
-#include "forms/FormButtons.h"
 
 namespace {
 
@@ -58,24 +58,24 @@ FontFinderForm::FontFinderForm(const ToolContext& context, QWidget* parent)
     sizeGrid->addWidget(height_, 1, 1);
     sizeGrid->addWidget(new QLabel(tr("mm"), sizeGroup), 1, 2);
 
-    QPushButton* findMost = FormButtons::Make(this, tr("Find"), "findMostButton");
-    QPushButton* findRound = FormButtons::Make(this, tr("Find"), "findRoundButton");
+    QPushButton* findMost = Controls::Button(this, tr("Find"), "findMostButton");
+    QPushButton* findRound = Controls::Button(this, tr("Find"), "findRoundButton");
     connect(findMost, &QPushButton::clicked, this, &FontFinderForm::FindMostSimilar);
     connect(findRound, &QPushButton::clicked, this, &FontFinderForm::FindSimilarAndRound);
     auto* answers = new QHBoxLayout;
     answers->addWidget(AnswerGroup(this, tr("Most Similar"), "most", mostShown_, findMost), 1);
-    answers->addWidget(
-        AnswerGroup(this, tr("Similar && Round"), "round", roundShown_, findRound), 1);
+    answers->addWidget(AnswerGroup(this, tr("Similar && Round"), "round", roundShown_, findRound),
+                       1);
 
-    QPushButton* print = FormButtons::Make(this, tr("Print for comparsion"), "printButton");
-    QPushButton* close = FormButtons::Make(this, tr("Close"), "closeButton");
+    QPushButton* print = Controls::Button(this, tr("Print for comparsion"), "printButton");
+    QPushButton* close = Controls::Button(this, tr("Close"), "closeButton");
     connect(print, &QPushButton::clicked, this, &FontFinderForm::PrintForComparison);
     connect(close, &QPushButton::clicked, this, &FontFinderForm::CloseForm);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sizeGroup);
     layout->addLayout(answers);
-    layout->addLayout(FormButtons::Row({}, {print, close}));
+    layout->addLayout(Controls::Row({}, {print, close}));
     ShowChoices();
 }
 

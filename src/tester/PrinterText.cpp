@@ -78,7 +78,9 @@ std::optional<QByteArray> PrinterText::FromEditor(const QString& rawText) {
     return bytes;
 }
 
-QString PrinterText::ToField(QByteArrayView bytes) { return QString::fromLatin1(bytes); }
+QString PrinterText::ToField(QByteArrayView bytes) {
+    return QString::fromLatin1(bytes);
+}
 
 std::optional<QByteArray> PrinterText::FromField(const QString& text) {
     if (!Unsendable(text, false).isEmpty()) {
@@ -98,4 +100,3 @@ std::optional<QByteArray> PrinterText::ReadField(const QString& text, QWidget* f
     auto bytes = FromField(text);
     return bytes ? bytes : Refuse(Unsendable(text, false), field, messages);
 }
-

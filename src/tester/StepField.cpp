@@ -18,9 +18,13 @@ void StepField::SetRange(int low, int high) {
     high_ = high;
 }
 
-QString StepField::Text() const { return lineEdit()->text(); }
+QString StepField::Text() const {
+    return lineEdit()->text();
+}
 
-void StepField::SetText(const QString& text) { lineEdit()->setText(text); }
+void StepField::SetText(const QString& text) {
+    lineEdit()->setText(text);
+}
 
 void StepField::SetNumber(double value) {
     SetText(QString::number(value, 'g', QLocale::FloatingPointShortest));

@@ -4,8 +4,8 @@
 #include <map>
 #include <memory>
 
+#include "forms/FormRunner.h"
 #include "tester/CommandBuilder.h"
-#include "tester/FormRunner.h"
 
 class QDialog;
 class QWidget;
@@ -39,8 +39,8 @@ std::unique_ptr<CommandBuilder> NewBuilder() {
     return std::make_unique<Builder>();
 }
 // A form that inserts nothing (it prints by itself or only calculates), opened modally.
-using FormFactory = std::function<std::unique_ptr<QDialog>(
-    const ToolContext& context, const FormRunner& run, QWidget* parent)>;
+using FormFactory = std::function<std::unique_ptr<QDialog>(const ToolContext& context,
+                                                           const FormRunner& run, QWidget* parent)>;
 
 // What each tester button opens. A button with no entry tells that its tool is not available in
 // this version.

@@ -1,7 +1,7 @@
 #include "tester/TesterWindow.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,21 +14,23 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "forms/BoxMessages.h"
+#include "forms/Controls.h"
 #include "forms/FileChooser.h"
-#include "forms/Messages.h"
 #include "forms/Pacer.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
-#include "forms/FormButtons.h"
 #include "tester/PrinterText.h"
 #include "tester/StepField.h"
 #include "tester/TorqCommand.h"
 
 namespace {
 
-const char* const kLoadFilters =
-    "All files(*.*)|*.*|Text files(*.txt)|*.txt|Binary files(*.bin)|*.bin||";
-const char* const kSaveFilters = "All files(*.*)|*.*|Text files(*.txt)|*.txt||";
+const QStringList kLoadFilters = {QStringLiteral("All files(*.*) (*.*)"),
+                                  QStringLiteral("Text files(*.txt) (*.txt)"),
+                                  QStringLiteral("Binary files(*.bin) (*.bin)")};
+const QStringList kSaveFilters = {QStringLiteral("All files(*.*) (*.*)"),
+                                  QStringLiteral("Text files(*.txt) (*.txt)")};
 const char* const kProposedName = "VELD.txt";
 
 // A group of buttons laid out in rows of `perRow`.
@@ -56,11 +58,10 @@ TesterWindow::TesterWindow(const ToolContext& context, QWidget* parent, TesterFo
 }
 
 QPushButton* TesterWindow::Button(const QString& text, const char* name) {
-    return FormButtons::Make(this, text, name);
+    return Controls::Button(this, text, name);
 }
 
-QPushButton* TesterWindow::FormButton(const QString& text, const char* name,
-                                      TesterButton button) {
+QPushButton* TesterWindow::FormButton(const QString& text, const char* name, TesterButton button) {
     QPushButton* pushButton = Button(text, name);
     connect(pushButton, &QPushButton::clicked, this, [this, button] {
         if (forms_.forms.contains(button)) {
@@ -99,21 +100,21 @@ void TesterWindow::BuildForm() {
     connect(clean, &QPushButton::clicked, this, &TesterWindow::Clean);
 
     auto* settings = new QVBoxLayout;
-    settings->addWidget(ButtonGroup(this, tr("Printing Setting"),
-                                    {FormButton(tr("Speed && Density && Direction"),
-                                                "speedDensityDirectionButton",
-                                                TesterButton::SpeedDensityDirection)},
-                                    1));
-    settings->addWidget(ButtonGroup(this, tr("Paper Setting"),
-                                    {FormButton(tr("Margin && Width && Length"),
-                                                "marginWidthLengthButton",
-                                                TesterButton::MarginWidthLength)},
-                                    1));
-    settings->addWidget(ButtonGroup(this, tr("Printer Status"),
-                                    {FormButton(tr("Check Printer Status"),
-                                                "checkPrinterStatusButton",
-                                                TesterButton::CheckPrinterStatus)},
-                                    1));
+    settings->addWidget(
+        ButtonGroup(this, tr("Printing Setting"),
+                    {FormButton(tr("Speed && Density && Direction"), "speedDensityDirectionButton",
+                                TesterButton::SpeedDensityDirection)},
+                    1));
+    settings->addWidget(
+        ButtonGroup(this, tr("Paper Setting"),
+                    {FormButton(tr("Margin && Width && Length"), "marginWidthLengthButton",
+                                TesterButton::MarginWidthLength)},
+                    1));
+    settings->addWidget(
+        ButtonGroup(this, tr("Printer Status"),
+                    {FormButton(tr("Check Printer Status"), "checkPrinterStatusButton",
+                                TesterButton::CheckPrinterStatus)},
+                    1));
 
     auto* module = ButtonGroup(
         this, tr("Printing Module"),
@@ -129,14 +130,14 @@ void TesterWindow::BuildForm() {
     auto* twoByte = ButtonGroup(
         this, tr("2Byte Code"),
         {FormButton(tr("Print Codes"), "printCodesButton", TesterButton::PrintCodes)}, 1);
-    auto* rfid = ButtonGroup(
-        this, tr("RFID Write and Read"),
-        {FormButton(tr("Write"), "rfidWriteButton", TesterButton::RfidWrite),
-         FormButton(tr("Read"), "rfidReadButton", TesterButton::RfidRead),
-         FormButton(tr("Password"), "rfidPasswordButton", TesterButton::RfidPassword),
-         FormButton(tr("Security"), "rfidSecurityButton", TesterButton::RfidSecurity),
-         FormButton(tr("Kill"), "rfidKillButton", TesterButton::RfidKill)},
-        2);
+    auto* rfid =
+        ButtonGroup(this, tr("RFID Write and Read"),
+                    {FormButton(tr("Write"), "rfidWriteButton", TesterButton::RfidWrite),
+                     FormButton(tr("Read"), "rfidReadButton", TesterButton::RfidRead),
+                     FormButton(tr("Password"), "rfidPasswordButton", TesterButton::RfidPassword),
+                     FormButton(tr("Security"), "rfidSecurityButton", TesterButton::RfidSecurity),
+                     FormButton(tr("Kill"), "rfidKillButton", TesterButton::RfidKill)},
+                    2);
     auto* editColumn = new QVBoxLayout;
     editColumn->addWidget(edit);
     editColumn->addWidget(twoByte);
@@ -210,7 +211,7 @@ void TesterWindow::MultiSend() {
 }
 
 void TesterWindow::Load() {
-    const QString path = context_.files.ChooseOpen(QLatin1String(kLoadFilters));
+    const QString path = context_.files.ChooseOpen(kLoadFilters);
     if (path.isEmpty()) {
         // The editor keeps its text: a cancelled choice must not cost an unsaved script.
         context_.messages.Warning(tr("Don't select load file"));
@@ -249,8 +250,7 @@ void TesterWindow::Load() {
 }
 
 void TesterWindow::Save() {
-    const QString path =
-        context_.files.ChooseSave(QLatin1String(kSaveFilters), QLatin1String(kProposedName));
+    const QString path = context_.files.ChooseSave(kSaveFilters, QLatin1String(kProposedName));
     if (path.isEmpty()) {
         context_.messages.Warning(tr("Don't select save file"));
         return;
@@ -263,8 +263,7 @@ void TesterWindow::Save() {
     // Written beside the file and then put in its place, so a failed write leaves the old file.
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit()) {
         context_.messages.Warning(
             tr("Cannot write the file %1.").arg(QDir::toNativeSeparators(path)));
     }
@@ -283,7 +282,9 @@ void TesterWindow::CloseTester() {
     }
 }
 
-void TesterWindow::reject() { CloseTester(); }
+void TesterWindow::reject() {
+    CloseTester();
+}
 
 void TesterWindow::RunBuilder(TesterButton button) {
     const auto factory = forms_.builders.find(button);

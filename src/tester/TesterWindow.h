@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
+#include "forms/FormRunner.h"
 #include "forms/ToolContext.h"
-#include "tester/FormRunner.h"
 #include "tester/TesterForms.h"
 
 class QLabel;

@@ -137,7 +137,9 @@ QByteArray BlockDrawLine(const BlockDraw& block) {
     return line.Take();
 }
 
-QByteArray LabelWidth(qint64 dots) { return Line("SW").Number(dots).Take(); }
+QByteArray LabelWidth(qint64 dots) {
+    return Line("SW").Number(dots).Take();
+}
 
 QByteArray LabelLength(qint64 dots, Media media) {
     Line line("SL");
@@ -153,11 +155,17 @@ QByteArray LabelLength(qint64 dots, Media media) {
     return line.Take();
 }
 
-QByteArray Margins(qint64 x, qint64 y) { return Line("SM").Number(x).Number(y).Take(); }
+QByteArray Margins(qint64 x, qint64 y) {
+    return Line("SM").Number(x).Number(y).Take();
+}
 
-QByteArray PrintSpeed(int index) { return Line("SS").Number(index).Take(); }
+QByteArray PrintSpeed(int index) {
+    return Line("SS").Number(index).Take();
+}
 
-QByteArray PrintDensity(int density) { return Line("SD").Number(density).Take(); }
+QByteArray PrintDensity(int density) {
+    return Line("SD").Number(density).Take();
+}
 
 QByteArray PrintDirection(Direction direction) {
     return direction == Direction::Top ? QByteArray("SOT") : QByteArray("SOB");
@@ -167,9 +175,13 @@ QByteArray CharacterSet(int international, int table) {
     return Line("CS").Number(international).Number(table).Take();
 }
 
-QByteArray Print(int count) { return Line("P").Number(count).Take(); }
+QByteArray Print(int count) {
+    return Line("P").Number(count).Take();
+}
 
-QByteArray Print(int count, int copies) { return Line("P").Number(count).Number(copies).Take(); }
+QByteArray Print(int count, int copies) {
+    return Line("P").Number(count).Number(copies).Take();
+}
 
 QByteArray TestPrint(QByteArrayView line) {
     QByteArray bytes = line.toByteArray();

@@ -39,7 +39,8 @@ struct VectorText {
     int width = 35;
     int height = 35;
     int spacing = 1;
-    bool plusSpacing = false;  // write a spacing above zero with its sign ("+1"), as one sample does
+    bool plusSpacing =
+        false;  // write a spacing above zero with its sign ("+1"), as one sample does
     char bold = 'N';
     char reverse = 'N';
     char italic = 'N';
@@ -115,15 +116,15 @@ QByteArray BlockDrawLine(const BlockDraw& block);
 enum class Media { Gap, Continuous, BlackMark };
 enum class Direction { Top, Bottom };
 
-QByteArray LabelWidth(qint64 dots);                // SW
-QByteArray LabelLength(qint64 dots, Media media);  // SL with the media tail
-QByteArray Margins(qint64 x, qint64 y);            // SM
-QByteArray PrintSpeed(int index);                  // SS, 0 "2.5 ips" .. 4 "6.0 ips"
-QByteArray PrintDensity(int density);              // SD
-QByteArray PrintDirection(Direction direction);    // SOT, SOB
+QByteArray LabelWidth(qint64 dots);                     // SW
+QByteArray LabelLength(qint64 dots, Media media);       // SL with the media tail
+QByteArray Margins(qint64 x, qint64 y);                 // SM
+QByteArray PrintSpeed(int index);                       // SS, 0 "2.5 ips" .. 4 "6.0 ips"
+QByteArray PrintDensity(int density);                   // SD
+QByteArray PrintDirection(Direction direction);         // SOT, SOB
 QByteArray CharacterSet(int international, int table);  // CS
-QByteArray Print(int count);                       // P
-QByteArray Print(int count, int copies);           // P with two numbers
+QByteArray Print(int count);                            // P
+QByteArray Print(int count, int copies);                // P with two numbers
 
 // What a builder's "Test Print" sends in one write: the line, CR, "P1", CR.
 QByteArray TestPrint(QByteArrayView line);

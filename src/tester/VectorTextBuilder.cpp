@@ -3,19 +3,29 @@
 #include "tester/TorqCommand.h"
 #include "tester/VectorTextForm.h"
 
-QStringList VectorTextBuilder::Fonts() { return {QStringLiteral("U")}; }
+QStringList VectorTextBuilder::Fonts() {
+    return {QStringLiteral("U")};
+}
 
-QStringList VectorTextBuilder::Bolds() { return {tr("None"), tr("Bold")}; }
+QStringList VectorTextBuilder::Bolds() {
+    return {tr("None"), tr("Bold")};
+}
 
-QStringList VectorTextBuilder::Reverses() { return {tr("None"), tr("Reverse")}; }
+QStringList VectorTextBuilder::Reverses() {
+    return {tr("None"), tr("Reverse")};
+}
 
-QStringList VectorTextBuilder::Italics() { return {tr("None"), tr("Italic")}; }
+QStringList VectorTextBuilder::Italics() {
+    return {tr("None"), tr("Italic")};
+}
 
 QStringList VectorTextBuilder::Justifications() {
     return {tr("Right"), tr("Center"), tr("Left")};
 }
 
-QStringList VectorTextBuilder::Directions() { return {tr("Left to Right"), tr("Right to Left")}; }
+QStringList VectorTextBuilder::Directions() {
+    return {tr("Left to Right"), tr("Right to Left")};
+}
 
 std::unique_ptr<QDialog> VectorTextBuilder::MakeForm(const ToolContext& context,
                                                      const FormRunner& run, QWidget* parent) {

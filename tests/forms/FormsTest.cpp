@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "forms/FileChooser.h"
+#include "forms/DialogFileChooser.h"
 #include "forms/IpAddressField.h"
 #include "forms/Validation.h"
 #include "support/RecordingMessages.h"
@@ -25,46 +25,40 @@ bool Matches(const QString& nameFilter, const QString& fileName) {
     return false;
 }
 
-TEST(NameFilters, TurnsFilterListsIntoDialogFiltersThatIgnoreCase) {
-    const QStringList filters = NameFilters(QStringLiteral(
-        "Image files(*.PCX,*.BMP,*.JPG,*.JPEG)|*.PCX;*.BMP;*.JPG;*.JPEG|All Files(*.*)|*.*||"));
-    ASSERT_EQ(filters.size(), 2);
-    EXPECT_TRUE(filters[0].startsWith(QStringLiteral("Image files(*.PCX,*.BMP,*.JPG,*.JPEG) (")));
+TEST(DialogNameFilter, MatchesExtensionsInEitherCaseAndEveryFileForStarDotStar) {
+    const QString images = DialogNameFilter(
+        QStringLiteral("Image files(*.PCX,*.BMP,*.JPG,*.JPEG) (*.PCX *.BMP *.JPG *.JPEG)"));
+    const QString all = DialogNameFilter(QStringLiteral("All Files(*.*) (*.*)"));
+    const QString text = DialogNameFilter(QStringLiteral("Text files(*.txt) (*.txt)"));
+    EXPECT_TRUE(images.startsWith(QStringLiteral("Image files(*.PCX,*.BMP,*.JPG,*.JPEG) (")));
     struct Case {
-        int filter;
+        const QString& filter;
         const char* file;
         bool shown;
     };
     const Case cases[] = {
-        {0, "logo.PCX", true},  {0, "logo.pcx", true},   {0, "photo.Jpeg", true},
-        {0, "photo.jpg", true}, {0, "notes.txt", false}, {0, "pcx", false},
-        {1, "README", true},    {1, "a.b", true},
+        {images, "logo.PCX", true},  {images, "logo.pcx", true},   {images, "photo.Jpeg", true},
+        {images, "photo.jpg", true}, {images, "notes.txt", false}, {images, "pcx", false},
+        {all, "README", true},       {all, "a.b", true},           {text, "VELD.TXT", true},
+        {text, "VELD.bin", false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Matches(filters[c.filter], QLatin1String(c.file)), c.shown) << c.file;
+        EXPECT_EQ(Matches(c.filter, QLatin1String(c.file)), c.shown) << c.file;
     }
-}
-
-TEST(NameFilters, KeepsEveryEntryOfAList) {
-    const QStringList filters = NameFilters(QStringLiteral(
-        "All files(*.*)|*.*|Text files(*.txt)|*.txt|Binary files(*.bin)|*.bin||"));
-    ASSERT_EQ(filters.size(), 3);
-    EXPECT_TRUE(filters[2].startsWith(QStringLiteral("Binary files(*.bin) (")));
-    EXPECT_TRUE(Matches(filters[1], QStringLiteral("VELD.TXT")));
-    EXPECT_FALSE(Matches(filters[2], QStringLiteral("VELD.txt")));
 }
 
 TEST(Validation, ParsesWholeNumbersOnly) {
     const std::pair<const char*, std::optional<int>> integers[] = {
-        {"9100", 9100}, {" 42 ", 42},        {"-7", -7},   {"+3", 3},
-        {"", {}},       {"12a", {}},         {"1.5", {}},  {"-", {}},
-        {"2147483647", 2147483647}, {"2147483648", {}}, {"1 2", {}}};
+        {"9100", 9100},     {" 42 ", 42}, {"-7", -7},
+        {"+3", 3},          {"", {}},     {"12a", {}},
+        {"1.5", {}},        {"-", {}},    {"2147483647", 2147483647},
+        {"2147483648", {}}, {"1 2", {}}};
     for (const auto& [text, value] : integers) {
         EXPECT_EQ(Validation::ParseInteger(QLatin1String(text)), value) << text;
     }
     const std::pair<const char*, std::optional<double>> numbers[] = {
-        {"1.5", 1.5}, {" -0.25", -0.25}, {"3", 3.0}, {"1e2", 100.0},
-        {"", {}},     {"abc", {}},       {"nan", {}}, {"inf", {}}, {"1,5", {}}};
+        {"1.5", 1.5}, {" -0.25", -0.25}, {"3", 3.0},  {"1e2", 100.0}, {"", {}},
+        {"abc", {}},  {"nan", {}},       {"inf", {}}, {"1,5", {}}};
     for (const auto& [text, value] : numbers) {
         EXPECT_EQ(Validation::ParseNumber(QLatin1String(text)), value) << text;
     }
@@ -124,7 +118,7 @@ TEST(IpAddressField, TypingMovesThroughTheFourNumbers) {
         {"10.1.2.3", {10, 1, 2, 3}},
         {"192168001100", {192, 168, 1, 100}},  // the third digit moves on
         {"1..5", {1, 0, 5, 0}},
-        {"999.1.1.1", {99, 1, 1, 1}},          // numbers above 255 are not taken
+        {"999.1.1.1", {99, 1, 1, 1}},  // numbers above 255 are not taken
         {"1.2.3.4.5", {1, 2, 3, 45}},
     };
     for (const Case& c : cases) {

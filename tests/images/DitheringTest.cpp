@@ -36,14 +36,14 @@ TEST(Dithering, OrderedMethodsGiveTheirMatrixPatterns) {
         {"Bayer 8x8, 50%", Dithering::kBayer8, 128, Tile(checkerboard4, 2)},
         // A darker grey, between the levels of 4x4: 8x8 has finer steps.
         {"Bayer 4x4, 24", Dithering::kBayer4, 24, Rows({".###", "####", "####", "####"})},
-        {"Bayer 8x8, 24",
-         Dithering::kBayer8,
-         24,
+        {"Bayer 8x8, 24", Dithering::kBayer8, 24,
          Rows({".###.###", "########", "##.#####", "########", ".###.###", "########", "######.#",
                "########"})},
         // The clustered matrix keeps its black in one blob per cell.
-        {"clustered 4x4, 50%", Dithering::kOrderedClustered, 128, Rows({".##.", "####", ".##.", "...."})},
-        {"clustered 4x4, 80%", Dithering::kOrderedClustered, 204, Rows({"....", ".##.", "..#.", "...."})},
+        {"clustered 4x4, 50%", Dithering::kOrderedClustered, 128,
+         Rows({".##.", "####", ".##.", "...."})},
+        {"clustered 4x4, 80%", Dithering::kOrderedClustered, 204,
+         Rows({"....", ".##.", "..#.", "...."})},
         {"Bayer 4x4, black", Dithering::kBayer4, 0, Rows({"####", "####", "####", "####"})},
         {"Bayer 8x8, white", Dithering::kBayer8, 255, Rows({"........"})},
     };
@@ -67,8 +67,12 @@ TEST(Dithering, ErrorDiffusionOfARamp) {
         }
     }
     const QStringList expected = Rows({
-        "######.#.#......", "####.#.#..#.....", "#####.##.#..#...",
-        "###.##.#.#......", "####.##.#.#.#...", "#####.#.#.......",
+        "######.#.#......",
+        "####.#.#..#.....",
+        "#####.##.#..#...",
+        "###.##.#.#......",
+        "####.##.#.#.#...",
+        "#####.#.#.......",
     });
     EXPECT_EQ(ToRows(Dithering::ErrorDiffusion(ramp)), expected);
     EXPECT_EQ(ToRows(Dithering::Apply(ramp, Dithering::kErrorDiffusion)), expected);
@@ -94,8 +98,8 @@ TEST(Dithering, EveryMethodKeepsTheShareOfWhite) {
 
 TEST(Dithering, GreyLevelsWeighColoursAndPutTransparencyOnWhite) {
     QImage picture(6, 1, QImage::Format_ARGB32);
-    const QRgb pixels[] = {qRgba(255, 0, 0, 255), qRgba(0, 255, 0, 255), qRgba(0, 0, 255, 255),
-                           qRgba(90, 90, 90, 255), qRgba(0, 0, 0, 0),    qRgba(0, 0, 0, 128)};
+    const QRgb pixels[] = {qRgba(255, 0, 0, 255),  qRgba(0, 255, 0, 255), qRgba(0, 0, 255, 255),
+                           qRgba(90, 90, 90, 255), qRgba(0, 0, 0, 0),     qRgba(0, 0, 0, 128)};
     for (int x = 0; x < 6; ++x) {
         picture.setPixel(x, 0, pixels[x]);
     }
@@ -106,7 +110,8 @@ TEST(Dithering, GreyLevelsWeighColoursAndPutTransparencyOnWhite) {
     QImage clear(8, 8, QImage::Format_ARGB32);
     clear.fill(qRgba(0, 0, 0, 0));
     for (const int method : {-1, 0, 1, 7, 8}) {
-        const QImage result = method < 0 ? Dithering::Threshold(clear) : Dithering::Apply(clear, method);
+        const QImage result =
+            method < 0 ? Dithering::Threshold(clear) : Dithering::Apply(clear, method);
         EXPECT_EQ(ToRows(result), QStringList(8, QStringLiteral("........"))) << method;
     }
 }

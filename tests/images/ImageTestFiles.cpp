@@ -89,8 +89,8 @@ QImage ColourScene(int width, int height) {
             const int red = x * 255 / std::max(1, width - 1);
             const int green = y * 255 / std::max(1, height - 1);
             const int blue = (x / 7 + y / 5) % 2 ? 200 : 40;
-            picture.setPixel(x, y, x > width * 3 / 4 ? qRgb(blue, red, green)
-                                                     : qRgb(red, green, blue));
+            picture.setPixel(x, y,
+                             x > width * 3 / 4 ? qRgb(blue, red, green) : qRgb(red, green, blue));
         }
     }
     return picture;
@@ -135,9 +135,10 @@ ProgramResult RunProgram(const QString& program, const QStringList& arguments,
 QString PythonWithPillow() {
     static const QString found = [] {
         // Debian's own Python first: a Python of a user's environment may lack Debian's Pillow.
-        for (const QString& python : {QStringLiteral("/usr/bin/python3"), QStringLiteral("python3")}) {
-            const ProgramResult probe = RunProgram(python, {QStringLiteral("-c"),
-                                                            QStringLiteral("import PIL")}, {});
+        for (const QString& python :
+             {QStringLiteral("/usr/bin/python3"), QStringLiteral("python3")}) {
+            const ProgramResult probe =
+                RunProgram(python, {QStringLiteral("-c"), QStringLiteral("import PIL")}, {});
             if (probe.started && probe.exitCode == 0) {
                 return python;
             }
@@ -150,8 +151,9 @@ QString PythonWithPillow() {
 QImage DecodeWithPillow(const QByteArray& pcx, QString& error) {
     const QString python = PythonWithPillow();
     if (python.isEmpty()) {
-        error = QStringLiteral("no Python 3 with Pillow (scripts/setup-debian.sh installs "
-                               "python3-pil)");
+        error = QStringLiteral(
+            "no Python 3 with Pillow (scripts/setup-debian.sh installs "
+            "python3-pil)");
         return {};
     }
     const ProgramResult run =
@@ -173,8 +175,9 @@ QImage DecodeWithPillow(const QByteArray& pcx, QString& error) {
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const qsizetype at = (qsizetype(y) * width + x) * 3;
-            picture.setPixel(x, y, qRgb(static_cast<uchar>(rgb[at]), static_cast<uchar>(rgb[at + 1]),
-                                        static_cast<uchar>(rgb[at + 2])));
+            picture.setPixel(x, y,
+                             qRgb(static_cast<uchar>(rgb[at]), static_cast<uchar>(rgb[at + 1]),
+                                  static_cast<uchar>(rgb[at + 2])));
         }
     }
     return picture;
@@ -183,8 +186,9 @@ QImage DecodeWithPillow(const QByteArray& pcx, QString& error) {
 QByteArray EncodeWithPillow(const QImage& picture, const QString& mode, QString& error) {
     const QString python = PythonWithPillow();
     if (python.isEmpty()) {
-        error = QStringLiteral("no Python 3 with Pillow (scripts/setup-debian.sh installs "
-                               "python3-pil)");
+        error = QStringLiteral(
+            "no Python 3 with Pillow (scripts/setup-debian.sh installs "
+            "python3-pil)");
         return {};
     }
     const ProgramResult run = RunProgram(

@@ -38,9 +38,7 @@ protected:
         return path;
     }
     // The colour of the pane at a point, as painted.
-    QRgb PaneAt(int x, int y) {
-        return view->viewport()->grab().toImage().pixel(x, y);
-    }
+    QRgb PaneAt(int x, int y) { return view->viewport()->grab().toImage().pixel(x, y); }
 
     TestRig rig;
     QTemporaryDir folder;

@@ -65,9 +65,8 @@ TEST_P(ImagesOver, StoresRecallsListsAndDeletesPictures) {
     EXPECT_EQ(rig.messages.Texts(), QStringList{QStringLiteral("PCX file download is completed.")});
 
     // Stored, and printed once at 100,100.
-    ASSERT_TRUE(WaitFor(rig.printer, [](const sim::PrinterState& state) {
-        return !state.labels.printed.empty();
-    }));
+    ASSERT_TRUE(WaitFor(
+        rig.printer, [](const sim::PrinterState& state) { return !state.labels.printed.empty(); }));
     sim::PrinterState state = rig.printer.Snapshot();
     EXPECT_TRUE(state.images.refused.empty()) << state.images.refused.front();
     ASSERT_EQ(state.images.stored.count("Scene"), 1u);
@@ -92,9 +91,8 @@ TEST_P(ImagesOver, StoresRecallsListsAndDeletesPictures) {
     type("xEdit", "8");
     type("yEdit", "16");
     click("recallButton");
-    ASSERT_TRUE(WaitFor(rig.printer, [](const sim::PrinterState& s) {
-        return s.labels.printed.size() == 2;
-    }));
+    ASSERT_TRUE(WaitFor(rig.printer,
+                        [](const sim::PrinterState& s) { return s.labels.printed.size() == 2; }));
     state = rig.printer.Snapshot();
     ASSERT_EQ(state.labels.printed[1].images.size(), 1u);
     EXPECT_EQ(state.labels.printed[1].images[0].x, 8);
@@ -103,23 +101,18 @@ TEST_P(ImagesOver, StoresRecallsListsAndDeletesPictures) {
     rig.printer.Edit([&](sim::PrinterState& s) { s.images.stored["Other"] = stored; });
     type("deleteNameEdit", "Scene");
     click("deleteButton");
-    ASSERT_TRUE(WaitFor(rig.printer, [](const sim::PrinterState& s) {
-        return s.images.stored.size() == 1;
-    }));
+    ASSERT_TRUE(WaitFor(rig.printer,
+                        [](const sim::PrinterState& s) { return s.images.stored.size() == 1; }));
     EXPECT_EQ(rig.printer.Snapshot().images.stored.count("Other"), 1u);
     click("deleteAllButton");
     click("informationButton");
-    ASSERT_TRUE(WaitFor(rig.printer, [](const sim::PrinterState& s) {
-        return s.images.stored.empty();
-    }));
+    ASSERT_TRUE(
+        WaitFor(rig.printer, [](const sim::PrinterState& s) { return s.images.stored.empty(); }));
     const std::string received = rig.printer.Received();
     EXPECT_TRUE(received.ends_with("ID'Scene'IIID*IIII")) << received.substr(received.size() - 30);
     EXPECT_EQ(rig.messages.Warnings(), QStringList());
 }
 
-INSTANTIATE_TEST_SUITE_P(Transports, ImagesOver, testing::ValuesIn(kTransports),
-                         [](const auto& info) {
-                             return info.param == SimRig::Transport::Tcp ? "Tcp" : "Pty";
-                         });
+INSTANTIATE_TEST_SUITE_P(Transports, ImagesOver, testing::ValuesIn(kTransports), TransportTestName);
 
 }  // namespace

@@ -17,7 +17,9 @@ int Word(const QByteArray& bytes, int at) {
     return static_cast<uchar>(bytes[at]) | (static_cast<uchar>(bytes[at + 1]) << 8);
 }
 
-QByteArray Hex(const char* text) { return QByteArray::fromHex(text); }
+QByteArray Hex(const char* text) {
+    return QByteArray::fromHex(text);
+}
 
 // Black-and-white pictures that exercise the encoder: noise (short runs), long runs across
 // more than 63 bytes, single bytes at and above 0xC0, and stripes.
@@ -45,20 +47,26 @@ QImage TestPicture(int width, int height, int kind) {
 }
 
 TEST(PcxCodec, WritesTheHeaderOfAOneBitFile) {
-    const QByteArray file = PcxCodec::Write(FromRows(Rows({"##########", "..........", "#.#.#.#.#."})));
+    const QByteArray file =
+        PcxCodec::Write(FromRows(Rows({"##########", "..........", "#.#.#.#.#."})));
     ASSERT_GE(file.size(), PcxCodec::kHeaderSize);
-    EXPECT_EQ(file.left(4), Hex("0a050101"));             // PCX, version 5, encoded, 1 bit
-    EXPECT_EQ(file.mid(4, 8), Hex("0000" "0000" "0900" "0200"));  // 0,0 to 9,2
+    EXPECT_EQ(file.left(4), Hex("0a050101"));  // PCX, version 5, encoded, 1 bit
+    EXPECT_EQ(file.mid(4, 8), Hex("0000"
+                                  "0000"
+                                  "0900"
+                                  "0200"));  // 0,0 to 9,2
     EXPECT_EQ(Word(file, 12), 203);
     EXPECT_EQ(Word(file, 14), 203);
-    EXPECT_EQ(file.mid(16, 6), Hex("000000ffffff"));      // colour 0 black, colour 1 white
+    EXPECT_EQ(file.mid(16, 6), Hex("000000ffffff"));  // colour 0 black, colour 1 white
     EXPECT_EQ(file.mid(22, 42), QByteArray(42, '\0'));
-    EXPECT_EQ(file[65], 1);                               // one plane
-    EXPECT_EQ(Word(file, 66), 2);                         // 10 bits in an even 2 bytes
+    EXPECT_EQ(file[65], 1);        // one plane
+    EXPECT_EQ(Word(file, 66), 2);  // 10 bits in an even 2 bytes
     EXPECT_EQ(Word(file, 68), 1);
     EXPECT_EQ(file.mid(70, 58), QByteArray(58, '\0'));
     // Bits past the right edge are white.
-    EXPECT_EQ(file.mid(128), Hex("003f" "c2ff" "557f"));
+    EXPECT_EQ(file.mid(128), Hex("003f"
+                                 "c2ff"
+                                 "557f"));
 }
 
 struct RunCase {
@@ -69,13 +77,18 @@ struct RunCase {
 
 TEST(PcxCodec, EncodesEveryLineInRunsOfAtMost63) {
     const RunCase cases[] = {
-        {"white line of 80 bytes", {QString(640, QLatin1Char('.'))}, Hex("ffff" "d1ff")},
-        {"black 8 then white", {QStringLiteral("########") + QString(8, QLatin1Char('.'))},
+        {"white line of 80 bytes",
+         {QString(640, QLatin1Char('.'))},
+         Hex("ffff"
+             "d1ff")},
+        {"black 8 then white",
+         {QStringLiteral("########") + QString(8, QLatin1Char('.'))},
          Hex("00c1ff")},
         {"0xC0 alone", Rows({"..######........"}), Hex("c1c0c1ff")},
         {"runs stop at the line end",
          {QString(16, QLatin1Char('#')), QString(16, QLatin1Char('#'))},
-         Hex("c200" "c200")},
+         Hex("c200"
+             "c200")},
     };
     for (const RunCase& c : cases) {
         EXPECT_EQ(PcxCodec::Write(FromRows(c.rows)).mid(PcxCodec::kHeaderSize), c.data) << c.name;
@@ -101,8 +114,8 @@ TEST(PcxCodec, RoundTripsEveryWidthAndRunLength) {
 // runs included.
 TEST(PcxCodec, IndependentDecodersReadOurFilesAlike) {
     const QImage dithered = Dithering::Apply(ColourScene(131, 37), Dithering::kErrorDiffusion);
-    const QImage pictures[] = {TestPicture(1, 3, 0), TestPicture(17, 9, 0),
-                               TestPicture(521, 5, 1), TestPicture(100, 4, 2), dithered};
+    const QImage pictures[] = {TestPicture(1, 3, 0), TestPicture(17, 9, 0), TestPicture(521, 5, 1),
+                               TestPicture(100, 4, 2), dithered};
     for (const QImage& picture : pictures) {
         const QByteArray file = PcxCodec::Write(picture);
         QString error;
@@ -155,7 +168,11 @@ TEST(PcxCodec, ReadsSixteenColoursInFourPlanes) {
     file[65] = 4;
     file[66] = 2;
     // Colours 0, 5, 10, 15: each plane holds one bit of every pixel's colour number.
-    file += Hex("5000" "3000" "5000" "3000");
+    file +=
+        Hex("5000"
+            "3000"
+            "5000"
+            "3000");
     int bits = 0;
     const QImage picture = PcxCodec::Read(file, &bits);
     ASSERT_FALSE(picture.isNull());

@@ -129,8 +129,8 @@ TEST_F(Download, ConvertsIntoAPrivateDatedFileAndRemovesIt) {
         rig.ConnectAndClear(QStringLiteral("COM1:"));
         rig.link.acceptPerWrite = linkFails ? 0 : -1;
         PcxDownload download(rig.port, rig.pacer);
-        const QString sent = download.Convert(path, Picture::kPng, Dithering::kBayer8,
-                                              temporary.path(), now);
+        const QString sent =
+            download.Convert(path, Picture::kPng, Dithering::kBayer8, temporary.path(), now);
         EXPECT_EQ(sent, download.TemporaryPath());
         const QFileInfo file(sent);
         EXPECT_EQ(file.fileName(), QStringLiteral("20240131_230509.pcx"));
@@ -144,9 +144,10 @@ TEST_F(Download, ConvertsIntoAPrivateDatedFileAndRemovesIt) {
         const QByteArray expected = PcxCodec::Write(Dithering::Apply(scene, Dithering::kBayer8));
         EXPECT_EQ(download.Size(), expected.size());
         ProgressRecord progress;
-        const PcxDownload::Outcome outcome = download.Send(QStringLiteral("scene"), progress.Sink());
-        EXPECT_EQ(outcome, linkFails ? PcxDownload::Outcome::WriteFailed
-                                     : PcxDownload::Outcome::Completed);
+        const PcxDownload::Outcome outcome =
+            download.Send(QStringLiteral("scene"), progress.Sink());
+        EXPECT_EQ(outcome,
+                  linkFails ? PcxDownload::Outcome::WriteFailed : PcxDownload::Outcome::Completed);
         if (!linkFails) {
             EXPECT_EQ(rig.link.writes.at(1), expected);
         }

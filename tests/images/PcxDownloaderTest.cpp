@@ -22,8 +22,9 @@ namespace {
 
 using namespace images_test;
 
-const QString kFilter = QStringLiteral(
-    "Image files(*.PCX,*.BMP,*.JPG,*.JPEG)|*.PCX;*.BMP;*.JPG;*.JPEG|All Files(*.*)|*.*||");
+const QStringList kFilter = {
+    QStringLiteral("Image files(*.PCX,*.BMP,*.JPG,*.JPEG) (*.PCX *.BMP *.JPG *.JPEG)"),
+    QStringLiteral("All Files(*.*) (*.*)")};
 const QString kCompleted = QStringLiteral("PCX file download is completed.");
 
 class Downloader : public testing::Test {
@@ -82,9 +83,14 @@ protected:
 TEST_F(Downloader, OpensWithNothingChosen) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("PCX File Downloader"));
     const std::pair<const char*, const char*> fields[] = {
-        {"pathEdit", ""},       {"fileNameLabel", "None"}, {"fileSizeLabel", "0 Byte"},
-        {"storeNameEdit", ""},  {"deleteNameEdit", ""},    {"recallNameEdit", ""},
-        {"xEdit", "0"},         {"yEdit", "0"},
+        {"pathEdit", ""},
+        {"fileNameLabel", "None"},
+        {"fileSizeLabel", "0 Byte"},
+        {"storeNameEdit", ""},
+        {"deleteNameEdit", ""},
+        {"recallNameEdit", ""},
+        {"xEdit", "0"},
+        {"yEdit", "0"},
     };
     for (const auto& [name, text] : fields) {
         EXPECT_EQ(Text(name), QLatin1String(text)) << name;
@@ -133,7 +139,7 @@ TEST_F(Downloader, ChoosingAFileFillsTheForm) {
         }
     }
     ASSERT_EQ(rig.files.requests.size(), 4u);
-    EXPECT_EQ(rig.files.requests[0].filterList, kFilter);
+    EXPECT_EQ(rig.files.requests[0].nameFilters, kFilter);
     EXPECT_FALSE(rig.files.requests[0].save);
     EXPECT_TRUE(rig.messages.entries.empty());
     EXPECT_TRUE(rig.link.writes.empty());
@@ -162,8 +168,8 @@ TEST_F(Downloader, AFileThatCannotBeOpenedAfterTheViewerKeepsTheFormAsItWas) {
 
     // Sending it then finds it gone as well.
     Click("downloadButton");
-    EXPECT_EQ(rig.messages.Warnings(),
-              (QStringList{QStringLiteral("Can't open file!"), QStringLiteral("Can't open file!")}));
+    EXPECT_EQ(rig.messages.Warnings(), (QStringList{QStringLiteral("Can't open file!"),
+                                                    QStringLiteral("Can't open file!")}));
     EXPECT_TRUE(rig.link.writes.empty());
 }
 
@@ -272,7 +278,7 @@ TEST_F(Downloader, AFailedWriteEndsTheDownloadWithAWarning) {
 struct CommandCase {
     const char* button;
     std::array<const char*, 4> fields;  // delete name, recall name, x, y
-    QByteArray written;  // nothing: refused with `warning`
+    QByteArray written;                 // nothing: refused with `warning`
     const char* warning;
 };
 
@@ -287,9 +293,13 @@ TEST_F(Downloader, DeleteListAndRecallSendTheirCommands) {
         {"recallButton", {"", "a b", " 7", "x"}, "IR 7,x,'a b'\r\nP1\r\n", nullptr},
         {"recallButton", {"logo", "", "0", "0"}, {}, "Please, type image name!"},
         // A quote would end the name early and send the rest as commands.
-        {"recallButton", {"", "Bob's", "0", "0"}, {},
+        {"recallButton",
+         {"", "Bob's", "0", "0"},
+         {},
          "An image name cannot contain a quote (') or a line break."},
-        {"deleteButton", {"it's", "", "0", "0"}, {},
+        {"deleteButton",
+         {"it's", "", "0", "0"},
+         {},
          "An image name cannot contain a quote (') or a line break."},
     };
     rig.ConnectAndClear(QStringLiteral("LPT1:"));
@@ -318,8 +328,9 @@ TEST_F(Downloader, DownloadRefusals) {
     rig.messages.Clear();
     Choose(WriteFile(QStringLiteral("Bob's.pcx"), QByteArray(10, 'x')));
     Click("downloadButton");
-    EXPECT_EQ(rig.messages.Warnings(),
-              QStringList{QStringLiteral("An image name cannot contain a quote (') or a line break.")});
+    EXPECT_EQ(
+        rig.messages.Warnings(),
+        QStringList{QStringLiteral("An image name cannot contain a quote (') or a line break.")});
     EXPECT_TRUE(rig.link.writes.empty());
 }
 

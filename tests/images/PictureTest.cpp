@@ -16,13 +16,13 @@ using namespace images_test;
 
 TEST(Picture, FindsTheTypeFromTheFileName) {
     const std::pair<const char*, int> cases[] = {
-        {"/p/photo.jpg", Picture::kJpeg},  {"/p/photo.JPEG", Picture::kJpeg},
-        {"/p/photo.jfif", Picture::kJpeg}, {"/p/scan.Tiff", Picture::kTiff},
-        {"/p/logo.pcx", Picture::kPcx},    {"/p/logo.BMP", Picture::kBmp},
-        {"/p/a.png", Picture::kPng},       {"/p/a.gif", Picture::kGif},
-        {"/p/a.webp", Picture::kWebp},     {"/p/a.pgm", Picture::kPnm},
+        {"/p/photo.jpg", Picture::kJpeg},    {"/p/photo.JPEG", Picture::kJpeg},
+        {"/p/photo.jfif", Picture::kJpeg},   {"/p/scan.Tiff", Picture::kTiff},
+        {"/p/logo.pcx", Picture::kPcx},      {"/p/logo.BMP", Picture::kBmp},
+        {"/p/a.png", Picture::kPng},         {"/p/a.gif", Picture::kGif},
+        {"/p/a.webp", Picture::kWebp},       {"/p/a.pgm", Picture::kPnm},
         {"/p/notes.txt", Picture::kUnknown}, {"/p/README", Picture::kUnknown},
-        {"/p/name.", Picture::kUnknown},   {"/p/v1.jpg/README", Picture::kUnknown},
+        {"/p/name.", Picture::kUnknown},     {"/p/v1.jpg/README", Picture::kUnknown},
     };
     for (const auto& [path, type] : cases) {
         EXPECT_EQ(Picture::TypeFromExtension(Picture::Extension(QLatin1String(path))), type)

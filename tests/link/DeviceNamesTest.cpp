@@ -15,11 +15,11 @@ TEST(ParallelStatus, MapsTheLpLinesOntoTheStatusByte) {
     };
     // The lp driver reports BUSY and ERROR inverted.
     const Case cases[] = {
-        {LP_PSELECD | LP_PBUSY | LP_PERRORP, 0x80},               // ready
-        {LP_PSELECD | LP_PERRORP, 0xC0},                          // busy
-        {LP_PSELECD | LP_PBUSY, 0x88},                            // error / off line
-        {LP_PSELECD | LP_PBUSY | LP_PERRORP | LP_POUTPA, 0x84},   // paper out
-        {LP_PBUSY | LP_PERRORP, 0x00},                            // not selected
+        {LP_PSELECD | LP_PBUSY | LP_PERRORP, 0x80},              // ready
+        {LP_PSELECD | LP_PERRORP, 0xC0},                         // busy
+        {LP_PSELECD | LP_PBUSY, 0x88},                           // error / off line
+        {LP_PSELECD | LP_PBUSY | LP_PERRORP | LP_POUTPA, 0x84},  // paper out
+        {LP_PBUSY | LP_PERRORP, 0x00},                           // not selected
         {0, 0x48},
     };
     for (const Case& c : cases) {
@@ -28,10 +28,10 @@ TEST(ParallelStatus, MapsTheLpLinesOntoTheStatusByte) {
 }
 
 TEST(SerialDirectory, ListsAdaptersBeforeBuiltInPortsInNaturalOrder) {
-    const QStringList ordered = SerialDirectory::Ordered(
-        {QStringLiteral("/dev/ttyUSB10"), QStringLiteral("/dev/ttyACM0"),
-         QStringLiteral("/dev/ttyUSB2")},
-        {QStringLiteral("/dev/ttyS1"), QStringLiteral("/dev/ttyS0")});
+    const QStringList ordered =
+        SerialDirectory::Ordered({QStringLiteral("/dev/ttyUSB10"), QStringLiteral("/dev/ttyACM0"),
+                                  QStringLiteral("/dev/ttyUSB2")},
+                                 {QStringLiteral("/dev/ttyS1"), QStringLiteral("/dev/ttyS0")});
     EXPECT_EQ(ordered, (QStringList{QStringLiteral("/dev/ttyACM0"), QStringLiteral("/dev/ttyUSB2"),
                                     QStringLiteral("/dev/ttyUSB10"), QStringLiteral("/dev/ttyS0"),
                                     QStringLiteral("/dev/ttyS1")}));

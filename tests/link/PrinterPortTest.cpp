@@ -5,9 +5,12 @@
 namespace {
 
 const QString kWriteWarning = QStringLiteral("Port error! Check printer's port, please.");
-const QString kSerialReadWarning = QStringLiteral("Port error! Check setting of serial port, please.");
+const QString kSerialReadWarning =
+    QStringLiteral("Port error! Check setting of serial port, please.");
 
-std::span<char> Span(QByteArray& buffer) { return {buffer.data(), static_cast<size_t>(buffer.size())}; }
+std::span<char> Span(QByteArray& buffer) {
+    return {buffer.data(), static_cast<size_t>(buffer.size())};
+}
 
 TEST(PrinterPortOpen, DecidesTheKindFromThePortName) {
     struct Case {
@@ -17,9 +20,9 @@ TEST(PrinterPortOpen, DecidesTheKindFromThePortName) {
     };
     // The kind before each case is Parallel, so "unchanged" shows as Parallel.
     const Case cases[] = {
-        {"COM10:", true, PortKind::Serial},   {"COM1:", true, PortKind::Serial},
-        {"LPT2:", true, PortKind::Parallel},  {"USB", true, PortKind::Usb},
-        {"usb", false, PortKind::Parallel},   {"USB1", false, PortKind::Parallel},
+        {"COM10:", true, PortKind::Serial},     {"COM1:", true, PortKind::Serial},
+        {"LPT2:", true, PortKind::Parallel},    {"USB", true, PortKind::Usb},
+        {"usb", false, PortKind::Parallel},     {"USB1", false, PortKind::Parallel},
         {"ETHERNET", true, PortKind::Ethernet}, {"Com1:", false, PortKind::Parallel},
         {"", false, PortKind::Parallel},
     };
@@ -42,17 +45,24 @@ TEST(PrinterPortOpen, SerialOpenChecksModemLinesAndReleasesARefusedDevice) {
     };
     const QStringList refused = {QStringLiteral("open Serial COM1:"), QStringLiteral("close")};
     const Case cases[] = {
-        {ModemLines{true, true}, false, true,
+        {ModemLines{true, true},
+         false,
+         true,
          {QStringLiteral("open Serial COM1:"), QStringLiteral("configure"),
           QStringLiteral("timeouts"), QStringLiteral("purge")}},
         // A pseudo-terminal cannot report its lines and passes.
-        {std::nullopt, false, true,
+        {std::nullopt,
+         false,
+         true,
          {QStringLiteral("open Serial COM1:"), QStringLiteral("configure"),
           QStringLiteral("timeouts"), QStringLiteral("purge")}},
         {ModemLines{true, false}, false, false, refused},
         {ModemLines{false, true}, false, false, refused},
-        {ModemLines{true, true}, true, false,
-         {QStringLiteral("open Serial COM1:"), QStringLiteral("configure"), QStringLiteral("close")}},
+        {ModemLines{true, true},
+         true,
+         false,
+         {QStringLiteral("open Serial COM1:"), QStringLiteral("configure"),
+          QStringLiteral("close")}},
     };
     for (const Case& c : cases) {
         TestRig rig;
@@ -106,12 +116,27 @@ TEST(PrinterPortWrite, RetriesThreeTimesThenWarnsOnceAndReportsFailure) {
         int warnings;
     };
     const Case cases[] = {
-        {"COM1:", 0, false, 0, {"abcdefghij", "abcdefghij", "abcdefghij", "abcdefghij"},
-         {100, 100, 100}, 1},
-        {"LPT1:", 0, false, 0, {"abcdefghij", "abcdefghij", "abcdefghij", "abcdefghij"},
-         {100, 100, 100}, 1},
-        {"COM1:", -1, true, 0, {"abcdefghij", "abcdefghij", "abcdefghij", "abcdefghij"},
-         {100, 100, 100}, 1},
+        {"COM1:",
+         0,
+         false,
+         0,
+         {"abcdefghij", "abcdefghij", "abcdefghij", "abcdefghij"},
+         {100, 100, 100},
+         1},
+        {"LPT1:",
+         0,
+         false,
+         0,
+         {"abcdefghij", "abcdefghij", "abcdefghij", "abcdefghij"},
+         {100, 100, 100},
+         1},
+        {"COM1:",
+         -1,
+         true,
+         0,
+         {"abcdefghij", "abcdefghij", "abcdefghij", "abcdefghij"},
+         {100, 100, 100},
+         1},
         // Partial writes go on from the first unsent byte.
         {"COM1:", 3, false, 1, {"abcdefghij", "defghij", "ghij", "j"}, {100, 100, 100}, 0},
         {"COM1:", 2, false, 0, {"abcdefghij", "cdefghij", "efghij", "ghij"}, {100, 100, 100}, 1},
@@ -184,7 +209,8 @@ TEST(PrinterPortWrite, EthernetSocketThatCannotBeCreatedIsReported) {
     rig.link.createStreamFails = true;
     EXPECT_FALSE(rig.Connect(QStringLiteral("ETHERNET")));
     EXPECT_EQ(rig.port.Kind(), PortKind::Ethernet);
-    EXPECT_EQ(rig.messages.Warnings(), QStringList{QStringLiteral("Error : Failed to Create socket!")});
+    EXPECT_EQ(rig.messages.Warnings(),
+              QStringList{QStringLiteral("Error : Failed to Create socket!")});
 }
 
 TEST(PrinterPortRead, MakesUpToThreeRequestsWithTheirPauses) {
@@ -224,9 +250,12 @@ TEST(PrinterPortRead, NeverWritesPastTheBufferItWasGiven) {
         int delivered;
     };
     const Case cases[] = {
-        {"COM1:", 4, 32, 4},       {"COM1:", 32, 7, 7},
+        {"COM1:", 4, 32, 4},
+        {"COM1:", 32, 7, 7},
         // One Ethernet read takes up to 32 bytes whatever was asked, within the buffer.
-        {"ETHERNET", 64, 1, 32},   {"ETHERNET", 8, 32, 8},  {"ETHERNET", 32, 7, 32},
+        {"ETHERNET", 64, 1, 32},
+        {"ETHERNET", 8, 32, 8},
+        {"ETHERNET", 32, 7, 32},
         {"COM1:", 32, -5, 0},
     };
     for (const Case& c : cases) {
@@ -270,7 +299,8 @@ TEST(PrinterPortUsb, OpensAroundEachExchangeUnlessKeptOpen) {
     rig.port.Write(QByteArrayView("A"));
     rig.port.Write(QByteArrayView("B"));
     rig.port.SetUsbKeepOpen(false);
-    EXPECT_EQ(rig.link.events, (QStringList{QStringLiteral("open USB USB"), QStringLiteral("close")}));
+    EXPECT_EQ(rig.link.events,
+              (QStringList{QStringLiteral("open USB USB"), QStringLiteral("close")}));
 }
 
 TEST(PrinterPortUsb, KeepOpenOnAnotherKindChangesNothing) {
@@ -283,7 +313,8 @@ TEST(PrinterPortUsb, KeepOpenOnAnotherKindChangesNothing) {
     rig.port.Close();
     rig.link.ClearRecord();
     rig.port.Write(QByteArrayView("A"));
-    EXPECT_EQ(rig.link.events, (QStringList{QStringLiteral("open USB USB"), QStringLiteral("close")}));
+    EXPECT_EQ(rig.link.events,
+              (QStringList{QStringLiteral("open USB USB"), QStringLiteral("close")}));
 }
 
 TEST(PrinterPortClose, DropsPendingBytesOfADeviceAndEndsTheConnection) {

@@ -29,8 +29,8 @@ class ConnectOver : public testing::TestWithParam<SimRig::Transport> {};
 
 TEST_P(ConnectOver, IdentifiesEveryModelAndItsVariants) {
     const std::pair<const char*, int> replies[] = {
-        {"KV-510", 0}, {"KV-510II", 1}, {"QX-M40", 2}, {"QX-M43", 3}, {"QX-R42", 4},
-        {"QX-R45", 5}, {"QX-R22", 6},   {"QX-R25", 7}, {"QX-R40", 2}, {"QX-R43", 3},
+        {"KV-510", 0}, {"KV-510II", 1}, {"QX-M40", 2},  {"QX-M43", 3},   {"QX-R42", 4},
+        {"QX-R45", 5}, {"QX-R22", 6},   {"QX-R25", 7},  {"QX-R40", 2},   {"QX-R43", 3},
         {"qx-m40", 2}, {"kv-510ii", 1}, {"qx-r40", -1}, {"ZX-9000", -1},
     };
     for (const auto& [model, index] : replies) {
@@ -115,8 +115,6 @@ TEST_P(ConnectOver, APrinterThatDropsTheConnectionMidWriteEndsInFailureNotACrash
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, ConnectOver, testing::ValuesIn(kTransports),
-                         [](const auto& info) {
-                             return info.param == SimRig::Transport::Tcp ? "Tcp" : "Pty";
-                         });
+                         TransportTestName);
 
 }  // namespace

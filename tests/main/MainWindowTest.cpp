@@ -13,9 +13,9 @@
 namespace {
 
 const QStringList kToolButtons = {
-    QStringLiteral("userSettingButton"), QStringLiteral("calibrationButton"),
+    QStringLiteral("userSettingButton"),   QStringLiteral("calibrationButton"),
     QStringLiteral("pcxDownloaderButton"), QStringLiteral("fileTransferButton"),
-    QStringLiteral("rfidConfigButton"),  QStringLiteral("rfidWriteReadButton"),
+    QStringLiteral("rfidConfigButton"),    QStringLiteral("rfidWriteReadButton"),
     QStringLiteral("testerButton")};
 const QStringList kSerialFields = {QStringLiteral("comPortCombo"), QStringLiteral("baudRateCombo"),
                                    QStringLiteral("dataBitsCombo"), QStringLiteral("parityCombo"),
@@ -77,7 +77,8 @@ TEST(MainWindow, StartsWithTitleDefaultsAndTheSerialRow) {
         EXPECT_EQ(w.Find<QComboBox>(QLatin1String(name))->currentText(), QLatin1String(text));
     }
     EXPECT_EQ(w.Find<QComboBox>(QStringLiteral("comPortCombo"))->count(), 10);
-    EXPECT_EQ(w.Find<QComboBox>(QStringLiteral("comPortCombo"))->itemText(9), QStringLiteral("COM10:"));
+    EXPECT_EQ(w.Find<QComboBox>(QStringLiteral("comPortCombo"))->itemText(9),
+              QStringLiteral("COM10:"));
     EXPECT_EQ(w.Find<QLineEdit>(QStringLiteral("portEdit"))->text(), QStringLiteral("9100"));
     const auto address = w.Find<IpAddressField>(QStringLiteral("ipField"))->Address();
     EXPECT_EQ(address[0], 192);
@@ -89,21 +90,29 @@ TEST(MainWindow, EveryInterfaceAppliesItsRowConnectedOrNot) {
     struct Case {
         int choice;
         const char* portName;
-        std::vector<bool> chosen;        // LPT, serial, IP/Port, radios, Connect, Disconnect, tools
+        std::vector<bool> chosen;  // LPT, serial, IP/Port, radios, Connect, Disconnect, tools
         std::vector<bool> connected;
         std::vector<bool> disconnected;
     };
     const Case cases[] = {
-        {0, "COM1:", {false, true, false, true, true, false, false},
+        {0,
+         "COM1:",
+         {false, true, false, true, true, false, false},
          {false, false, false, false, false, true, true},
          {false, true, false, true, true, false, false}},
-        {1, "LPT1:", {true, false, false, true, true, false, false},
+        {1,
+         "LPT1:",
+         {true, false, false, true, true, false, false},
          {false, false, false, false, false, true, true},
          {true, false, false, true, true, false, false}},
-        {2, "USB", {false, false, false, true, true, false, false},
+        {2,
+         "USB",
+         {false, false, false, true, true, false, false},
          {false, false, false, false, false, true, true},
          {false, false, false, true, true, false, false}},
-        {3, "ETHERNET", {false, false, true, true, true, false, false},
+        {3,
+         "ETHERNET",
+         {false, false, true, true, true, false, false},
          {false, false, true, false, false, true, true},
          {false, false, true, true, true, false, false}},
     };
@@ -276,8 +285,9 @@ TEST(MainWindow, ParallelIsRefusedOnTheOldWindowsFamily) {
     Window w(fresh);
     w.Choose(MainWindow::Usb);
     w.Choose(MainWindow::Parallel);
-    EXPECT_EQ(fresh.messages.Warnings(),
-              QStringList{QStringLiteral("Sorry, parallel port don't support in Windows 98, 98SE, ME.")});
+    EXPECT_EQ(
+        fresh.messages.Warnings(),
+        QStringList{QStringLiteral("Sorry, parallel port don't support in Windows 98, 98SE, ME.")});
     EXPECT_TRUE(w.Find<QRadioButton>(QStringLiteral("serialRadio"))->isChecked());
     // The USB row stays: every field off.
     EXPECT_EQ(w.State(), (std::vector<bool>{false, false, false, true, true, false, false}));

@@ -74,8 +74,7 @@ TAGWELL_SCENE("images_downloader", [](TestRig& rig) {
     return window;
 });
 
-TAGWELL_SCENE("images_downloader_empty", [](TestRig& rig) {
-    return std::make_unique<PcxDownloader>(rig.Context());
-});
+TAGWELL_SCENE("images_downloader_empty",
+              [](TestRig& rig) { return std::make_unique<PcxDownloader>(rig.Context()); });
 
 }  // namespace

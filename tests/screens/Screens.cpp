@@ -62,8 +62,8 @@ int main(int argc, char** argv) {
             widget->show();
             widget->adjustSize();
             QApplication::processEvents();
-            const QString file =
-                folder.filePath(QStringLiteral("%1_%2.png").arg(sceneName, QLatin1String(language)));
+            const QString file = folder.filePath(
+                QStringLiteral("%1_%2.png").arg(sceneName, QLatin1String(language)));
             widget->grab().save(file);
             std::printf("%s\n", qPrintable(file));
         }

@@ -14,5 +14,5 @@ bool AddScene(const char* name, SceneMaker make);
 
 #define TAGWELL_SCENE_CONCAT2(a, b) a##b
 #define TAGWELL_SCENE_CONCAT(a, b) TAGWELL_SCENE_CONCAT2(a, b)
-#define TAGWELL_SCENE(name, ...)                                                       \
+#define TAGWELL_SCENE(name, ...) \
     static const bool TAGWELL_SCENE_CONCAT(sceneAdded, __LINE__) = AddScene(name, __VA_ARGS__)

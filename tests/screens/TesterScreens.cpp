@@ -36,13 +36,11 @@ TAGWELL_SCENE("tester", [](TestRig& rig) {
     return window;
 });
 
-TAGWELL_SCENE("tester_bitmap_text", [](TestRig& rig) {
-    return BuilderScene<BitmapTextBuilder>(rig);
-});
+TAGWELL_SCENE("tester_bitmap_text",
+              [](TestRig& rig) { return BuilderScene<BitmapTextBuilder>(rig); });
 
-TAGWELL_SCENE("tester_vector_text", [](TestRig& rig) {
-    return BuilderScene<VectorTextBuilder>(rig);
-});
+TAGWELL_SCENE("tester_vector_text",
+              [](TestRig& rig) { return BuilderScene<VectorTextBuilder>(rig); });
 
 TAGWELL_SCENE("tester_font_finder", [](TestRig& rig) {
     auto form = std::make_unique<FontFinderForm>(rig.Context());

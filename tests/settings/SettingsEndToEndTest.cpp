@@ -129,8 +129,6 @@ TEST_P(SettingsOver, ThePrinterInformationPageShowsTheSimulatorsFacts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, SettingsOver, testing::ValuesIn(kTransports),
-                         [](const auto& info) {
-                             return info.param == SimRig::Transport::Tcp ? "Tcp" : "Pty";
-                         });
+                         TransportTestName);
 
 }  // namespace

@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         Exchange{"BrokenPrefixThenQuery", {{"^PI", ""}, {"X^PI0", kModel}}},
         Exchange{"JunkSplitAcrossChunks", {{"abc", ""}, {"def\n^P", ""}, {"I0", kModel}}},
         Exchange{"OnlyLineEnds", {{"\r\n\n\r", ""}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(SimParser, ReportsWhateverModelNameIsSet) {
     for (const std::string name : {"KV-510II", "QX-R40", "qx-m43", "Unknown 9000", ""}) {
@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Rule{"BrokenPrefixIsJunk", "AxAB\r\nAB", "[ab]", ""},
                     Rule{"JunkWithoutEndWaits", "zzz", "", ""},
                     Rule{"EndlessJunkGivesUp", kLongJunk + "AB", "[ab]", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(SimParser, JunkWithoutEndKeepsSwallowingAcrossChunks) {
     const sim::CommandTable table = MadeUpTable();

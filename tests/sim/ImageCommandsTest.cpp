@@ -66,15 +66,28 @@ TEST(SimImages, StoresOneBitPcxFilesAndRefusesTheRestWithoutHarm) {
     const StoreCase cases[] = {
         {"whole", Store("logo", kSmall), false, {"logo"}, {}},
         {"byte by byte", Store("logo", kSmall), true, {"logo"}, {}},
-        {"a run across the line end", Store("wide", Pcx(16, 2, 2, std::string("\xc4\x00", 2))), false, {"wide"}, {}},
+        {"a run across the line end",
+         Store("wide", Pcx(16, 2, 2, std::string("\xc4\x00", 2))),
+         false,
+         {"wide"},
+         {}},
         {"garbage", Store("x", "abcde"), false, {}, {"IS 'x': not a PCX file"}},
-        {"cut short", Store("cut", kSmall.substr(0, kSmall.size() - 2)), false, {},
+        {"cut short",
+         Store("cut", kSmall.substr(0, kSmall.size() - 2)),
+         false,
+         {},
          {"IS 'cut': data ends early"}},
         {"colour", Store("rgb", rgb), false, {}, {"IS 'rgb': not one bit in one plane"}},
         {"no name", Store("", kSmall), false, {}, {"IS '': no name"}},
-        {"more than memory", "IS99999999,'big'", false, {},
+        {"more than memory",
+         "IS99999999,'big'",
+         false,
+         {},
          {"IS 'big': 99999999 bytes is more than the image memory holds"}},
-        {"the same name again", Store("logo", "junk!") + Store("logo", kSmall), false, {"logo"},
+        {"the same name again",
+         Store("logo", "junk!") + Store("logo", kSmall),
+         false,
+         {"logo"},
          {"IS 'logo': not a PCX file"}},
         // A line break inside the name: no store command at all.
         {"broken name", "IS3,'lo\r\ngo'abc", false, {}, {}},
@@ -139,11 +152,16 @@ TEST(SimImages, DeletesListsAndRecallsOntoTheLabel) {
 // The PNG files: what a PNG reader makes of them, one file per picture, names made safe.
 TEST(SimImages, WritesEveryStoredPictureAsPng) {
     sim::Printer printer;
-    const std::string wide = Pcx(20, 3, 4, std::string("\x0f\xf0\x55\x00" "\xc4\xff" "\xc4\x00", 8));
+    const std::string wide = Pcx(20, 3, 4,
+                                 std::string("\x0f\xf0\x55\x00"
+                                             "\xc4\xff"
+                                             "\xc4\x00",
+                                             8));
     printer.Receive(Store("wide", wide) + Store("a/b", kSmall) + Store("a_b", kSmall));
     QTemporaryDir folder;
     std::string error;
-    ASSERT_TRUE(printer.WriteImagesAsPng(folder.filePath(QStringLiteral("out")).toStdString(), error))
+    ASSERT_TRUE(
+        printer.WriteImagesAsPng(folder.filePath(QStringLiteral("out")).toStdString(), error))
         << error;
     const QImage png(folder.filePath(QStringLiteral("out/wide.png")));
     ASSERT_FALSE(png.isNull());

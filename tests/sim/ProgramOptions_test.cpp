@@ -71,6 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 }},
                     CommandLine{"NothingToServe", {"--no-tcp", "--no-pty"}, {}},
                     CommandLine{"Unknown", {"--colour"}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

@@ -36,10 +36,11 @@ void Stop(QProcess& program, int signal) {
 TEST(SimProgram, ListensAnnouncesItsTerminalAndEndsCleanlyOnASignal) {
     for (const int signal : {SIGTERM, SIGINT}) {
         QProcess program;
-        const QStringList lines = StartAndReadLines(
-            program, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--model"),
-                      QStringLiteral("KV-510II")},
-            2);
+        const QStringList lines =
+            StartAndReadLines(program,
+                              {QStringLiteral("--port"), QStringLiteral("0"),
+                               QStringLiteral("--model"), QStringLiteral("KV-510II")},
+                              2);
         ASSERT_EQ(lines.size(), 2) << program.readAllStandardError().toStdString();
         ASSERT_TRUE(lines[0].startsWith(QStringLiteral("TCP 127.0.0.1:")));
         ASSERT_TRUE(lines[1].startsWith(QStringLiteral("serial /dev/pts/")));
@@ -47,7 +48,8 @@ TEST(SimProgram, ListensAnnouncesItsTerminalAndEndsCleanlyOnASignal) {
         EXPECT_TRUE(SerialDirectory::Devices().contains(link)) << link.toStdString();
 
         QTcpSocket socket;
-        socket.connectToHost(QStringLiteral("127.0.0.1"), lines[0].section(QLatin1Char(':'), 1).toUShort());
+        socket.connectToHost(QStringLiteral("127.0.0.1"),
+                             lines[0].section(QLatin1Char(':'), 1).toUShort());
         ASSERT_TRUE(socket.waitForConnected(5000));
         socket.write("^PI0\r\n");
         QByteArray reply;
@@ -66,13 +68,15 @@ TEST(SimProgram, RecordsWhatItReceivesToAFile) {
     QTemporaryDir folder;
     const QString record = folder.filePath(QStringLiteral("record.bin"));
     QProcess program;
-    const QStringList lines = StartAndReadLines(
-        program, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--no-pty"),
-                  QStringLiteral("--record"), record},
-        1);
+    const QStringList lines =
+        StartAndReadLines(program,
+                          {QStringLiteral("--port"), QStringLiteral("0"),
+                           QStringLiteral("--no-pty"), QStringLiteral("--record"), record},
+                          1);
     ASSERT_EQ(lines.size(), 1);
     QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), lines[0].section(QLatin1Char(':'), 1).toUShort());
+    socket.connectToHost(QStringLiteral("127.0.0.1"),
+                         lines[0].section(QLatin1Char(':'), 1).toUShort());
     ASSERT_TRUE(socket.waitForConnected(5000));
     socket.write("^PI0");
     ASSERT_TRUE(socket.waitForReadyRead(5000));
@@ -87,7 +91,8 @@ TEST(SimProgram, SaysSoWhenItsPortIsTaken) {
     ASSERT_TRUE(taken.listen(QHostAddress::LocalHost));
     QProcess program;
     program.start(QStringLiteral(TAGWELL_SIM_PROGRAM),
-                  {QStringLiteral("--port"), QString::number(taken.serverPort()), QStringLiteral("--no-pty")});
+                  {QStringLiteral("--port"), QString::number(taken.serverPort()),
+                   QStringLiteral("--no-pty")});
     ASSERT_TRUE(program.waitForFinished(5000));
     EXPECT_NE(program.exitCode(), 0);
     EXPECT_TRUE(program.readAllStandardError().contains("--port 0"));

@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Behaviour{"Late", {.lateMs = 150}, true, false},
                     Behaviour{"Garbage", {.garbage = true}, true, true},
                     Behaviour{"LateGarbage", {.lateMs = 80, .garbage = true}, true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(SimServer, LateRepliesKeepTheirOrderWhenTheDelayShrinks) {
     server.SetMisbehaviour({.lateMs = 150});

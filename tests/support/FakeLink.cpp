@@ -88,8 +88,8 @@ IoResult FakeLink::DoWrite(QByteArrayView data) {
     if (writeFails) {
         return {0, true};
     }
-    const qsizetype taken = acceptPerWrite < 0 ? data.size()
-                                               : std::min<qsizetype>(acceptPerWrite, data.size());
+    const qsizetype taken =
+        acceptPerWrite < 0 ? data.size() : std::min<qsizetype>(acceptPerWrite, data.size());
     if (const auto answer = answers.find(bytes); answer != answers.end() && taken == data.size()) {
         QueueReply(answer->second);
     }

@@ -33,9 +33,9 @@ public:
     void ClearRecord();
 
     // Failures on demand.
-    int acceptPerWrite = -1;    // bytes a write call takes at most (-1: all, 0: none)
-    bool writeFails = false;    // write calls report an error
-    bool openFails = false;     // devices cannot be opened
+    int acceptPerWrite = -1;  // bytes a write call takes at most (-1: all, 0: none)
+    bool writeFails = false;  // write calls report an error
+    bool openFails = false;   // devices cannot be opened
     bool configureFails = false;
     std::optional<ModemLines> modemLines = ModemLines{true, true};  // nothing: cannot report
     std::optional<std::uint8_t> parallelStatus = std::uint8_t{0x80};
@@ -46,7 +46,7 @@ public:
     // Record.
     std::vector<QByteArray> writes;  // the bytes offered by every write call to a device or socket
     std::vector<int> readSizes;      // the buffer size of every read request
-    QStringList events;              // "open Serial COM1:", "configure", "close", "connect h:p", ...
+    QStringList events;  // "open Serial COM1:", "configure", "close", "connect h:p", ...
     SerialParams configured;
     std::optional<SerialTimeouts> timeouts;
 

@@ -9,12 +9,13 @@ QString RecordingFileChooser::NextAnswer() {
     return answer;
 }
 
-QString RecordingFileChooser::ChooseOpen(const QString& filterList) {
-    requests.push_back({false, filterList, {}});
+QString RecordingFileChooser::ChooseOpen(const QStringList& nameFilters) {
+    requests.push_back({false, nameFilters, {}});
     return NextAnswer();
 }
 
-QString RecordingFileChooser::ChooseSave(const QString& filterList, const QString& proposedName) {
-    requests.push_back({true, filterList, proposedName});
+QString RecordingFileChooser::ChooseSave(const QStringList& nameFilters,
+                                         const QString& proposedName) {
+    requests.push_back({true, nameFilters, proposedName});
     return NextAnswer();
 }

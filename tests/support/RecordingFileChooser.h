@@ -12,12 +12,12 @@ class RecordingFileChooser : public FileChooser {
 public:
     struct Request {
         bool save = false;
-        QString filterList;
+        QStringList nameFilters;
         QString proposedName;
     };
 
-    QString ChooseOpen(const QString& filterList) override;
-    QString ChooseSave(const QString& filterList, const QString& proposedName) override;
+    QString ChooseOpen(const QStringList& nameFilters) override;
+    QString ChooseSave(const QStringList& nameFilters, const QString& proposedName) override;
 
     std::deque<QString> answers;
     std::vector<Request> requests;

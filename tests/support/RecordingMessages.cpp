@@ -15,7 +15,9 @@ QStringList TextsOf(const std::vector<RecordingMessages::Entry>& entries,
 
 }  // namespace
 
-QStringList RecordingMessages::Texts() const { return TextsOf(entries, nullptr); }
+QStringList RecordingMessages::Texts() const {
+    return TextsOf(entries, nullptr);
+}
 
 QStringList RecordingMessages::Warnings() const {
     const Kind kind = Kind::Warning;

@@ -9,4 +9,6 @@ void RecordingPacer::Pause(int milliseconds) {
     }
 }
 
-int RecordingPacer::Total() const { return std::accumulate(pauses.begin(), pauses.end(), 0); }
+int RecordingPacer::Total() const {
+    return std::accumulate(pauses.begin(), pauses.end(), 0);
+}

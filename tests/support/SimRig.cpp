@@ -28,7 +28,9 @@ QString SimRig::PortName() const {
     return transport == Transport::Tcp ? QStringLiteral("ETHERNET") : QStringLiteral("COM1:");
 }
 
-NetworkTarget SimRig::Target() const { return {QStringLiteral("127.0.0.1"), server.TcpPort()}; }
+NetworkTarget SimRig::Target() const {
+    return {QStringLiteral("127.0.0.1"), server.TcpPort()};
+}
 
 bool SimRig::Connect() {
     port.SetPortName(PortName());
@@ -42,4 +44,8 @@ bool SimRig::Connect() {
 
 const char* TransportName(SimRig::Transport transport) {
     return transport == SimRig::Transport::Tcp ? "TCP" : "pseudo-terminal";
+}
+
+std::string TransportTestName(const testing::TestParamInfo<SimRig::Transport>& test) {
+    return test.param == SimRig::Transport::Tcp ? "Tcp" : "Pty";
 }

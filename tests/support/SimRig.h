@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QString>
 #include <string>
 
@@ -49,3 +50,5 @@ public:
 // Both transports, for table-driven end-to-end tests.
 inline constexpr SimRig::Transport kTransports[] = {SimRig::Transport::Tcp, SimRig::Transport::Pty};
 const char* TransportName(SimRig::Transport transport);
+// The name of a transport's test case: "Tcp" or "Pty".
+std::string TransportTestName(const testing::TestParamInfo<SimRig::Transport>& test);

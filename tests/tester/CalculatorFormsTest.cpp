@@ -61,12 +61,10 @@ TEST(FontFinder, PrintsTheAnswersAsShownInOneWrite) {
     Click(form, "findRoundButton");
     Click(form, "printButton");
     ASSERT_EQ(rig.link.writes.size(), 2u);
-    EXPECT_EQ(rig.link.writes[0],
-              QByteArray("SL600,0,C\rT50,50,3,1,1,0,0,N,N,'TEST148'\r"
-                         "T50,350,3,1,1,0,0,N,N,'TEST148'\rP1\r"));
-    EXPECT_EQ(rig.link.writes[1],
-              QByteArray("SL600,0,C\rT50,50,0,3,3,0,0,N,N,'TEST148'\r"
-                         "T50,350,5,1,1,0,0,N,N,'TEST148'\rP1\r"));
+    EXPECT_EQ(rig.link.writes[0], QByteArray("SL600,0,C\rT50,50,3,1,1,0,0,N,N,'TEST148'\r"
+                                             "T50,350,3,1,1,0,0,N,N,'TEST148'\rP1\r"));
+    EXPECT_EQ(rig.link.writes[1], QByteArray("SL600,0,C\rT50,50,0,3,3,0,0,N,N,'TEST148'\r"
+                                             "T50,350,5,1,1,0,0,N,N,'TEST148'\rP1\r"));
 }
 
 TEST(FontFinder, ASizeThatIsNoNumberStopsFindAndClose) {
@@ -108,10 +106,10 @@ TEST(ConvertUnit, ConvertsEveryDirectionToSixSignificantDigits) {
         QStringList units;
     };
     const Case cases[] = {
-        {0, "1", "25.4", Texts({"inch", "mm"})},      {1, "1", "203.2", Texts({"inch", "dots"})},
-        {1, "5", "1016", Texts({"inch", "dots"})},    {2, "100", "0.492126", Texts({"dots", "inch"})},
-        {3, "100", "12.5", Texts({"dots", "mm"})},    {4, "1", "0.0393701", Texts({"mm", "inch"})},
-        {5, "2.5", "20", Texts({"mm", "dots"})},      {0, "-2", "-50.8", Texts({"inch", "mm"})},
+        {0, "1", "25.4", Texts({"inch", "mm"})},   {1, "1", "203.2", Texts({"inch", "dots"})},
+        {1, "5", "1016", Texts({"inch", "dots"})}, {2, "100", "0.492126", Texts({"dots", "inch"})},
+        {3, "100", "12.5", Texts({"dots", "mm"})}, {4, "1", "0.0393701", Texts({"mm", "inch"})},
+        {5, "2.5", "20", Texts({"mm", "dots"})},   {0, "-2", "-50.8", Texts({"inch", "mm"})},
     };
     for (const Case& c : cases) {
         Converter converter;

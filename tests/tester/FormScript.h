@@ -1,13 +1,13 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QDialog>
 #include <deque>
 #include <functional>
-#include <gtest/gtest.h>
 #include <vector>
 
-#include "tester/FormRunner.h"
+#include "forms/FormRunner.h"
 
 // Plays the person in front of the forms a window opens: every form that is run gets the next
 // step (a form with no step left is left with Escape), and its title is kept.
@@ -20,11 +20,12 @@ public:
             titles.push_back(form.windowTitle());
             if (steps.empty()) {
                 form.reject();
-                return;
+                return QDialog::Rejected;
             }
             const Step step = std::move(steps.front());
             steps.pop_front();
             step(form);
+            return form.result() == QDialog::Accepted ? QDialog::Accepted : QDialog::Rejected;
         };
     }
 

@@ -17,12 +17,8 @@ TEST(PrinterText, EveryByteAndLineBreakSurvivesTheEditor) {
         everyByte += static_cast<char>(byte);
     }
     const QByteArray cases[] = {
-        everyByte,
-        "SOT\r\nT20,20\r\nP1\r\n",
-        "lone CR\rlone LF\nboth\r\n\r\n\n\r",
-        "\r\n",
-        "",
-        "ends without a break",
+        everyByte, "SOT\r\nT20,20\r\nP1\r\n", "lone CR\rlone LF\nboth\r\n\r\n\n\r", "\r\n",
+        "",        "ends without a break",
     };
     for (const QByteArray& bytes : cases) {
         QPlainTextEdit editor;
@@ -44,8 +40,8 @@ TEST(PrinterText, TypedLineBreaksAreCrLfAndSymbolsStayOnTheirLine) {
 TEST(PrinterText, CharactersWithoutAByteAreRefusedNotReplaced) {
     TestRig rig;
     QLineEdit field;
-    const auto refused = PrinterText::ReadField(QStringLiteral("ab日本日\U0001F600é"), &field,
-                                                rig.messages);
+    const auto refused =
+        PrinterText::ReadField(QStringLiteral("ab日本日\U0001F600é"), &field, rig.messages);
     EXPECT_FALSE(refused.has_value());
     EXPECT_EQ(rig.messages.Warnings(),
               QStringList{QStringLiteral("The text holds characters the printer cannot take: "

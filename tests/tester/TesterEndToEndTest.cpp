@@ -30,7 +30,9 @@ std::string ReceivedOnce(SimRig& rig, std::size_t size) {
     return rig.printer.Received();
 }
 
-std::string Std(const QByteArray& bytes) { return bytes.toStdString(); }
+std::string Std(const QByteArray& bytes) {
+    return bytes.toStdString();
+}
 
 class TesterOver : public testing::TestWithParam<SimRig::Transport> {};
 
@@ -96,15 +98,12 @@ TEST_P(TesterOver, MultiSendSendsTheScriptCountTimes) {
     const sim::LabelState labels = rig.printer.Snapshot().labels;
     EXPECT_EQ(labels.printedCount, 3);
     ASSERT_EQ(labels.printed.size(), 3u);
-    EXPECT_EQ(labels.printed[2].lines,
-              (std::vector<std::string>{"SOT", "SD20",
-                                        "T20,20,3,1,1,0,0,N,N,'KORVALE Label Printer'"}));
+    EXPECT_EQ(
+        labels.printed[2].lines,
+        (std::vector<std::string>{"SOT", "SD20", "T20,20,3,1,1,0,0,N,N,'KORVALE Label Printer'"}));
     EXPECT_TRUE(labels.current.lines.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Transports, TesterOver, testing::ValuesIn(kTransports),
-                         [](const auto& info) {
-                             return info.param == SimRig::Transport::Tcp ? "Tcp" : "Pty";
-                         });
+INSTANTIATE_TEST_SUITE_P(Transports, TesterOver, testing::ValuesIn(kTransports), TransportTestName);
 
 }  // namespace

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QLineEdit>
-#include <QTest>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextCursor>
 
 #include "support/TestRig.h"
@@ -17,9 +17,11 @@
 
 namespace {
 
-const QString kLoadFilters =
-    QStringLiteral("All files(*.*)|*.*|Text files(*.txt)|*.txt|Binary files(*.bin)|*.bin||");
-const QString kSaveFilters = QStringLiteral("All files(*.*)|*.*|Text files(*.txt)|*.txt||");
+const QStringList kLoadFilters = {QStringLiteral("All files(*.*) (*.*)"),
+                                  QStringLiteral("Text files(*.txt) (*.txt)"),
+                                  QStringLiteral("Binary files(*.bin) (*.bin)")};
+const QStringList kSaveFilters = {QStringLiteral("All files(*.*) (*.*)"),
+                                  QStringLiteral("Text files(*.txt) (*.txt)")};
 const QByteArray kBitmapDefault = "T20,20,3,1,1,0,0,N,N,'KORVALE Label Printer'";
 
 struct Tester {
@@ -60,8 +62,8 @@ TEST(TesterWindow, MultiSendWritesTheWholeTextCountTimes) {
     const Case cases[] = {
         {"empty editor, count 3", "", "3", 3, "3"},
         {"count 0 sends nothing and keeps the counter", "P1", "0", 0, "earlier"},
-        {"script with CR LF and high bytes", "SOT\r\nT1,1,3,1,1,0,0,N,N,'\xE9\xFF'\r\nP1", "2",
-         2, "2"},
+        {"script with CR LF and high bytes", "SOT\r\nT1,1,3,1,1,0,0,N,N,'\xE9\xFF'\r\nP1", "2", 2,
+         "2"},
     };
     for (const Case& c : cases) {
         Tester t;
@@ -162,8 +164,7 @@ TEST(TesterWindow, BuilderLinesAreAppendedAtTheEndOfWhateverStandsThere) {
         t.script.steps.assign(c.steps.begin(), c.steps.end());
         t.Press("bitmapTextButton");
         EXPECT_EQ(t.Bytes(), c.after) << c.what;
-        EXPECT_EQ(t.script.titles,
-                  QStringList(c.openings, QStringLiteral("Bitmap Text Command")))
+        EXPECT_EQ(t.script.titles, QStringList(c.openings, QStringLiteral("Bitmap Text Command")))
             << c.what;
         EXPECT_TRUE(t.rig.link.writes.empty()) << c.what;
     }
@@ -183,11 +184,20 @@ TEST(TesterWindow, ANewCycleStartsFromTheDefaults) {
 }
 
 TEST(TesterWindow, ButtonsOfToolsStillToComeSayTheyAreNotAvailable) {
-    const char* const buttons[] = {
-        "speedDensityDirectionButton", "marginWidthLengthButton", "checkPrinterStatusButton",
-        "lineBoxButton",  "barcode1DButton", "barcode2DButton", "copiesButton",
-        "characterSetButton", "printCodesButton", "rfidWriteButton", "rfidReadButton",
-        "rfidPasswordButton", "rfidSecurityButton", "rfidKillButton"};
+    const char* const buttons[] = {"speedDensityDirectionButton",
+                                   "marginWidthLengthButton",
+                                   "checkPrinterStatusButton",
+                                   "lineBoxButton",
+                                   "barcode1DButton",
+                                   "barcode2DButton",
+                                   "copiesButton",
+                                   "characterSetButton",
+                                   "printCodesButton",
+                                   "rfidWriteButton",
+                                   "rfidReadButton",
+                                   "rfidPasswordButton",
+                                   "rfidSecurityButton",
+                                   "rfidKillButton"};
     Tester t;
     for (const char* button : buttons) {
         t.rig.messages.Clear();
@@ -208,7 +218,8 @@ TEST(TesterWindow, APluggedBuilderOrFormOpensFromItsButton) {
                                           QWidget*) override {
             auto form = std::make_unique<QDialog>();
             form->setWindowTitle(QStringLiteral("Printing Setting"));
-            QObject::connect(form.get(), &QDialog::accepted, [this] { inserted = reopened = true; });
+            QObject::connect(form.get(), &QDialog::accepted,
+                             [this] { inserted = reopened = true; });
             return form;
         }
         QList<QByteArray> Lines() const override { return {"SS3", "SD20", "SOT"}; }
@@ -217,8 +228,7 @@ TEST(TesterWindow, APluggedBuilderOrFormOpensFromItsButton) {
     FormScript script;
     TesterForms forms;
     forms.builders[TesterButton::SpeedDensityDirection] = NewBuilder<Settings>;
-    forms.forms[TesterButton::CharacterSet] = [](const ToolContext&, const FormRunner&,
-                                                 QWidget*) {
+    forms.forms[TesterButton::CharacterSet] = [](const ToolContext&, const FormRunner&, QWidget*) {
         auto form = std::make_unique<QDialog>();
         form->setWindowTitle(QStringLiteral("Character Set Command"));
         return form;
@@ -276,11 +286,11 @@ TEST(TesterWindow, SaveThenLoadGivesTheIdenticalBytes) {
     EXPECT_TRUE(u.rig.messages.entries.empty());
     ASSERT_EQ(t.rig.files.requests.size(), 1u);
     EXPECT_TRUE(t.rig.files.requests[0].save);
-    EXPECT_EQ(t.rig.files.requests[0].filterList, kSaveFilters);
+    EXPECT_EQ(t.rig.files.requests[0].nameFilters, kSaveFilters);
     EXPECT_EQ(t.rig.files.requests[0].proposedName, QStringLiteral("VELD.txt"));
     ASSERT_EQ(u.rig.files.requests.size(), 1u);
     EXPECT_FALSE(u.rig.files.requests[0].save);
-    EXPECT_EQ(u.rig.files.requests[0].filterList, kLoadFilters);
+    EXPECT_EQ(u.rig.files.requests[0].nameFilters, kLoadFilters);
 }
 
 TEST(TesterWindow, LoadStopsAtAZeroByteAndKeepsTheTextWhenItCannotLoad) {

@@ -7,9 +7,9 @@
 
 #include "support/TestRig.h"
 #include "tester/BitmapTextBuilder.h"
+#include "tester/FormScript.h"
 #include "tester/StepField.h"
 #include "tester/VectorTextBuilder.h"
-#include "tester/FormScript.h"
 
 namespace {
 
@@ -167,8 +167,7 @@ TEST(BitmapText, AReopenedFormShowsTheValuesOfTheInsertion) {
     EXPECT_EQ(b.List("rotationList")->currentText(), QStringLiteral("270"));
     EXPECT_EQ(b.List("fontList")->currentText(), QStringLiteral("a"));
     EXPECT_EQ(b.Data()->text(), QStringLiteral("second"));
-    EXPECT_EQ(b.builder.Lines(),
-              QList<QByteArray>{"T20,20,a,1,1,0,3,N,N,'second'"});
+    EXPECT_EQ(b.builder.Lines(), QList<QByteArray>{"T20,20,a,1,1,0,3,N,N,'second'"});
 }
 
 TEST(TextBuilders, AWrongFieldLeavesEveryFieldAsItWas) {
@@ -237,8 +236,8 @@ TEST(VectorText, ComposesWhatTheFormShows) {
 
 TEST(VectorText, RefusesWhatIsNoNumberAndKeepsEveryValueWhenReopened) {
     const std::pair<const char*, const char*> wrong[] = {
-        {"xField", "Please enter a number."},       {"yField", "Please enter a number."},
-        {"widthField", "Please enter an integer."}, {"heightField", "Please enter an integer."},
+        {"xField", "Please enter a number."},         {"yField", "Please enter a number."},
+        {"widthField", "Please enter an integer."},   {"heightField", "Please enter an integer."},
         {"spacingField", "Please enter an integer."},
     };
     for (const auto& [field, message] : wrong) {
@@ -248,8 +247,8 @@ TEST(VectorText, RefusesWhatIsNoNumberAndKeepsEveryValueWhenReopened) {
         b.Press("insertButton");
         EXPECT_TRUE(b.rig.link.writes.empty()) << field;
         EXPECT_FALSE(b.builder.inserted) << field;
-        EXPECT_EQ(b.rig.messages.Warnings(), QStringList({QLatin1String(message),
-                                                           QLatin1String(message)}));
+        EXPECT_EQ(b.rig.messages.Warnings(),
+                  QStringList({QLatin1String(message), QLatin1String(message)}));
     }
 
     Opened<VectorTextBuilder> b;

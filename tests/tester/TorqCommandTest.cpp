@@ -43,7 +43,9 @@ Barcode1D Linear(std::optional<int> quietZone) {
     return code;
 }
 
-BlockDraw Block(char kind, int extra) { return {100, 100, 800, 120, kind, extra}; }
+BlockDraw Block(char kind, int extra) {
+    return {100, 100, 800, 120, kind, extra};
+}
 
 TEST(TorqCommand, EveryLineReadsAsThePrinterExpects) {
     const Case cases[] = {
@@ -77,11 +79,13 @@ TEST(TorqCommand, EveryLineReadsAsThePrinterExpects) {
         Case{"SL gap", LabelLength(1219, Media::Gap), "SL1219,24,G"},
         Case{"SL continuous", LabelLength(600, Media::Continuous), "SL600,0,C"},
         Case{"SL black mark", LabelLength(1219, Media::BlackMark), "SL1219,24,B"},
-        Case{"SM", Margins(40, 40), "SM40,40"}, Case{"SS", PrintSpeed(3), "SS3"},
+        Case{"SM", Margins(40, 40), "SM40,40"},
+        Case{"SS", PrintSpeed(3), "SS3"},
         Case{"SD", PrintDensity(20), "SD20"},
         Case{"SOT", PrintDirection(Direction::Top), "SOT"},
         Case{"SOB", PrintDirection(Direction::Bottom), "SOB"},
-        Case{"CS", CharacterSet(15, 22), "CS15,22"}, Case{"P", Print(1), "P1"},
+        Case{"CS", CharacterSet(15, 22), "CS15,22"},
+        Case{"P", Print(1), "P1"},
         Case{"P with copies", Print(3, 2), "P3,2"},
         Case{"test print", TestPrint("SOT"), "SOT\rP1\r"},
         Case{"lines", JoinLines({"SS3", "SD20"}, "\r\n"), "SS3\r\nSD20\r\n"},

@@ -1,4 +1,4 @@
-#include "forms/Messages.h"
+#include "forms/BoxMessages.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -13,9 +13,13 @@ void ShowBox(QMessageBox::Icon icon, const QString& text) {
 
 }  // namespace
 
-void BoxMessages::Information(const QString& text) { ShowBox(QMessageBox::Information, text); }
+void BoxMessages::Information(const QString& text) {
+    ShowBox(QMessageBox::Information, text);
+}
 
-void BoxMessages::Warning(const QString& text) { ShowBox(QMessageBox::Warning, text); }
+void BoxMessages::Warning(const QString& text) {
+    ShowBox(QMessageBox::Warning, text);
+}
 
 void ShowNotYetAvailable(Messages& messages) {
     messages.Information(

@@ -1,0 +1,30 @@
+# Fails when a file of a core library includes a QtWidgets header or a header of a windows
+# library. Run by the build (see tagwell_check_cores) with LIBRARY, SOURCES, WIDGETS_DIR,
+# WINDOWS_LIST (a file listing the windows headers), SOURCE_ROOT and STAMP.
+file(READ ${WINDOWS_LIST} windows_headers)
+cmake_minimum_required(VERSION 3.25)
+set(problems)
+foreach(source ${SOURCES})
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+    foreach(line ${includes})
+        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]+)[>\"].*$" "\\1" header "${line}")
+        set(widget FALSE)
+        if(header MATCHES "^QtWidgets/" OR (WIDGETS_DIR AND EXISTS ${WIDGETS_DIR}/${header}))
+            set(widget TRUE)
+        elseif("${SOURCE_ROOT}/${header}" IN_LIST windows_headers)
+            set(widget TRUE)
+        endif()
+        if(widget)
+            list(APPEND problems "  ${source}: #include ${header}")
+        endif()
+    endforeach()
+endforeach()
+if(problems)
+    list(JOIN problems "\n" text)
+    message(FATAL_ERROR
+        "${LIBRARY} is a core library (no widgets), but it includes widget headers:\n${text}\n"
+        "Move the widget code to the folder's windows library.")
+endif()
+if(STAMP)
+    file(TOUCH ${STAMP})
+endif()

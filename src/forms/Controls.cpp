@@ -1,0 +1,73 @@
+#include "forms/Controls.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace Controls {
+
+QPushButton* Button(QWidget* parent, const QString& text, const QString& name) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* Button(QWidget* parent, const QString& text, const char* name) {
+    return Button(parent, text, QString::fromLatin1(name));
+}
+
+QLineEdit* Field(QWidget* parent, const QString& name, const QString& text) {
+    auto* field = new QLineEdit(text, parent);
+    field->setObjectName(name);
+    return field;
+}
+
+QLineEdit* Field(QWidget* parent, const char* name, const QString& text) {
+    return Field(parent, QString::fromLatin1(name), text);
+}
+
+QComboBox* List(QWidget* parent, const QString& name, const QStringList& texts) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->addItems(texts);
+    return list;
+}
+
+QComboBox* List(QWidget* parent, const char* name, const QStringList& texts) {
+    return List(parent, QString::fromLatin1(name), texts);
+}
+
+QComboBox* ValueList(QWidget* parent, const QString& name,
+                     const std::vector<std::pair<QString, QVariant>>& entries) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    for (const auto& [text, value] : entries) {
+        list->addItem(text, value);
+    }
+    return list;
+}
+
+bool Choose(QComboBox* list, const QVariant& value) {
+    const int index = list->findData(value);
+    if (index < 0) {
+        return false;
+    }
+    list->setCurrentIndex(index);
+    return true;
+}
+
+QHBoxLayout* Row(const QList<QWidget*>& left, const QList<QWidget*>& right) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : left) {
+        row->addWidget(widget);
+    }
+    row->addStretch();
+    for (QWidget* widget : right) {
+        row->addWidget(widget);
+    }
+    return row;
+}
+
+}  // namespace Controls

@@ -1,5 +1,0 @@
-#include "tester/FormRunner.h"
-
-#include <QDialog>
-
-void RunModal(QDialog& form) { form.exec(); }
