@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Keeps translations/tagwell_ja.ts in step with the sources.
 
-  scripts/translate.py update            re-read every text of src/ into the .ts file
+  scripts/translate.py update            re-read every text of src/ into the .ts file; a text
+                                          that moved to another class keeps its Japanese
   scripts/translate.py missing           list the texts that have no Japanese yet (TSV)
   scripts/translate.py fill FILE.tsv     take Japanese texts from FILE.tsv
                                           (context <TAB> English <TAB> Japanese, one per line;
@@ -41,9 +42,31 @@ def unescape(text):
     return "".join(out)
 
 
-def update():
+def run_lupdate():
     subprocess.run([LUPDATE, "-silent", "-no-obsolete", "-locations", "none",
                     "-extensions", "cpp,h", os.path.join(ROOT, "src"), "-ts", TS], check=True)
+
+
+def update():
+    # Japanese already given to an English text, by context, so that a text moved from one class
+    # to another (a new context) keeps its translation.
+    known = {}
+    for name, message in messages(ET.parse(TS)):
+        translation = message.find("translation")
+        if translation is not None and translation.get("type") != "unfinished" and translation.text:
+            known.setdefault(message.findtext("source"), {})[name] = translation.text
+    run_lupdate()
+    carried = {}
+    for name, message in messages(ET.parse(TS)):
+        translation = message.find("translation")
+        source = message.findtext("source")
+        if translation is not None and translation.get("type") == "unfinished" and source in known:
+            choices = set(known[source].values())
+            if len(choices) == 1:
+                carried[(name, source)] = choices.pop()
+    if carried:
+        write_translations(carried)
+        run_lupdate()  # back into lupdate's own form
 
 
 def messages(tree):
@@ -72,6 +95,12 @@ def fill(path):
             if len(parts) != 3 or not parts[2]:
                 sys.exit(f"{path}:{number}: want context<TAB>English<TAB>Japanese")
             wanted[(parts[0], unescape(parts[1]))] = unescape(parts[2])
+    used = write_translations(wanted)
+    for key in sorted(set(wanted) - used):
+        print(f"not in the sources (run update first?): {key[0]}\t{escape(key[1])}", file=sys.stderr)
+
+
+def write_translations(wanted):
     tree = ET.parse(TS)
     used = set()
     for name, message in messages(tree):
@@ -88,8 +117,7 @@ def fill(path):
                         '<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>', 1)
     with open(TS, "w", encoding="utf-8") as f:
         f.write(body if body.endswith("\n") else body + "\n")
-    for key in sorted(set(wanted) - used):
-        print(f"not in the sources (run update first?): {key[0]}\t{escape(key[1])}", file=sys.stderr)
+    return used
 
 
 if __name__ == "__main__":
