@@ -532,10 +532,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Tagwell  (Version 1.4.2)</source>
-        <translation>Tagwell  (バージョン 1.4.2)</translation>
-    </message>
-    <message>
         <source>Interface Type</source>
         <translation>インターフェース</translation>
     </message>
@@ -668,10 +664,6 @@
         <translation>機器: %1</translation>
     </message>
     <message>
-        <source>Sorry, parallel port don&apos;t support in Windows 98, 98SE, ME.</source>
-        <translation>申し訳ありませんが、Windows 98、98SE、ME ではパラレルポートをサポートしていません。</translation>
-    </message>
-    <message>
         <source>Cannot open port! Please check printer and cable.</source>
         <translation>ポートを開けません。プリンターとケーブルを確認してください。</translation>
     </message>
@@ -682,6 +674,10 @@
     <message>
         <source>Calibration is not supported on Ethernet connection.</source>
         <translation>イーサネット接続ではキャリブレーションを行えません。</translation>
+    </message>
+    <message>
+        <source>Tagwell  (Version %1)</source>
+        <translation>Tagwell  (バージョン %1)</translation>
     </message>
 </context>
 <context>
@@ -1088,7 +1084,7 @@ check IP port configuration in printer control pannel</source>
     </message>
 </context>
 <context>
-    <name>PrinterText</name>
+    <name>PrinterTextInput</name>
     <message>
         <source>The text holds characters the printer cannot take: %1
 Please use characters with one-byte codes only.</source>
@@ -1432,45 +1428,6 @@ Please use characters with one-byte codes only.</source>
     </message>
 </context>
 <context>
-    <name>VectorTextBuilder</name>
-    <message>
-        <source>None</source>
-        <translation>なし</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>太字</translation>
-    </message>
-    <message>
-        <source>Reverse</source>
-        <translation>反転</translation>
-    </message>
-    <message>
-        <source>Italic</source>
-        <translation>斜体</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>右揃え</translation>
-    </message>
-    <message>
-        <source>Center</source>
-        <translation>中央揃え</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>左揃え</translation>
-    </message>
-    <message>
-        <source>Left to Right</source>
-        <translation>左から右</translation>
-    </message>
-    <message>
-        <source>Right to Left</source>
-        <translation>右から左</translation>
-    </message>
-</context>
-<context>
     <name>VectorTextForm</name>
     <message>
         <source>Vector Text Command</source>
@@ -1523,6 +1480,30 @@ Please use characters with one-byte codes only.</source>
     <message>
         <source>Text Direction</source>
         <translation>文字方向</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右揃え</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中央揃え</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左揃え</translation>
+    </message>
+    <message>
+        <source>Left to Right</source>
+        <translation>左から右</translation>
+    </message>
+    <message>
+        <source>Right to Left</source>
+        <translation>右から左</translation>
     </message>
 </context>
 <context>

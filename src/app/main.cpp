@@ -13,6 +13,7 @@
 #include "link/SystemPortPlatform.h"
 #include "main/FormsPortHost.h"
 #include "main/MainWindow.h"
+#include "tagwell/Version.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagwell"));
-    QApplication::setApplicationVersion(QStringLiteral("1.4.2"));
+    QApplication::setApplicationVersion(QLatin1String(kTagwellVersion));
     QApplication::setWindowIcon(AppIcon());
     InstallTranslations(application, QLocale::system());
 

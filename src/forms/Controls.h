@@ -31,6 +31,12 @@ QPushButton* Button(QWidget* parent, const QString& text, const QString& name, R
     return button;
 }
 
+template <typename Receiver, typename Slot>
+QPushButton* Button(QWidget* parent, const QString& text, const char* name, Receiver* receiver,
+                    Slot slot) {
+    return Button(parent, text, QString::fromLatin1(name), receiver, slot);
+}
+
 // A one-line text field.
 QLineEdit* Field(QWidget* parent, const QString& name, const QString& text = {});
 QLineEdit* Field(QWidget* parent, const char* name, const QString& text = {});
@@ -55,6 +61,10 @@ QComboBox* List(QWidget* parent, const QString& name, const std::vector<Entry<Va
         items.emplace_back(entry.text, QVariant::fromValue(entry.value));
     }
     return ValueList(parent, name, items);
+}
+template <typename Value>
+QComboBox* List(QWidget* parent, const char* name, const std::vector<Entry<Value>>& entries) {
+    return List(parent, QString::fromLatin1(name), entries);
 }
 // The value the current entry of a list carries.
 template <typename Value>

@@ -5,12 +5,16 @@
 
 enum class PortKind : std::int32_t { Serial = 0, Parallel = 1, Usb = 2, Ethernet = 3 };
 
+// The numbers are the positions of the main window's lists.
+enum class Parity : std::int32_t { None = 0, Odd = 1, Even = 2 };
+enum class StopBits : std::int32_t { One = 0, OneAndHalf = 1, Two = 2 };
+
 // Serial line parameters as the main window hands them over.
 struct SerialParams {
     std::uint32_t baudRate = 115200;
-    std::int32_t parity = 0;    // 0 none, 1 odd, 2 even
+    Parity parity = Parity::None;
     std::int32_t dataBits = 8;  // 7 or 8
-    std::int32_t stopBits = 0;  // 0 one, 1 one and a half, 2 two
+    StopBits stopBits = StopBits::One;
 };
 
 // Millisecond time-outs of a serial device. A read request ends when its bytes have come or

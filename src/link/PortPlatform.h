@@ -22,6 +22,4 @@ public:
         Q_UNUSED(portName);
         return {};
     }
-    // The Windows 95/98/ME family, where the parallel port is not offered. Never true here.
-    virtual bool IsWin9xFamily() const { return false; }
 };

@@ -16,17 +16,12 @@ bool PrinterPort::IsOpen() const {
     return kind_ == PortKind::Ethernet ? socket_.IsConnected() : device_ != nullptr;
 }
 
-bool PrinterPort::IsWin9xFamily() const {
-    return platform_.IsWin9xFamily();
-}
-
 QString PrinterPort::DevicePath(PortKind kind, const QString& name) const {
     return platform_.DevicePath(kind, name);
 }
 
-void PrinterPort::SetSerialParams(std::uint32_t baudRate, std::int32_t parity,
-                                  std::int32_t dataBits, std::int32_t stopBits) {
-    serial_ = SerialParams{baudRate, parity, dataBits, stopBits};
+void PrinterPort::SetSerialParams(const SerialParams& params) {
+    serial_ = params;
 }
 
 void PrinterPort::SetNetworkTarget(const NetworkTarget& target) {
@@ -70,7 +65,7 @@ bool PrinterPort::Open() {
 }
 
 bool PrinterPort::OpenSerial() {
-    ReleaseDevice();
+    CloseDevice();
     device_ = platform_.OpenDevice(PortKind::Serial, portName_);
     if (!device_) {
         return false;
@@ -80,7 +75,7 @@ bool PrinterPort::OpenSerial() {
     const auto lines = device_->ModemStatus();
     const bool ready = !lines || (lines->cts && lines->dsr);
     if (!ready || !device_->Configure(serial_) || !device_->SetTimeouts(SerialTimeouts{})) {
-        ReleaseDevice();
+        CloseDevice();
         return false;
     }
     device_->Purge();
@@ -88,30 +83,28 @@ bool PrinterPort::OpenSerial() {
 }
 
 bool PrinterPort::OpenParallel() {
-    ReleaseDevice();
+    CloseDevice();
     device_ = platform_.OpenDevice(PortKind::Parallel, portName_);
     if (!device_) {
         return false;
     }
-    if (!IsWin9xFamily()) {
-        constexpr std::uint8_t kSelectedAndReady = 0x80;
-        const auto status = device_->ParallelStatus();
-        if (!status || *status != kSelectedAndReady) {
-            ReleaseDevice();
-            return false;
-        }
+    constexpr std::uint8_t kSelectedAndReady = 0x80;
+    const auto status = device_->ParallelStatus();
+    if (!status || *status != kSelectedAndReady) {
+        CloseDevice();
+        return false;
     }
     device_->Purge();
     return true;
 }
 
 bool PrinterPort::OpenUsb() {
-    ReleaseDevice();
+    CloseDevice();
     device_ = platform_.OpenDevice(PortKind::Usb, portName_);
     return device_ != nullptr;
 }
 
-void PrinterPort::ReleaseDevice() {
+void PrinterPort::CloseDevice() {
     device_.reset();
 }
 
@@ -122,14 +115,14 @@ void PrinterPort::Close() {
             if (device_) {
                 device_->Purge();
             }
-            ReleaseDevice();
+            CloseDevice();
             break;
         case PortKind::Usb:
-            ReleaseDevice();
+            CloseDevice();
             break;
         case PortKind::Ethernet:
             socket_.Disconnect();
-            ReleaseDevice();
+            CloseDevice();
             break;
     }
 }
@@ -163,6 +156,13 @@ int PrinterPort::Write(QByteArrayView data) {
         Close();
     }
     return sent ? 1 : 0;
+}
+
+int PrinterPort::Read(QByteArray& buffer, int length, qsizetype offset) {
+    const qsizetype start = std::clamp<qsizetype>(offset, 0, buffer.size());
+    return Read(
+        std::span<char>(buffer.data() + start, static_cast<std::size_t>(buffer.size() - start)),
+        length);
 }
 
 int PrinterPort::Read(std::span<char> buffer, int length) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QCoreApplication>
 #include <QString>
@@ -33,7 +34,6 @@ public:
     PrinterPort& operator=(const PrinterPort&) = delete;
 
     PortKind Kind() const { return kind_; }
-    bool IsWin9xFamily() const;
     int UsbModelIndex() const { return usbModelIndex_; }
     const QString& PortName() const { return portName_; }
     bool IsOpen() const;
@@ -41,8 +41,7 @@ public:
     QString DevicePath(PortKind kind, const QString& name) const;
 
     void SetPortName(const QString& name) { portName_ = name; }
-    void SetSerialParams(std::uint32_t baudRate, std::int32_t parity, std::int32_t dataBits,
-                         std::int32_t stopBits);
+    void SetSerialParams(const SerialParams& params);
     void SetNetworkTarget(const NetworkTarget& target);
     // USB only: keeps the device open between SetUsbKeepOpen(true) and SetUsbKeepOpen(false).
     void SetUsbKeepOpen(bool keep);
@@ -51,19 +50,23 @@ public:
     // Decides the kind from the port name ("COM…", "LPT…", "USB", "ETHERNET…") and opens it.
     bool Open();
     void Close();
-    // Serial, parallel, USB: 1 when every byte was taken (with up to three retries), 0 when
-    // bytes remain unsent (after one warning). Ethernet: the length sent, or 0.
+    // Callers rely on the two meanings: serial, parallel, USB give 1 when every byte was taken
+    // (with up to three retries) and 0 when bytes remain unsent (after one warning); Ethernet
+    // gives the number of bytes sent, or 0.
     int Write(QByteArrayView data);
     // Up to `length` bytes into `buffer`, never more than the buffer holds; on Ethernet up to
     // kEthernetReadLength bytes whatever `length` says. The number of bytes received (-1 for a
     // socket error).
     int Read(std::span<char> buffer, int length);
+    // The same into `buffer` from `offset` on; the buffer keeps its size (make it at least
+    // kEthernetReadLength long past `offset` for a whole Ethernet reply).
+    int Read(QByteArray& buffer, int length, qsizetype offset = 0);
 
 private:
     bool OpenSerial();
     bool OpenParallel();
     bool OpenUsb();
-    void ReleaseDevice();
+    void CloseDevice();
 
     PortPlatform& platform_;
     PortHost& host_;

@@ -99,12 +99,12 @@ std::optional<ModemLines> SerialDevice::ModemStatus() {
 }
 
 bool SerialDevice::Configure(const SerialParams& params) {
-    static constexpr QSerialPort::Parity kParity[] = {QSerialPort::NoParity, QSerialPort::OddParity,
-                                                      QSerialPort::EvenParity};
-    static constexpr QSerialPort::StopBits kStopBits[] = {
-        QSerialPort::OneStop, QSerialPort::OneAndHalfStop, QSerialPort::TwoStop};
-    const auto parity = kParity[std::clamp(params.parity, 0, 2)];
-    const auto stopBits = kStopBits[std::clamp(params.stopBits, 0, 2)];
+    const auto parity = params.parity == Parity::Odd    ? QSerialPort::OddParity
+                        : params.parity == Parity::Even ? QSerialPort::EvenParity
+                                                        : QSerialPort::NoParity;
+    const auto stopBits = params.stopBits == StopBits::OneAndHalf ? QSerialPort::OneAndHalfStop
+                          : params.stopBits == StopBits::Two      ? QSerialPort::TwoStop
+                                                                  : QSerialPort::OneStop;
     const auto dataBits = params.dataBits == 7 ? QSerialPort::Data7 : QSerialPort::Data8;
     // Lines that know no one and a half stop bits (Linux) get two, the nearest longer gap.
     const bool stopBitsSet =

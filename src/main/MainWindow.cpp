@@ -12,45 +12,37 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "forms/BoxMessages.h"
 #include "forms/Controls.h"
 #include "forms/IpAddressField.h"
 #include "forms/Messages.h"
-#include "forms/Pacer.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
 #include "main/ModelIdentity.h"
+#include "tagwell/Version.h"
 
 namespace {
 
-constexpr std::array<std::uint32_t, 5> kBaudRates = {9600, 19200, 38400, 57600, 115200};
-constexpr std::array<std::int32_t, 2> kDataBits = {7, 8};
 // A fixed address of the private range, as printers often come configured.
 constexpr std::array<int, 4> kPresetAddress = {192, 168, 0, 100};
 constexpr int kDefaultPortNumber = 9100;
-constexpr int kModelReplyPauseMs = 10;
-constexpr int kReplyBufferSize = 32;
 
-QComboBox* Combo(QWidget* parent, const char* name, const QStringList& items, int current) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->addItems(items);
-    combo->setCurrentIndex(current);
-    return combo;
-}
+template <typename Value>
+using Entries = std::vector<Controls::Entry<Value>>;
 
 }  // namespace
 
-MainWindow::MainWindow(const ToolContext& context, ToolOpener openTool, QWidget* parent)
-    : QDialog(parent), context_(context), openTool_(std::move(openTool)) {
-    setWindowTitle(tr("Tagwell  (Version 1.4.2)"));
+MainWindow::MainWindow(const ToolContext& context, ToolWindowFactory makeTool, QWidget* parent)
+    : QDialog(parent), context_(context), makeTool_(std::move(makeTool)) {
+    setWindowTitle(tr("Tagwell  (Version %1)").arg(QLatin1String(kTagwellVersion)));
     // No close box: the window is left with Exit (or Escape).
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint);
     BuildForm();
     ip_->SetAddress(kPresetAddress);
     port_->setText(QString::number(kDefaultPortNumber));
-    interfaceButtons_[Serial]->setChecked(true);
-    ApplyInterfaceRow(Serial);
+    interfaceButtons_[static_cast<std::size_t>(PortKind::Serial)]->setChecked(true);
+    ApplyInterfaceRow(PortKind::Serial);
     disconnect_->setEnabled(false);
     for (QPushButton* button : toolButtons_) {
         button->setEnabled(false);
@@ -62,46 +54,67 @@ void MainWindow::BuildForm() {
     auto* interfaceBox = new QGroupBox(tr("Interface Type"), this);
     auto* interfaceLayout = new QGridLayout(interfaceBox);
     interfaceGroup_ = new QButtonGroup(this);
-    const std::array<QString, 4> interfaceNames = {tr("Serial"), tr("Parallel"), tr("USB"),
-                                                   tr("Ethernet")};
-    const std::array<const char*, 4> interfaceObjects = {"serialRadio", "parallelRadio", "usbRadio",
-                                                         "ethernetRadio"};
-    for (int i = 0; i < 4; ++i) {
-        auto* button = new QRadioButton(interfaceNames[i], interfaceBox);
-        button->setObjectName(QLatin1String(interfaceObjects[i]));
-        interfaceGroup_->addButton(button, i);
-        interfaceLayout->addWidget(button, i / 2, i % 2);
-        interfaceButtons_[i] = button;
+    struct Interface {
+        PortKind kind;
+        QString text;
+        const char* name;
+    };
+    const Interface interfaces[] = {
+        {PortKind::Serial, tr("Serial"), "serialRadio"},
+        {PortKind::Parallel, tr("Parallel"), "parallelRadio"},
+        {PortKind::Usb, tr("USB"), "usbRadio"},
+        {PortKind::Ethernet, tr("Ethernet"), "ethernetRadio"},
+    };
+    for (const Interface& entry : interfaces) {
+        const int id = static_cast<int>(entry.kind);
+        auto* button = new QRadioButton(entry.text, interfaceBox);
+        button->setObjectName(QLatin1String(entry.name));
+        interfaceGroup_->addButton(button, id);
+        interfaceLayout->addWidget(button, id / 2, id % 2);
+        interfaceButtons_[static_cast<std::size_t>(id)] = button;
     }
-    connect(interfaceGroup_, &QButtonGroup::idClicked, this, &MainWindow::ChooseInterface);
+    connect(interfaceGroup_, &QButtonGroup::idClicked, this,
+            [this](int id) { ChooseInterface(static_cast<PortKind>(id)); });
 
     auto* commBox = new QGroupBox(tr("Comm Setting"), this);
     auto* comm = new QGridLayout(commBox);
     comm->setColumnStretch(1, 1);
-    lptPort_ = Combo(commBox, "lptPortCombo",
-                     {QStringLiteral("LPT1:"), QStringLiteral("LPT2:"), QStringLiteral("LPT3:"),
-                      QStringLiteral("LPT4:")},
-                     0);
+    lptPort_ = Controls::List(commBox, "lptPortCombo",
+                              {QStringLiteral("LPT1:"), QStringLiteral("LPT2:"),
+                               QStringLiteral("LPT3:"), QStringLiteral("LPT4:")});
     QStringList comNames;
     for (int i = 1; i <= 10; ++i) {
         comNames << QStringLiteral("COM%1:").arg(i);
     }
-    comPort_ = Combo(commBox, "comPortCombo", comNames, 0);
+    comPort_ = Controls::List(commBox, "comPortCombo", comNames);
     comDevice_ = new QLabel(commBox);
     comDevice_->setObjectName(QStringLiteral("comDeviceLabel"));
     comDevice_->setForegroundRole(QPalette::PlaceholderText);
-    baudRate_ = Combo(commBox, "baudRateCombo",
-                      {QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
-                       QStringLiteral("57600"), QStringLiteral("115200")},
-                      4);
-    dataBits_ = Combo(commBox, "dataBitsCombo", {QStringLiteral("7"), QStringLiteral("8")}, 1);
-    parity_ = Combo(commBox, "parityCombo", {tr("None"), tr("Odd"), tr("Even")}, 0);
-    stopBits_ = Combo(commBox, "stopBitsCombo",
-                      {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}, 0);
+    Entries<std::uint32_t> baudRates;
+    for (const std::uint32_t rate : {9600u, 19200u, 38400u, 57600u, 115200u}) {
+        baudRates.push_back({QString::number(rate), rate});
+    }
+    baudRate_ = Controls::List(commBox, QStringLiteral("baudRateCombo"), baudRates);
+    dataBits_ =
+        Controls::List(commBox, QStringLiteral("dataBitsCombo"),
+                       Entries<std::int32_t>{{QStringLiteral("7"), 7}, {QStringLiteral("8"), 8}});
+    parity_ = Controls::List(
+        commBox, QStringLiteral("parityCombo"),
+        Entries<Parity>{
+            {tr("None"), Parity::None}, {tr("Odd"), Parity::Odd}, {tr("Even"), Parity::Even}});
+    stopBits_ = Controls::List(commBox, QStringLiteral("stopBitsCombo"),
+                               Entries<StopBits>{{QStringLiteral("1"), StopBits::One},
+                                                 {QStringLiteral("1.5"), StopBits::OneAndHalf},
+                                                 {QStringLiteral("2"), StopBits::Two}});
+    // The lists start at the link's own defaults.
+    const SerialParams defaults;
+    Controls::Choose(baudRate_, QVariant::fromValue(defaults.baudRate));
+    Controls::Choose(dataBits_, QVariant::fromValue(defaults.dataBits));
+    Controls::Choose(parity_, QVariant::fromValue(defaults.parity));
+    Controls::Choose(stopBits_, QVariant::fromValue(defaults.stopBits));
     ip_ = new IpAddressField(commBox);
     ip_->setObjectName(QStringLiteral("ipField"));
-    port_ = new QLineEdit(commBox);
-    port_->setObjectName(QStringLiteral("portEdit"));
+    port_ = Controls::Field(commBox, "portEdit");
     connect(comPort_, &QComboBox::currentIndexChanged, this, &MainWindow::ShowComDevice);
 
     int row = 0;
@@ -121,12 +134,10 @@ void MainWindow::BuildForm() {
     addRow(tr("Stop Bits"), stopBits_);
     addRow(tr("IP"), ip_);
     addRow(tr("Port"), port_);
-    connect_ = new QPushButton(tr("Connect"), commBox);
-    connect_->setObjectName(QStringLiteral("connectButton"));
-    disconnect_ = new QPushButton(tr("Disconnect"), commBox);
-    disconnect_->setObjectName(QStringLiteral("disconnectButton"));
-    connect(connect_, &QPushButton::clicked, this, &MainWindow::Connect);
-    connect(disconnect_, &QPushButton::clicked, this, &MainWindow::Disconnect);
+    connect_ = Controls::Button(commBox, tr("Connect"), QStringLiteral("connectButton"), this,
+                                &MainWindow::Connect);
+    disconnect_ = Controls::Button(commBox, tr("Disconnect"), QStringLiteral("disconnectButton"),
+                                   this, &MainWindow::Disconnect);
     auto* connectRow = new QHBoxLayout;
     connectRow->addWidget(connect_);
     connectRow->addWidget(disconnect_);
@@ -166,10 +177,8 @@ void MainWindow::BuildForm() {
     QPushButton* tester = ToolButton(tr("TORQ Tester"), "testerButton", Tool::TorqTester);
     tester->setMinimumHeight(tester->sizeHint().height() * 3 / 2);
     right->addWidget(tester);
-    auto* exit = new QPushButton(tr("Exit"), this);
-    exit->setObjectName(QStringLiteral("exitButton"));
-    connect(exit, &QPushButton::clicked, this, &MainWindow::Exit);
-    right->addWidget(exit);
+    right->addWidget(
+        Controls::Button(this, tr("Exit"), QStringLiteral("exitButton"), this, &MainWindow::Exit));
 
     auto* columns = new QHBoxLayout(this);
     columns->addLayout(left, 3);
@@ -189,45 +198,37 @@ void MainWindow::ShowComDevice() {
                                          : tr("Device: %1").arg(device));
 }
 
-void MainWindow::ChooseInterface(int choice) {
-    if (choice == Parallel && context_.port.IsWin9xFamily()) {
-        context_.messages.Warning(
-            tr("Sorry, parallel port don't support in Windows 98, 98SE, ME."));
-        interfaceButtons_[Serial]->setChecked(true);
-        interfaceChoice_ = Serial;
-        return;
-    }
-    interfaceChoice_ = choice;
-    ApplyInterfaceRow(choice);
+PortKind MainWindow::CheckedInterface() const {
+    return static_cast<PortKind>(interfaceGroup_->checkedId());
 }
 
-void MainWindow::ApplyInterfaceRow(int choice) {
-    lptPort_->setEnabled(choice == Parallel);
-    for (QWidget* field : {static_cast<QWidget*>(comPort_), static_cast<QWidget*>(baudRate_),
-                           static_cast<QWidget*>(dataBits_), static_cast<QWidget*>(parity_),
-                           static_cast<QWidget*>(stopBits_)}) {
-        field->setEnabled(choice == Serial);
+void MainWindow::ChooseInterface(PortKind kind) {
+    interfaceChoice_ = kind;
+    ApplyInterfaceRow(kind);
+}
+
+void MainWindow::EnableSerialFields(bool enabled) {
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{comPort_, baudRate_, dataBits_, parity_, stopBits_}) {
+        field->setEnabled(enabled);
     }
-    ip_->setEnabled(choice == Ethernet);
-    port_->setEnabled(choice == Ethernet);
+}
+
+void MainWindow::ApplyInterfaceRow(PortKind kind) {
+    lptPort_->setEnabled(kind == PortKind::Parallel);
+    EnableSerialFields(kind == PortKind::Serial);
+    ip_->setEnabled(kind == PortKind::Ethernet);
+    port_->setEnabled(kind == PortKind::Ethernet);
 }
 
 void MainWindow::SetConnectedState(bool connected) {
     connected_ = connected;
     if (connected) {
         lptPort_->setEnabled(false);
-        for (QWidget* field : {static_cast<QWidget*>(comPort_), static_cast<QWidget*>(baudRate_),
-                               static_cast<QWidget*>(dataBits_), static_cast<QWidget*>(parity_),
-                               static_cast<QWidget*>(stopBits_)}) {
-            field->setEnabled(false);
-        }
-    } else if (interfaceChoice_ != Ethernet) {
-        lptPort_->setEnabled(interfaceChoice_ == Parallel);
-        for (QWidget* field : {static_cast<QWidget*>(comPort_), static_cast<QWidget*>(baudRate_),
-                               static_cast<QWidget*>(dataBits_), static_cast<QWidget*>(parity_),
-                               static_cast<QWidget*>(stopBits_)}) {
-            field->setEnabled(interfaceChoice_ == Serial);
-        }
+        EnableSerialFields(false);
+    } else if (interfaceChoice_ != PortKind::Ethernet) {
+        lptPort_->setEnabled(interfaceChoice_ == PortKind::Parallel);
+        EnableSerialFields(interfaceChoice_ == PortKind::Serial);
     }
     for (QRadioButton* button : interfaceButtons_) {
         button->setEnabled(!connected);
@@ -240,7 +241,7 @@ void MainWindow::SetConnectedState(bool connected) {
 }
 
 bool MainWindow::ReadForm() {
-    interfaceChoice_ = interfaceGroup_->checkedId();
+    interfaceChoice_ = CheckedInterface();
     hostAddress_ = ip_->Text();
     const auto number = Validation::ReadInteger(port_->text(), port_, context_.messages);
     if (number) {
@@ -252,28 +253,27 @@ bool MainWindow::ReadForm() {
 void MainWindow::Connect() {
     ReadForm();
     switch (interfaceChoice_) {
-        case Serial:
+        case PortKind::Serial:
             portName_ = comPort_->currentText();
             break;
-        case Parallel:
+        case PortKind::Parallel:
             portName_ = lptPort_->currentText();
             break;
-        case Usb:
+        case PortKind::Usb:
             portName_ = QStringLiteral("USB");
             break;
-        default:
+        case PortKind::Ethernet:
             portName_ = QStringLiteral("ETHERNET");
             break;
     }
     PrinterPort& port = context_.port;
     port.SetPortName(portName_);
-    if (interfaceChoice_ == Ethernet) {
+    if (interfaceChoice_ == PortKind::Ethernet) {
         port.SetNetworkTarget({hostAddress_, static_cast<std::uint32_t>(portNumber_)});
-    } else if (interfaceChoice_ == Serial) {
-        port.SetSerialParams(kBaudRates[static_cast<std::size_t>(baudRate_->currentIndex())],
-                             parity_->currentIndex(),
-                             kDataBits[static_cast<std::size_t>(dataBits_->currentIndex())],
-                             stopBits_->currentIndex());
+    } else if (interfaceChoice_ == PortKind::Serial) {
+        port.SetSerialParams(
+            {Controls::Chosen<std::uint32_t>(baudRate_), Controls::Chosen<Parity>(parity_),
+             Controls::Chosen<std::int32_t>(dataBits_), Controls::Chosen<StopBits>(stopBits_)});
     }
     if (!port.Open()) {
         context_.messages.Warning(tr("Cannot open port! Please check printer and cable."));
@@ -288,19 +288,14 @@ void MainWindow::Connect() {
 }
 
 void MainWindow::IdentifyModel() {
-    PrinterPort& port = context_.port;
-    port.Write(QByteArrayView("^PI0\r\n"));
-    context_.pacer.Pause(kModelReplyPauseMs);
-    QByteArray reply(kReplyBufferSize, '\0');
-    const int count = port.Read(std::span<char>(reply.data(), reply.size()), kReplyBufferSize);
-    if (count == 0) {
-        return;
+    const std::optional<ModelIdentity::Reply> reply =
+        ModelIdentity::Query(context_.port, context_.pacer);
+    if (!reply) {
+        return;  // the model found before, if any, stays
     }
-    // On Ethernet a socket error (-1) counts as a reply without text.
-    modelName_ = ModelIdentity::NormalisedName(count > 0 ? reply.first(count) : QByteArray());
-    const int index = ModelIdentity::IndexOf(modelName_);
-    if (index >= 0) {
-        modelIndex_ = index;
+    modelName_ = reply->name;
+    if (reply->index >= 0) {
+        modelIndex_ = reply->index;
     }
 }
 
@@ -313,13 +308,18 @@ void MainWindow::Disconnect() {
 }
 
 void MainWindow::OpenTool(Tool tool) {
-    if (tool == Tool::CalibrationSettingManager && interfaceGroup_->checkedId() == Ethernet) {
+    if (tool == Tool::CalibrationSettingManager && CheckedInterface() == PortKind::Ethernet) {
         context_.messages.Warning(tr("Calibration is not supported on Ethernet connection."));
         return;
     }
     ToolContext context = context_;
     context.modelIndex = modelIndex_;
-    openTool_(tool, context, this);
+    const std::unique_ptr<QDialog> window = makeTool_(tool, context, this);
+    if (!window) {
+        ShowNotYetAvailable(context_.messages);
+        return;
+    }
+    context_.run(*window);
 }
 
 void MainWindow::Exit() {

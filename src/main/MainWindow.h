@@ -3,8 +3,10 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <vector>
 
 #include "forms/ToolContext.h"
+#include "link/PortKind.h"
 #include "main/ToolWindows.h"
 
 class IpAddressField;
@@ -20,10 +22,9 @@ class QRadioButton;
 class MainWindow : public QDialog {
     Q_OBJECT
 public:
-    enum Interface { Serial = 0, Parallel = 1, Usb = 2, Ethernet = 3 };
-
-    // The context's model index is ignored: this window finds it out.
-    explicit MainWindow(const ToolContext& context, ToolOpener openTool = OpenToolWindow,
+    // The context's model index is ignored: this window finds it out. Tools are made by
+    // `makeTool` and run with the context's runner.
+    explicit MainWindow(const ToolContext& context, ToolWindowFactory makeTool = MakeToolWindow,
                         QWidget* parent = nullptr);
 
     void Connect();
@@ -40,8 +41,10 @@ protected:
 private:
     void BuildForm();
     QPushButton* ToolButton(const QString& text, const char* name, Tool tool);
-    void ChooseInterface(int choice);
-    void ApplyInterfaceRow(int choice);
+    void ChooseInterface(PortKind kind);
+    void ApplyInterfaceRow(PortKind kind);
+    void EnableSerialFields(bool enabled);
+    PortKind CheckedInterface() const;
     // Copies the form into its fields; false when the port number is not an integer.
     bool ReadForm();
     void IdentifyModel();
@@ -50,13 +53,13 @@ private:
     void ShowComDevice();
 
     ToolContext context_;
-    ToolOpener openTool_;
+    ToolWindowFactory makeTool_;
     int modelIndex_ = -1;
     QString modelName_;
     bool connected_ = false;
 
     // Form state.
-    int interfaceChoice_ = Serial;
+    PortKind interfaceChoice_ = PortKind::Serial;
     QString portName_;
     int portNumber_ = 9100;
     QString hostAddress_;

@@ -1,5 +1,22 @@
 #include "main/ModelIdentity.h"
 
+#include "forms/Pacer.h"
+#include "link/PrinterPort.h"
+
+std::optional<ModelIdentity::Reply> ModelIdentity::Query(PrinterPort& port, Pacer& pacer) {
+    port.Write(kQuery);
+    pacer.Pause(kReplyPauseMs);
+    QByteArray reply(kReplyLength, '\0');
+    const int count = port.Read(reply, kReplyLength);
+    if (count == 0) {
+        return std::nullopt;
+    }
+    Reply result;
+    result.name = NormalisedName(count > 0 ? reply.first(count) : QByteArray());
+    result.index = IndexOf(result.name);
+    return result;
+}
+
 const QStringList& ModelIdentity::ModelNames() {
     static const QStringList names = {QStringLiteral("KV-510"), QStringLiteral("KV-510II"),
                                       QStringLiteral("QX-M40"), QStringLiteral("QX-M43"),

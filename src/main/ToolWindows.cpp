@@ -1,40 +1,23 @@
 #include "main/ToolWindows.h"
 
-#include "forms/BoxMessages.h"
 #include "forms/ToolContext.h"
 #include "images/PcxDownloader.h"
 #include "settings/UserSettingManager.h"
 #include "tester/TesterWindow.h"
 
-void OpenToolWindow(Tool tool, const ToolContext& context, QWidget* parent) {
-    Q_UNUSED(parent);
+std::unique_ptr<QDialog> MakeToolWindow(Tool tool, const ToolContext& context, QWidget* parent) {
     switch (tool) {
-        case Tool::UserSettingManager: {
-            UserSettingManager window(context, parent);
-            window.exec();
-            break;
-        }
+        case Tool::UserSettingManager:
+            return std::make_unique<UserSettingManager>(context, parent);
+        case Tool::PcxFileDownloader:
+            return std::make_unique<PcxDownloader>(context, parent);
+        case Tool::TorqTester:
+            return std::make_unique<TesterWindow>(context, parent);
         case Tool::CalibrationSettingManager:
-            ShowNotYetAvailable(context.messages);
-            break;
-        case Tool::PcxFileDownloader: {
-            PcxDownloader window(context, parent);
-            window.exec();
-            break;
-        }
         case Tool::FileTransferManager:
-            ShowNotYetAvailable(context.messages);
-            break;
         case Tool::RfidConfiguration:
-            ShowNotYetAvailable(context.messages);
-            break;
         case Tool::RfidWriteRead:
-            ShowNotYetAvailable(context.messages);
             break;
-        case Tool::TorqTester: {
-            TesterWindow window(context, parent);
-            window.exec();
-            break;
-        }
     }
+    return nullptr;
 }

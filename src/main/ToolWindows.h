@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDialog>
 #include <functional>
+#include <memory>
 
 struct ToolContext;
 class QWidget;
@@ -16,7 +18,9 @@ enum class Tool {
     TorqTester,
 };
 
-using ToolOpener = std::function<void(Tool tool, const ToolContext& context, QWidget* parent)>;
+// Makes the window of a tool, ready to run; nothing for a tool this version does not have.
+using ToolWindowFactory =
+    std::function<std::unique_ptr<QDialog>(Tool tool, const ToolContext& context, QWidget* parent)>;
 
-// Opens the real window of a tool and returns when it is closed.
-void OpenToolWindow(Tool tool, const ToolContext& context, QWidget* parent);
+// The real windows.
+std::unique_ptr<QDialog> MakeToolWindow(Tool tool, const ToolContext& context, QWidget* parent);

@@ -45,38 +45,44 @@ TEST(PrinterPortOpen, SerialOpenChecksModemLinesAndReleasesARefusedDevice) {
     };
     const QStringList refused = {QStringLiteral("open Serial COM1:"), QStringLiteral("close")};
     const Case cases[] = {
-        {ModemLines{true, true},
-         false,
-         true,
-         {QStringLiteral("open Serial COM1:"), QStringLiteral("configure"),
-          QStringLiteral("timeouts"), QStringLiteral("purge")}},
+        {.lines = ModemLines{true, true},
+         .configureFails = false,
+         .opened = true,
+         .events = {QStringLiteral("open Serial COM1:"), QStringLiteral("configure"),
+                    QStringLiteral("timeouts"), QStringLiteral("purge")}},
         // A pseudo-terminal cannot report its lines and passes.
-        {std::nullopt,
-         false,
-         true,
-         {QStringLiteral("open Serial COM1:"), QStringLiteral("configure"),
-          QStringLiteral("timeouts"), QStringLiteral("purge")}},
-        {ModemLines{true, false}, false, false, refused},
-        {ModemLines{false, true}, false, false, refused},
-        {ModemLines{true, true},
-         true,
-         false,
-         {QStringLiteral("open Serial COM1:"), QStringLiteral("configure"),
-          QStringLiteral("close")}},
+        {.lines = std::nullopt,
+         .configureFails = false,
+         .opened = true,
+         .events = {QStringLiteral("open Serial COM1:"), QStringLiteral("configure"),
+                    QStringLiteral("timeouts"), QStringLiteral("purge")}},
+        {.lines = ModemLines{true, false},
+         .configureFails = false,
+         .opened = false,
+         .events = refused},
+        {.lines = ModemLines{false, true},
+         .configureFails = false,
+         .opened = false,
+         .events = refused},
+        {.lines = ModemLines{true, true},
+         .configureFails = true,
+         .opened = false,
+         .events = {QStringLiteral("open Serial COM1:"), QStringLiteral("configure"),
+                    QStringLiteral("close")}},
     };
     for (const Case& c : cases) {
         TestRig rig;
         rig.link.modemLines = c.lines;
         rig.link.configureFails = c.configureFails;
-        rig.port.SetSerialParams(9600, 2, 7, 1);
+        rig.port.SetSerialParams({9600, Parity::Even, 7, StopBits::OneAndHalf});
         EXPECT_EQ(rig.Connect(QStringLiteral("COM1:")), c.opened);
         EXPECT_EQ(rig.link.events, c.events);
         EXPECT_EQ(rig.port.IsOpen(), c.opened);
         if (c.opened) {
             EXPECT_EQ(rig.link.configured.baudRate, 9600u);
-            EXPECT_EQ(rig.link.configured.parity, 2);
+            EXPECT_EQ(rig.link.configured.parity, Parity::Even);
             EXPECT_EQ(rig.link.configured.dataBits, 7);
-            EXPECT_EQ(rig.link.configured.stopBits, 1);
+            EXPECT_EQ(rig.link.configured.stopBits, StopBits::OneAndHalf);
             ASSERT_TRUE(rig.link.timeouts.has_value());
             EXPECT_EQ(rig.link.timeouts->readTotalConstant, 3000u);
             EXPECT_EQ(rig.link.timeouts->readTotalPerByte, 1u);
@@ -115,33 +121,61 @@ TEST(PrinterPortWrite, RetriesThreeTimesThenWarnsOnceAndReportsFailure) {
         std::vector<int> pauses;
         int warnings;
     };
+    // Four attempts of the whole text, three retry pauses between them.
+    const std::vector<QByteArray> fourTries = {"abcdefghij", "abcdefghij", "abcdefghij",
+                                               "abcdefghij"};
+    const std::vector<int> threePauses = {100, 100, 100};
     const Case cases[] = {
-        {"COM1:",
-         0,
-         false,
-         0,
-         {"abcdefghij", "abcdefghij", "abcdefghij", "abcdefghij"},
-         {100, 100, 100},
-         1},
-        {"LPT1:",
-         0,
-         false,
-         0,
-         {"abcdefghij", "abcdefghij", "abcdefghij", "abcdefghij"},
-         {100, 100, 100},
-         1},
-        {"COM1:",
-         -1,
-         true,
-         0,
-         {"abcdefghij", "abcdefghij", "abcdefghij", "abcdefghij"},
-         {100, 100, 100},
-         1},
+        {.port = "COM1:",
+         .acceptPerWrite = 0,
+         .writeFails = false,
+         .result = 0,
+         .writes = fourTries,
+         .pauses = threePauses,
+         .warnings = 1},
+        {.port = "LPT1:",
+         .acceptPerWrite = 0,
+         .writeFails = false,
+         .result = 0,
+         .writes = fourTries,
+         .pauses = threePauses,
+         .warnings = 1},
+        {.port = "COM1:",
+         .acceptPerWrite = -1,
+         .writeFails = true,
+         .result = 0,
+         .writes = fourTries,
+         .pauses = threePauses,
+         .warnings = 1},
         // Partial writes go on from the first unsent byte.
-        {"COM1:", 3, false, 1, {"abcdefghij", "defghij", "ghij", "j"}, {100, 100, 100}, 0},
-        {"COM1:", 2, false, 0, {"abcdefghij", "cdefghij", "efghij", "ghij"}, {100, 100, 100}, 1},
-        {"COM1:", 6, false, 1, {"abcdefghij", "ghij"}, {100}, 0},
-        {"COM1:", -1, false, 1, {"abcdefghij"}, {}, 0},
+        {.port = "COM1:",
+         .acceptPerWrite = 3,
+         .writeFails = false,
+         .result = 1,
+         .writes = {"abcdefghij", "defghij", "ghij", "j"},
+         .pauses = threePauses,
+         .warnings = 0},
+        {.port = "COM1:",
+         .acceptPerWrite = 2,
+         .writeFails = false,
+         .result = 0,
+         .writes = {"abcdefghij", "cdefghij", "efghij", "ghij"},
+         .pauses = threePauses,
+         .warnings = 1},
+        {.port = "COM1:",
+         .acceptPerWrite = 6,
+         .writeFails = false,
+         .result = 1,
+         .writes = {"abcdefghij", "ghij"},
+         .pauses = {100},
+         .warnings = 0},
+        {.port = "COM1:",
+         .acceptPerWrite = -1,
+         .writeFails = false,
+         .result = 1,
+         .writes = {"abcdefghij"},
+         .pauses = {},
+         .warnings = 0},
     };
     for (const Case& c : cases) {
         TestRig rig;

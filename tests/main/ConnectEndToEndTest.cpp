@@ -35,7 +35,7 @@ TEST_P(ConnectOver, IdentifiesEveryModelAndItsVariants) {
     };
     for (const auto& [model, index] : replies) {
         SimRig rig(GetParam(), model);
-        MainWindow window(rig.Context(), [](Tool, const ToolContext&, QWidget*) {});
+        MainWindow window(rig.Context());
         ConnectWindow(window, rig);
         EXPECT_EQ(window.ModelIndex(), index) << model;
         EXPECT_TRUE(window.IsConnected());
@@ -47,7 +47,7 @@ TEST_P(ConnectOver, IdentifiesEveryModelAndItsVariants) {
 TEST_P(ConnectOver, ASilentPrinterStillConnectsAndKeepsTheModel) {
     const SimRig::Transport transport = GetParam();
     SimRig rig(transport, "KV-510");
-    MainWindow window(rig.Context(), [](Tool, const ToolContext&, QWidget*) {});
+    MainWindow window(rig.Context());
     ConnectWindow(window, rig);
     ASSERT_EQ(window.ModelIndex(), 0);
     window.findChild<QPushButton*>(QStringLiteral("disconnectButton"))->click();
@@ -65,7 +65,7 @@ TEST_P(ConnectOver, ASilentPrinterStillConnectsAndKeepsTheModel) {
 TEST(ConnectEndToEnd, GarbageOrALateReplyIsNoModel) {
     SimRig garbage(SimRig::Transport::Tcp, "QX-M43");
     garbage.server.SetMisbehaviour({.garbage = true});
-    MainWindow first(garbage.Context(), [](Tool, const ToolContext&, QWidget*) {});
+    MainWindow first(garbage.Context());
     ConnectWindow(first, garbage);
     EXPECT_EQ(first.ModelIndex(), -1);
     EXPECT_TRUE(first.IsConnected());
@@ -73,7 +73,7 @@ TEST(ConnectEndToEnd, GarbageOrALateReplyIsNoModel) {
     // A reply that comes well within the read's bound is still taken.
     SimRig late(SimRig::Transport::Pty, "QX-M43");
     late.server.SetMisbehaviour({.lateMs = 300});
-    MainWindow second(late.Context(), [](Tool, const ToolContext&, QWidget*) {});
+    MainWindow second(late.Context());
     ConnectWindow(second, late);
     EXPECT_EQ(second.ModelIndex(), 3);
 }
@@ -86,7 +86,7 @@ TEST(ConnectEndToEnd, ARefusedConnectionShowsBothMessages) {
         closedPort = probe.serverPort();
     }
     SimRig rig(SimRig::Transport::Tcp);
-    MainWindow window(rig.Context(), [](Tool, const ToolContext&, QWidget*) {});
+    MainWindow window(rig.Context());
     window.findChild<QRadioButton*>(QStringLiteral("ethernetRadio"))->click();
     window.findChild<IpAddressField*>(QStringLiteral("ipField"))->SetAddress({127, 0, 0, 1});
     window.findChild<QLineEdit*>(QStringLiteral("portEdit"))->setText(QString::number(closedPort));

@@ -9,6 +9,7 @@
 #include "forms/IpAddressField.h"
 #include "main/MainWindow.h"
 #include "support/TestRig.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -25,21 +26,31 @@ const QStringList kRadios = {QStringLiteral("serialRadio"), QStringLiteral("para
 
 struct Window {
     explicit Window(TestRig& rig)
-        : window(rig.Context(), [this](Tool tool, const ToolContext& context, QWidget*) {
+        : testRig(rig),
+          window(rig.Context(), [this](Tool tool, const ToolContext& context, QWidget*) {
               opened.push_back(tool);
               openedWithModel = context.modelIndex;
+              auto tool_window = std::make_unique<QDialog>();
+              tool_window->setWindowTitle(QString::number(static_cast<int>(tool)));
+              return tool_window;
           }) {
         window.show();
     }
     template <typename T = QWidget>
     T* Find(const QString& name) {
-        T* widget = window.findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
+        return ::Find<T>(window, name);
     }
     bool Enabled(const QString& name) { return Find(name)->isEnabled(); }
-    void Click(const QString& name) { QTest::mouseClick(Find(name), Qt::LeftButton); }
-    void Choose(int interfaceIndex) { Find<QRadioButton>(kRadios[interfaceIndex])->click(); }
+    void Click(const QString& name) { ::Click(window, name); }
+    void Choose(PortKind kind) { ::Click(Find<QRadioButton>(kRadios[static_cast<int>(kind)])); }
+    // Every tool window made was also run.
+    void ExpectRunAsOpened() const {
+        QStringList titles;
+        for (const Tool tool : opened) {
+            titles << QString::number(static_cast<int>(tool));
+        }
+        EXPECT_EQ(testRig.formsRun, titles);
+    }
 
     // The enabled state of: LPT, serial fields, IP and Port, radios, Connect, Disconnect, tools.
     std::vector<bool> State() {
@@ -59,6 +70,7 @@ struct Window {
                 all(kToolButtons)};
     }
 
+    TestRig& testRig;
     std::vector<Tool> opened;
     int openedWithModel = -2;
     MainWindow window;
@@ -88,33 +100,33 @@ TEST(MainWindow, StartsWithTitleDefaultsAndTheSerialRow) {
 
 TEST(MainWindow, EveryInterfaceAppliesItsRowConnectedOrNot) {
     struct Case {
-        int choice;
+        PortKind choice;
         const char* portName;
         std::vector<bool> chosen;  // LPT, serial, IP/Port, radios, Connect, Disconnect, tools
         std::vector<bool> connected;
         std::vector<bool> disconnected;
     };
     const Case cases[] = {
-        {0,
-         "COM1:",
-         {false, true, false, true, true, false, false},
-         {false, false, false, false, false, true, true},
-         {false, true, false, true, true, false, false}},
-        {1,
-         "LPT1:",
-         {true, false, false, true, true, false, false},
-         {false, false, false, false, false, true, true},
-         {true, false, false, true, true, false, false}},
-        {2,
-         "USB",
-         {false, false, false, true, true, false, false},
-         {false, false, false, false, false, true, true},
-         {false, false, false, true, true, false, false}},
-        {3,
-         "ETHERNET",
-         {false, false, true, true, true, false, false},
-         {false, false, true, false, false, true, true},
-         {false, false, true, true, true, false, false}},
+        {.choice = PortKind::Serial,
+         .portName = "COM1:",
+         .chosen = {false, true, false, true, true, false, false},
+         .connected = {false, false, false, false, false, true, true},
+         .disconnected = {false, true, false, true, true, false, false}},
+        {.choice = PortKind::Parallel,
+         .portName = "LPT1:",
+         .chosen = {true, false, false, true, true, false, false},
+         .connected = {false, false, false, false, false, true, true},
+         .disconnected = {true, false, false, true, true, false, false}},
+        {.choice = PortKind::Usb,
+         .portName = "USB",
+         .chosen = {false, false, false, true, true, false, false},
+         .connected = {false, false, false, false, false, true, true},
+         .disconnected = {false, false, false, true, true, false, false}},
+        {.choice = PortKind::Ethernet,
+         .portName = "ETHERNET",
+         .chosen = {false, false, true, true, true, false, false},
+         .connected = {false, false, true, false, false, true, true},
+         .disconnected = {false, false, true, true, true, false, false}},
     };
     for (const Case& c : cases) {
         TestRig rig;
@@ -142,12 +154,12 @@ TEST(MainWindow, ConnectHandsOverTheSerialParametersAndTheNetworkTarget) {
     EXPECT_EQ(rig.link.events.front(), QStringLiteral("open Serial COM10:"));
     EXPECT_EQ(rig.link.configured.baudRate, 19200u);
     EXPECT_EQ(rig.link.configured.dataBits, 7);
-    EXPECT_EQ(rig.link.configured.parity, 2);
-    EXPECT_EQ(rig.link.configured.stopBits, 1);
+    EXPECT_EQ(rig.link.configured.parity, Parity::Even);
+    EXPECT_EQ(rig.link.configured.stopBits, StopBits::OneAndHalf);
 
     TestRig ethernet;
     Window e(ethernet);
-    e.Choose(MainWindow::Ethernet);
+    e.Choose(PortKind::Ethernet);
     e.Find<IpAddressField>(QStringLiteral("ipField"))->SetAddress({10, 0, 0, 7});
     e.Find<QLineEdit>(QStringLiteral("portEdit"))->setText(QStringLiteral("6101"));
     e.Click(QStringLiteral("connectButton"));
@@ -170,6 +182,7 @@ TEST(MainWindow, ConnectIdentifiesTheModelAndAnnouncesSuccess) {
     w.Click(QStringLiteral("userSettingButton"));
     EXPECT_EQ(w.opened, std::vector<Tool>{Tool::UserSettingManager});
     EXPECT_EQ(w.openedWithModel, 5);
+    w.ExpectRunAsOpened();
 
     // The model survives Disconnect; a later Connect without a reply keeps it.
     w.Click(QStringLiteral("disconnectButton"));
@@ -196,7 +209,7 @@ TEST(MainWindow, ARefusedTcpConnectionShowsBothMessages) {
     TestRig rig;
     rig.link.connectFails = true;
     Window w(rig);
-    w.Choose(MainWindow::Ethernet);
+    w.Choose(PortKind::Ethernet);
     w.Click(QStringLiteral("connectButton"));
     EXPECT_EQ(rig.messages.Warnings(),
               (QStringList{QStringLiteral("Error : Failed to connect. Please, \ncheck IP port "
@@ -208,7 +221,7 @@ TEST(MainWindow, ARefusedTcpConnectionShowsBothMessages) {
 TEST(MainWindow, UsbConnectLeavesTheDeviceClosed) {
     TestRig rig;
     Window w(rig);
-    w.Choose(MainWindow::Usb);
+    w.Choose(PortKind::Usb);
     w.Click(QStringLiteral("connectButton"));
     EXPECT_EQ(rig.link.events,
               (QStringList{QStringLiteral("open USB USB"), QStringLiteral("close"),
@@ -222,7 +235,7 @@ TEST(MainWindow, UsbConnectLeavesTheDeviceClosed) {
 TEST(MainWindow, APortThatIsNotAnIntegerWarnsConnectGoesOnExitStays) {
     TestRig rig;
     Window w(rig);
-    w.Choose(MainWindow::Ethernet);
+    w.Choose(PortKind::Ethernet);
     auto* port = w.Find<QLineEdit>(QStringLiteral("portEdit"));
     port->setText(QStringLiteral("91x"));
     w.Click(QStringLiteral("connectButton"));
@@ -245,7 +258,7 @@ TEST(MainWindow, APortThatIsNotAnIntegerWarnsConnectGoesOnExitStays) {
 TEST(MainWindow, EnterActsAsExitAndEscapeClosesWithoutReading) {
     TestRig rig;
     Window w(rig);
-    w.Choose(MainWindow::Ethernet);
+    w.Choose(PortKind::Ethernet);
     auto* port = w.Find<QLineEdit>(QStringLiteral("portEdit"));
     port->setText(QStringLiteral("x"));
     port->setFocus();
@@ -268,7 +281,7 @@ TEST(MainWindow, EnterActsAsExitAndEscapeClosesWithoutReading) {
 TEST(MainWindow, CalibrationIsRefusedWheneverEthernetIsChosen) {
     TestRig rig;
     Window w(rig);
-    w.Choose(MainWindow::Ethernet);
+    w.Choose(PortKind::Ethernet);
     w.Click(QStringLiteral("connectButton"));
     w.Click(QStringLiteral("calibrationButton"));
     EXPECT_EQ(rig.messages.Warnings(),
@@ -277,20 +290,7 @@ TEST(MainWindow, CalibrationIsRefusedWheneverEthernetIsChosen) {
     w.Click(QStringLiteral("pcxDownloaderButton"));
     w.Click(QStringLiteral("testerButton"));
     EXPECT_EQ(w.opened, (std::vector<Tool>{Tool::PcxFileDownloader, Tool::TorqTester}));
-}
-
-TEST(MainWindow, ParallelIsRefusedOnTheOldWindowsFamily) {
-    TestRig fresh;
-    fresh.link.win9xFamily = true;
-    Window w(fresh);
-    w.Choose(MainWindow::Usb);
-    w.Choose(MainWindow::Parallel);
-    EXPECT_EQ(
-        fresh.messages.Warnings(),
-        QStringList{QStringLiteral("Sorry, parallel port don't support in Windows 98, 98SE, ME.")});
-    EXPECT_TRUE(w.Find<QRadioButton>(QStringLiteral("serialRadio"))->isChecked());
-    // The USB row stays: every field off.
-    EXPECT_EQ(w.State(), (std::vector<bool>{false, false, false, true, true, false, false}));
+    w.ExpectRunAsOpened();
 }
 
 }  // namespace

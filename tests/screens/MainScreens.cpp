@@ -7,8 +7,7 @@
 namespace {
 
 std::unique_ptr<QWidget> MainWindowScene(TestRig& rig, bool connected) {
-    auto window =
-        std::make_unique<MainWindow>(rig.Context(), [](Tool, const ToolContext&, QWidget*) {});
+    auto window = std::make_unique<MainWindow>(rig.Context());
     if (connected) {
         rig.link.Answer("^PI0\r\n", "QX-M43\r\n");
         window->Connect();

@@ -41,7 +41,6 @@ public:
     std::optional<std::uint8_t> parallelStatus = std::uint8_t{0x80};
     bool createStreamFails = false;
     bool connectFails = false;
-    bool win9xFamily = false;
 
     // Record.
     std::vector<QByteArray> writes;  // the bytes offered by every write call to a device or socket
@@ -63,7 +62,6 @@ public:
     explicit FakePlatform(FakeLink& link) : link_(link) {}
     std::unique_ptr<PortDevice> OpenDevice(PortKind kind, const QString& portName) override;
     std::unique_ptr<TcpStream> CreateStream() override;
-    bool IsWin9xFamily() const override { return link_.win9xFamily; }
 
 private:
     FakeLink& link_;

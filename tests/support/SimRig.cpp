@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 SimRig::SimRig(Transport transport_, const std::string& modelName)
-    : transport(transport_),
+    : RecordingHost(true),
+      transport(transport_),
       printer(modelName),
       server(printer),
       platform([this] { pacer.KeepPainted(); },
@@ -37,7 +38,7 @@ bool SimRig::Connect() {
     if (transport == Transport::Tcp) {
         port.SetNetworkTarget(Target());
     } else {
-        port.SetSerialParams(115200, 0, 8, 0);
+        port.SetSerialParams({115200, Parity::None, 8, StopBits::One});
     }
     return port.Open();
 }

@@ -4,20 +4,16 @@
 #include <QString>
 #include <string>
 
-#include "forms/ToolContext.h"
-#include "link/PortHost.h"
 #include "link/PrinterPort.h"
 #include "link/SystemPortPlatform.h"
 #include "sim/Printer.h"
 #include "sim/Server.h"
 #include "support/QtPrinters.h"
-#include "support/RecordingFileChooser.h"
-#include "support/RecordingMessages.h"
-#include "support/RecordingPacer.h"
+#include "support/RecordingHost.h"
 
 // A printer simulator in this process and the real link to it: TCP on 127.0.0.1 (an ephemeral
 // port) or its pseudo-terminal, which the port name "COM1:" stands for. Pauses are kept for real.
-class SimRig : public PortHost {
+class SimRig : public RecordingHost {
 public:
     enum class Transport { Tcp, Pty };
 
@@ -29,20 +25,11 @@ public:
     NetworkTarget Target() const;
     // Opens the port as the main window would.
     bool Connect();
-    ToolContext Context(int modelIndex = -1) {
-        return ToolContext{port, messages, files, pacer, modelIndex};
-    }
-
-    void Warning(const QString& text) override { messages.Warning(text); }
-    void Pause(int milliseconds) override { pacer.Pause(milliseconds); }
-    void KeepPainted() override { pacer.KeepPainted(); }
+    ToolContext Context(int modelIndex = -1) { return ContextFor(port, modelIndex); }
 
     const Transport transport;
     sim::Printer printer;
     sim::Server server;
-    RecordingMessages messages;
-    RecordingFileChooser files;
-    RecordingPacer pacer{true};
     SystemPortPlatform platform;
     PrinterPort port;
 };

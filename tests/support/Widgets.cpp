@@ -1,9 +1,20 @@
 #include "support/Widgets.h"
 
+#include <QCheckBox>
 #include <QFile>
+#include <QRadioButton>
+#include <algorithm>
 
 void Click(QAbstractButton* button) {
     ASSERT_NE(button, nullptr);
+    // A radio button or check box takes clicks on its indicator and text only, which need not
+    // reach the middle of a widget that its layout stretched: aim at the indicator.
+    if (qobject_cast<QRadioButton*>(button) != nullptr ||
+        qobject_cast<QCheckBox*>(button) != nullptr) {
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(std::min(8, button->width() / 2), button->height() / 2));
+        return;
+    }
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
@@ -15,16 +26,6 @@ void Click(const QWidget& parent, const QString& name) {
 
 void Click(const QWidget& parent, const char* name) {
     Click(parent, QLatin1String(name));
-}
-
-void Type(QLineEdit* field, const QString& text) {
-    ASSERT_NE(field, nullptr);
-    field->selectAll();
-    if (text.isEmpty()) {
-        QTest::keyClick(field, Qt::Key_Backspace);
-        return;
-    }
-    QTest::keyClicks(field, text);
 }
 
 void Choose(QComboBox* list, int index) {

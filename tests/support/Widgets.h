@@ -30,9 +30,18 @@ void Click(QAbstractButton* button);
 void Click(const QWidget& parent, const QString& name);
 void Click(const QWidget& parent, const char* name);
 
-// Replaces the field's text by typing: select all, then the keys of `text` (Latin-1 text only:
-// Qt Test types one Latin-1 key per character; set other text with setText).
-void Type(QLineEdit* field, const QString& text);
+// Replaces the text of a line field or a step field by typing: select all, then the keys of
+// `text` (ASCII only: Qt Test has no key for other characters; set such text with setText).
+template <typename Field>
+void Type(Field* field, const QString& text) {
+    ASSERT_NE(field, nullptr);
+    field->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(field, Qt::Key_Backspace);
+        return;
+    }
+    QTest::keyClicks(field, text);
+}
 
 // Chooses the entry at `index` as the keyboard would (the list's current index changes and its
 // signals fire).
