@@ -28,31 +28,32 @@ QTemporaryDir* folder = nullptr;
 const QString kConvert = QStringLiteral(TAGWELL_IMAGEMAGICK_CONVERT);
 
 struct Method {
-    int number;  // -1: the plain reduction
+    DitherMethod method;  // None: the plain reduction
     const char* name;
     QStringList imageMagick;  // the same job for convert, between input and output
 };
 
-const std::map<int, Method>& Methods() {
-    static const std::map<int, Method> methods = {
-        {-1, {-1, "None", {QStringLiteral("+dither"), QStringLiteral("-monochrome")}}},
-        {0,
-         {0,
+const std::map<DitherMethod, Method>& Methods() {
+    static const std::map<DitherMethod, Method> methods = {
+        {DitherMethod::None,
+         {DitherMethod::None, "None", {QStringLiteral("+dither"), QStringLiteral("-monochrome")}}},
+        {DitherMethod::ErrorDiffusion,
+         {DitherMethod::ErrorDiffusion,
           "Error Diffusion",
           {QStringLiteral("-dither"), QStringLiteral("FloydSteinberg"),
            QStringLiteral("-monochrome")}}},
-        {1,
-         {1,
+        {DitherMethod::OrderedClustered,
+         {DitherMethod::OrderedClustered,
           "Ordered Dither (clustered 4x4)",
           {QStringLiteral("-colorspace"), QStringLiteral("Gray"), QStringLiteral("-ordered-dither"),
            QStringLiteral("h4x4a"), QStringLiteral("-type"), QStringLiteral("bilevel")}}},
-        {7,
-         {7,
+        {DitherMethod::Bayer4,
+         {DitherMethod::Bayer4,
           "4x4 Matrix (Bayer)",
           {QStringLiteral("-colorspace"), QStringLiteral("Gray"), QStringLiteral("-ordered-dither"),
            QStringLiteral("o4x4"), QStringLiteral("-type"), QStringLiteral("bilevel")}}},
-        {8,
-         {8,
+        {DitherMethod::Bayer8,
+         {DitherMethod::Bayer8,
           "8x8 Matrix (Bayer)",
           {QStringLiteral("-colorspace"), QStringLiteral("Gray"), QStringLiteral("-ordered-dither"),
            QStringLiteral("o8x8"), QStringLiteral("-type"), QStringLiteral("bilevel")}}},
@@ -103,7 +104,8 @@ QString MakePhoto() {
 
 // One whole conversion as the downloader does it: load, dither or reduce, save as PCX.
 void Convert(benchmark::State& state) {
-    const Method& method = Methods().at(static_cast<int>(state.range(0)));
+    // The argument is the method's number.
+    const Method& method = Methods().at(static_cast<DitherMethod>(state.range(0)));
     state.SetLabel(method.name);
     const QString ours = folder->filePath(QStringLiteral("ours.pcx"));
     double total = 0;
@@ -115,8 +117,8 @@ void Convert(benchmark::State& state) {
             state.SkipWithError("the photo cannot be read");
             return;
         }
-        if (method.number >= 0) {
-            picture.Dither(method.number);
+        if (method.method != DitherMethod::None) {
+            picture.Dither(method.method);
         } else {
             picture.ReduceToOneBit();
         }
@@ -140,11 +142,11 @@ void Convert(benchmark::State& state) {
 }
 
 BENCHMARK(Convert)
-    ->Arg(-1)
-    ->Arg(0)
-    ->Arg(1)
-    ->Arg(7)
-    ->Arg(8)
+    ->Apply([](benchmark::internal::Benchmark* benchmark) {
+        for (const DitherMethod method : kDitherMethods) {
+            benchmark->Arg(static_cast<int>(method));
+        }
+    })
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);

@@ -52,24 +52,25 @@ const std::array<std::uint8_t, 16> Dithering::kClusteredRanks = {
     0,  5,  6,  1,
 };
 
-bool Dithering::IsKnownMethod(int method) {
-    return method == kErrorDiffusion || method == kOrderedClustered || method == kBayer4 ||
-           method == kBayer8;
+bool Dithering::IsKnownMethod(DitherMethod method) {
+    return method == DitherMethod::ErrorDiffusion || method == DitherMethod::OrderedClustered ||
+           method == DitherMethod::Bayer4 || method == DitherMethod::Bayer8;
 }
 
-QImage Dithering::Apply(const QImage& picture, int method) {
+QImage Dithering::Apply(const QImage& picture, DitherMethod method) {
     switch (method) {
-        case kErrorDiffusion:
+        case DitherMethod::ErrorDiffusion:
             return ErrorDiffusion(picture);
-        case kOrderedClustered:
+        case DitherMethod::OrderedClustered:
             return Ordered(picture, kClusteredRanks, 4);
-        case kBayer4:
+        case DitherMethod::Bayer4:
             return Ordered(picture, kBayer4Ranks, 4);
-        case kBayer8:
+        case DitherMethod::Bayer8:
             return Ordered(picture, kBayer8Ranks, 8);
-        default:
-            return {};
+        case DitherMethod::None:
+            break;
     }
+    return {};
 }
 
 std::vector<std::uint8_t> Dithering::GreyLevels(const QImage& picture) {

@@ -6,16 +6,12 @@
 #include <span>
 #include <vector>
 
+#include "images/DitherMethod.h"
+
 // Reduction of a picture to black and white. Every result is a Format_Mono image whose colour 0
 // is black and colour 1 is white; transparent pixels count as white.
 class Dithering {
 public:
-    // The method numbers the viewer's list carries.
-    static constexpr int kErrorDiffusion = 0;
-    static constexpr int kOrderedClustered = 1;
-    static constexpr int kBayer4 = 7;
-    static constexpr int kBayer8 = 8;
-
     // Threshold ranks of the ordered methods: a pixel turns white once its grey level passes
     // its rank's share of the range, lowest rank first.
     static const std::array<std::uint8_t, 16> kBayer4Ranks;
@@ -24,10 +20,10 @@ public:
     // instead of Bayer's even cross-hatch.
     static const std::array<std::uint8_t, 16> kClusteredRanks;
 
-    // Whether `method` is one of the numbers above.
-    static bool IsKnownMethod(int method);
-    // The picture dithered with `method`; a null image for an unknown method.
-    static QImage Apply(const QImage& picture, int method);
+    // Whether `method` dithers (None and values outside the enum do not).
+    static bool IsKnownMethod(DitherMethod method);
+    // The picture dithered with `method`; a null image for None or an unknown method.
+    static QImage Apply(const QImage& picture, DitherMethod method);
 
     // Grey level 0..255 of every pixel, row after row, with partial transparency blended over
     // white. Luma weights 0.299, 0.587, 0.114 in 8-bit fixed point (a grey stays the same grey).

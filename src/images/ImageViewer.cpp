@@ -6,76 +6,80 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "images/CDlgScrollView.h"
+#include "forms/Controls.h"
+#include "images/PicturePane.h"
 
-ImageViewer::ImageViewer(const ToolContext& context_, const QString& path_, QWidget* parent)
-    : QDialog(parent), context(context_), path(path_) {
+ImageViewer::ImageViewer(const ToolContext& context, const QString& path, QWidget* parent)
+    : QDialog(parent), context_(context), path_(path), preview_(context_.pacer) {
     setWindowTitle(tr("Image Viewer"));
     setObjectName(QStringLiteral("imageViewer"));
 
-    pathLabel = new QLabel(path, this);
-    pathLabel->setObjectName(QStringLiteral("pathLabel"));
-    pathLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    pathLabel->setTextFormat(Qt::PlainText);
-    pathLabel->setToolTip(path);
+    pathLabel_ = new QLabel(path_, this);
+    pathLabel_->setObjectName(QStringLiteral("pathLabel"));
+    pathLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pathLabel_->setTextFormat(Qt::PlainText);
+    pathLabel_->setToolTip(path_);
     // A long path is cut at the window's edge instead of widening the window.
-    pathLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    pathLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
-    view = new CDlgScrollView(context.pacer, this);
-    view->setObjectName(QStringLiteral("view"));
+    pane_ = new PicturePane(this);
+    pane_->setObjectName(QStringLiteral("picturePane"));
 
-    ditherCombo = new QComboBox(this);
-    ditherCombo->setObjectName(QStringLiteral("ditherCombo"));
-    ditherCombo->addItems({tr("None"), tr("Error Diffusion"), tr("Ordered Dither"),
-                           tr("4x4 Matrix"), tr("8x8 Matrixt")});
+    ditherList_ =
+        Controls::List<DitherMethod>(this, QStringLiteral("ditherCombo"),
+                                     {
+                                         {tr("None"), DitherMethod::None},
+                                         {tr("Error Diffusion"), DitherMethod::ErrorDiffusion},
+                                         {tr("Ordered Dither"), DitherMethod::OrderedClustered},
+                                         {tr("4x4 Matrix"), DitherMethod::Bayer4},
+                                         {tr("8x8 Matrixt"), DitherMethod::Bayer8},
+                                     });
     auto* ditherLabel = new QLabel(tr("Dither : "), this);
-    ditherLabel->setBuddy(ditherCombo);
+    ditherLabel->setBuddy(ditherList_);
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
+    auto* ok =
+        Controls::Button(this, tr("OK"), QStringLiteral("okButton"), this, &ImageViewer::accept);
+    auto* cancel = Controls::Button(this, tr("Cancel"), QStringLiteral("cancelButton"), this,
+                                    &ImageViewer::reject);
+    // No field takes Enter here: it presses the focused button, else OK, as in any dialog.
+    for (QPushButton* button : {ok, cancel}) {
+        button->setAutoDefault(true);
+    }
     ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(ok, &QPushButton::clicked, this, &ImageViewer::accept);
-    connect(cancel, &QPushButton::clicked, this, &ImageViewer::reject);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(ditherLabel);
-    bottom->addWidget(ditherCombo);
-    bottom->addStretch(1);
-    bottom->addWidget(ok);
-    bottom->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pathLabel);
-    layout->addWidget(view, 1);
-    layout->addLayout(bottom);
+    layout->addWidget(pathLabel_);
+    layout->addWidget(pane_, 1);
+    layout->addLayout(Controls::Row({ditherLabel, ditherList_}, {ok, cancel}));
 
-    ditherCombo->setCurrentIndex(0);
-    view->Clear();
-    CDlgScrollView::Loaded loaded;
-    view->LoadImage(path, ditherMethod, loaded);
-    imageType = loaded.type;
+    ditherList_->setCurrentIndex(0);
+    const std::optional<PicturePreview::Shown> shown = ShowPreview();
+    if (shown) {
+        type_ = shown->type;
+    }
     // Nothing to dither in a black-and-white picture, nor in one that could not be read.
-    ditherCombo->setEnabled(loaded.bitsPerPixel > 1);
-    connect(ditherCombo, &QComboBox::currentIndexChanged, this, &ImageViewer::OnDitherChanged);
+    ditherList_->setEnabled(shown && shown->fileBitsPerPixel > 1);
+    connect(ditherList_, &QComboBox::currentIndexChanged, this, &ImageViewer::PreviewChosenMethod);
 }
 
 void ImageViewer::ReadForm() {
-    const int index = ditherCombo->currentIndex();
-    ditherMethod = index >= 0 && index < static_cast<int>(kDitherMethods.size())
-                       ? kDitherMethods[static_cast<std::size_t>(index)]
-                       : -1;
+    method_ = ditherList_->currentIndex() < 0 ? DitherMethod::None
+                                              : Controls::Chosen<DitherMethod>(ditherList_);
 }
 
-void ImageViewer::OnDitherChanged() {
+void ImageViewer::PreviewChosenMethod() {
     ReadForm();
-    Reload();
+    ShowPreview();
 }
 
-void ImageViewer::Reload() {
-    // Every choice starts again from the file, never from the last result.
-    CDlgScrollView::Loaded loaded;
-    view->LoadImage(path, ditherMethod, loaded);
+std::optional<PicturePreview::Shown> ImageViewer::ShowPreview() {
+    // The pane stays empty while the file is read and converted.
+    pane_->Clear();
+    std::optional<PicturePreview::Shown> shown = preview_.Load(path_, method_);
+    if (shown) {
+        pane_->ShowPicture(shown->image);
+    }
+    return shown;
 }
 
 void ImageViewer::accept() {

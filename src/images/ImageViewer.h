@@ -2,11 +2,14 @@
 
 #include <QDialog>
 #include <QString>
-#include <array>
+#include <optional>
 
 #include "forms/ToolContext.h"
+#include "images/DitherMethod.h"
+#include "images/PicturePreview.h"
+#include "images/PictureType.h"
 
-class CDlgScrollView;
+class PicturePane;
 class QComboBox;
 class QLabel;
 
@@ -15,27 +18,28 @@ class QLabel;
 class ImageViewer : public QDialog {
     Q_OBJECT
 public:
-    // The method number each entry of the dither list carries, in list order.
-    static constexpr std::array<int, 5> kDitherMethods = {-1, 0, 1, 7, 8};
-
     ImageViewer(const ToolContext& context, const QString& path, QWidget* parent = nullptr);
 
-    int DitherMethod() const { return ditherMethod; }
-    int ImageType() const { return imageType; }
-    CDlgScrollView* View() const { return view; }
+    // The method chosen, as read when the viewer was closed with OK.
+    DitherMethod Method() const { return method_; }
+    // The type the file was read as; Unknown when it could not be shown.
+    PictureType Type() const { return type_; }
+    PicturePane* Pane() const { return pane_; }
 
     void accept() override;
 
 private:
     void ReadForm();
-    void OnDitherChanged();
-    void Reload();
+    // Shows the file afresh with the method now chosen in the list.
+    void PreviewChosenMethod();
+    std::optional<PicturePreview::Shown> ShowPreview();
 
-    const ToolContext context;  // a copy: it holds only references
-    const QString path;
-    int ditherMethod = -1;
-    int imageType = 0;
-    CDlgScrollView* view = nullptr;
-    QLabel* pathLabel = nullptr;
-    QComboBox* ditherCombo = nullptr;
+    const ToolContext context_;  // a copy: it holds only references
+    const QString path_;
+    PicturePreview preview_;
+    DitherMethod method_ = DitherMethod::None;
+    PictureType type_ = PictureType::Unknown;
+    PicturePane* pane_ = nullptr;
+    QLabel* pathLabel_ = nullptr;
+    QComboBox* ditherList_ = nullptr;
 };

@@ -19,15 +19,16 @@ QString PcxDownload::TemporaryPath() const {
     return temporaryPath_;
 }
 
-QString PcxDownload::Convert(const QString& filePath, int imageType, int ditherMethod,
-                             const QString& temporaryRoot, const QDateTime& now) {
+QString PcxDownload::Convert(const QString& filePath, PictureType imageType,
+                             DitherMethod ditherMethod, const QString& temporaryRoot,
+                             const QDateTime& now) {
     RemoveTemporary();
     sendPath_ = filePath;
     Picture picture;
     if (!picture.Load(filePath, imageType)) {
         return sendPath_;
     }
-    if (ditherMethod >= 0) {
+    if (ditherMethod != DitherMethod::None) {
         picture.Dither(ditherMethod);
     }
     if (picture.BitsPerPixel() > 1) {
@@ -55,7 +56,7 @@ QString PcxDownload::Convert(const QString& filePath, int imageType, int ditherM
     } else {
         folder_.reset();
     }
-    picture.Release();
+    picture.Clear();
     return sendPath_;
 }
 

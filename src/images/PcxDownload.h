@@ -7,6 +7,9 @@
 #include <functional>
 #include <memory>
 
+#include "images/DitherMethod.h"
+#include "images/PictureType.h"
+
 class Pacer;
 class PrinterPort;
 
@@ -41,12 +44,12 @@ public:
     PcxDownload(const PcxDownload&) = delete;
     PcxDownload& operator=(const PcxDownload&) = delete;
 
-    // Converts the chosen file (dithered with `ditherMethod` when it is 0 or more, then reduced
+    // Converts the chosen file (dithered with `ditherMethod` unless it is None, then reduced
     // to one bit if still needed) into a PCX file named after `now` ("20240131_235959.pcx") in
     // a folder of its own under `temporaryRoot` that only this user can enter. When the file
     // cannot be read as a picture or the PCX cannot be saved, the chosen file is what gets sent.
     // Returns the file to send.
-    QString Convert(const QString& filePath, int imageType, int ditherMethod,
+    QString Convert(const QString& filePath, PictureType imageType, DitherMethod ditherMethod,
                     const QString& temporaryRoot, const QDateTime& now);
     const QString& SendPath() const { return sendPath_; }
     // The converted file, empty when there is none.

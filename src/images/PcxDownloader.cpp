@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "forms/Controls.h"
 #include "forms/FileChooser.h"
 #include "forms/Messages.h"
 #include "images/ImageCommands.h"
@@ -23,19 +24,6 @@
 #include "link/PrinterPort.h"
 
 namespace {
-
-QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLineEdit* Field(const char* name, QWidget* parent) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QLatin1String(name));
-    return field;
-}
 
 QLabel* Value(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -46,56 +34,54 @@ QLabel* Value(const char* name, QWidget* parent) {
 
 }  // namespace
 
-PcxDownloader::PcxDownloader(const ToolContext& context_, QWidget* parent, ViewerOpener openViewer_,
-                             QString temporaryRoot_)
+PcxDownloader::PcxDownloader(const ToolContext& context, QWidget* parent, QString temporaryRoot)
     : QDialog(parent),
-      context(context_),
-      openViewer(openViewer_ ? std::move(openViewer_) : ViewerOpener(&PcxDownloader::ShowViewer)),
-      temporaryRoot(temporaryRoot_.isEmpty() ? QDir::tempPath() : std::move(temporaryRoot_)) {
+      context_(context),
+      temporaryRoot_(temporaryRoot.isEmpty() ? QDir::tempPath() : std::move(temporaryRoot)) {
     setWindowTitle(tr("PCX File Downloader"));
     setObjectName(QStringLiteral("pcxDownloader"));
-    fileName = tr("None");
-    sizeText = tr("0 Byte");
+    fileName_ = tr("None");
+    sizeText_ = tr("0 Byte");
 
     // Image Store: the file, its name in the printer, what it is, and the download.
-    pathEdit = Field("pathEdit", this);
-    pathEdit->setReadOnly(true);
-    pathEdit->setMinimumWidth(320);
-    auto* browse = Button(tr("..."), "browseButton", this);
-    storeNameEdit = Field("storeNameEdit", this);
-    fileNameLabel = Value("fileNameLabel", this);
-    fileSizeLabel = Value("fileSizeLabel", this);
-    progressBar = new QProgressBar(this);
-    progressBar->setObjectName(QStringLiteral("progressBar"));
-    progressBar->setTextVisible(false);
-    progressBar->setRange(0, 1);
-    progressBar->setValue(0);
-    auto* download = Button(tr("DownLoad"), "downloadButton", this);
+    pathEdit_ = Controls::Field(this, "pathEdit");
+    pathEdit_->setReadOnly(true);
+    pathEdit_->setMinimumWidth(320);
+    auto* browse = Controls::Button(this, tr("..."), "browseButton");
+    storeNameEdit_ = Controls::Field(this, "storeNameEdit");
+    fileNameLabel_ = Value("fileNameLabel", this);
+    fileSizeLabel_ = Value("fileSizeLabel", this);
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("progressBar"));
+    progressBar_->setTextVisible(false);
+    progressBar_->setRange(0, 1);
+    progressBar_->setValue(0);
+    auto* download = Controls::Button(this, tr("DownLoad"), "downloadButton");
 
     auto* information = new QGroupBox(tr("PCX File Information"), this);
     auto* informationLayout = new QFormLayout(information);
-    informationLayout->addRow(tr("File Name: "), fileNameLabel);
-    informationLayout->addRow(tr("File Size: "), fileSizeLabel);
+    informationLayout->addRow(tr("File Name: "), fileNameLabel_);
+    informationLayout->addRow(tr("File Size: "), fileSizeLabel_);
 
     auto* store = new QGroupBox(tr("Image Store (IS)"), this);
     auto* storeLayout = new QGridLayout(store);
-    storeLayout->addWidget(pathEdit, 0, 0, 1, 2);
+    storeLayout->addWidget(pathEdit_, 0, 0, 1, 2);
     storeLayout->addWidget(browse, 0, 2);
     storeLayout->addWidget(new QLabel(tr("Image Name :"), store), 1, 0);
-    storeLayout->addWidget(storeNameEdit, 1, 1, 1, 2);
+    storeLayout->addWidget(storeNameEdit_, 1, 1, 1, 2);
     storeLayout->addWidget(information, 2, 0, 1, 3);
-    storeLayout->addWidget(progressBar, 3, 0, 1, 2);
+    storeLayout->addWidget(progressBar_, 3, 0, 1, 2);
     storeLayout->addWidget(download, 3, 2);
     storeLayout->setColumnStretch(1, 1);
 
     // Image Delete.
-    deleteNameEdit = Field("deleteNameEdit", this);
-    auto* deleteOne = Button(tr("Delete Image"), "deleteButton", this);
-    auto* deleteAll = Button(tr("Delete All Images"), "deleteAllButton", this);
+    deleteNameEdit_ = Controls::Field(this, "deleteNameEdit");
+    auto* deleteOne = Controls::Button(this, tr("Delete Image"), "deleteButton");
+    auto* deleteAll = Controls::Button(this, tr("Delete All Images"), "deleteAllButton");
     auto* remove = new QGroupBox(tr("Image Delete (ID)"), this);
     auto* removeLayout = new QGridLayout(remove);
     removeLayout->addWidget(new QLabel(tr("Image Name :"), remove), 0, 0);
-    removeLayout->addWidget(deleteNameEdit, 0, 1);
+    removeLayout->addWidget(deleteNameEdit_, 0, 1);
     auto* removeButtons = new QHBoxLayout;
     removeButtons->addStretch(1);
     removeButtons->addWidget(deleteOne);
@@ -104,37 +90,37 @@ PcxDownloader::PcxDownloader(const ToolContext& context_, QWidget* parent, Viewe
     removeLayout->setColumnStretch(1, 1);
 
     // Image Information.
-    auto* list = Button(tr("Image Information"), "informationButton", this);
+    auto* list = Controls::Button(this, tr("Image Information"), "informationButton");
     auto* report = new QGroupBox(tr("Image Information (II)"), this);
     auto* reportLayout = new QHBoxLayout(report);
     reportLayout->addStretch(1);
     reportLayout->addWidget(list);
 
     // Image Recall.
-    recallNameEdit = Field("recallNameEdit", this);
-    xEdit = Field("xEdit", this);
-    yEdit = Field("yEdit", this);
-    auto* recallButton = Button(tr("Image Recall"), "recallButton", this);
+    recallNameEdit_ = Controls::Field(this, "recallNameEdit");
+    xEdit_ = Controls::Field(this, "xEdit");
+    yEdit_ = Controls::Field(this, "yEdit");
+    auto* recallButton = Controls::Button(this, tr("Image Recall"), "recallButton");
     auto* recall = new QGroupBox(tr("Image Recall (IR)"), this);
     auto* recallLayout = new QGridLayout(recall);
     recallLayout->addWidget(new QLabel(tr("Image Name :"), recall), 0, 0);
-    recallLayout->addWidget(recallNameEdit, 0, 1);
+    recallLayout->addWidget(recallNameEdit_, 0, 1);
     recallLayout->addWidget(new QLabel(tr("X Position :"), recall), 1, 0);
     auto* positionRow = new QHBoxLayout;
-    positionRow->addWidget(xEdit);
+    positionRow->addWidget(xEdit_);
     positionRow->addSpacing(12);
     positionRow->addWidget(new QLabel(tr("Y Position :"), recall));
-    positionRow->addWidget(yEdit);
+    positionRow->addWidget(yEdit_);
     positionRow->addStretch(1);
     positionRow->addWidget(recallButton);
     recallLayout->addLayout(positionRow, 1, 1);
     recallLayout->setColumnStretch(1, 1);
-    for (QLineEdit* position : {xEdit, yEdit}) {
+    for (QLineEdit* position : {xEdit_, yEdit_}) {
         position->setFixedWidth(
             position->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
     }
 
-    auto* close = Button(tr("CLOSE"), "closeButton", this);
+    auto* close = Controls::Button(this, tr("CLOSE"), "closeButton");
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
     bottom->addWidget(close);
@@ -157,131 +143,123 @@ PcxDownloader::PcxDownloader(const ToolContext& context_, QWidget* parent, Viewe
     ShowForm();
 }
 
-std::optional<ViewerChoice> PcxDownloader::ShowViewer(const ToolContext& context,
-                                                      const QString& path, QWidget* parent) {
-    ImageViewer viewer(context, path, parent);
-    if (viewer.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return ViewerChoice{viewer.DitherMethod(), viewer.ImageType()};
-}
-
 void PcxDownloader::ReadForm() {
-    storeName = storeNameEdit->text();
-    deleteName = deleteNameEdit->text();
-    recallName = recallNameEdit->text();
-    xText = xEdit->text();
-    yText = yEdit->text();
+    storeName_ = storeNameEdit_->text();
+    deleteName_ = deleteNameEdit_->text();
+    recallName_ = recallNameEdit_->text();
+    xText_ = xEdit_->text();
+    yText_ = yEdit_->text();
 }
 
 void PcxDownloader::ShowForm() {
-    pathEdit->setText(filePath);
-    fileNameLabel->setText(fileName);
-    fileSizeLabel->setText(sizeText);
-    storeNameEdit->setText(storeName);
-    deleteNameEdit->setText(deleteName);
-    recallNameEdit->setText(recallName);
-    xEdit->setText(xText);
-    yEdit->setText(yText);
+    pathEdit_->setText(filePath_);
+    fileNameLabel_->setText(fileName_);
+    fileSizeLabel_->setText(sizeText_);
+    storeNameEdit_->setText(storeName_);
+    deleteNameEdit_->setText(deleteName_);
+    recallNameEdit_->setText(recallName_);
+    xEdit_->setText(xText_);
+    yEdit_->setText(yText_);
 }
 
 QString PcxDownloader::NameFromFile() const {
-    return fileName.left(std::max<qsizetype>(0, fileName.size() - 4));
+    return fileName_.left(std::max<qsizetype>(0, fileName_.size() - 4));
 }
 
 bool PcxDownloader::NameIsUsable(const QString& name) {
     const QString problem = ImageCommands::NameProblem(name);
     if (!problem.isEmpty()) {
-        context.messages.Warning(problem);
+        context_.messages.Warning(problem);
         return false;
     }
     return true;
 }
 
 void PcxDownloader::Send(const QByteArray& command) {
-    context.port.Write(command);
+    context_.port.Write(command);
 }
 
 void PcxDownloader::ChooseFile() {
     // Names typed so far stay as typed when the choice is cancelled.
     ReadForm();
     const QString chosen =
-        context.files.ChooseOpen({tr("Image files(*.PCX,*.BMP,*.JPG,*.JPEG)") +
-                                      QStringLiteral(" (*.PCX *.BMP *.JPG *.JPEG)"),
-                                  tr("All Files(*.*)") + QStringLiteral(" (*.*)")});
-    fileSelected = false;
+        context_.files.ChooseOpen({tr("Image files(*.PCX,*.BMP,*.JPG,*.JPEG)") +
+                                       QStringLiteral(" (*.PCX *.BMP *.JPG *.JPEG)"),
+                                   tr("All Files(*.*)") + QStringLiteral(" (*.*)")});
+    fileSelected_ = false;
     if (!chosen.isEmpty()) {
-        fileName = QFileInfo(chosen).fileName();
-        filePath = chosen;
-        if (const std::optional<ViewerChoice> choice = openViewer(context, filePath, this)) {
-            fileSelected = true;
-            ditherMethod = choice->ditherMethod;
-            imageType = choice->imageType;
-            QFile file(filePath);
+        fileName_ = QFileInfo(chosen).fileName();
+        filePath_ = chosen;
+        ImageViewer viewer(context_, filePath_, this);
+        if (context_.run(viewer) == QDialog::Accepted) {
+            fileSelected_ = true;
+            method_ = viewer.Method();
+            type_ = viewer.Type();
+            QFile file(filePath_);
             if (!file.open(QIODevice::ReadOnly)) {
-                context.messages.Warning(tr("Can't open file!"));
+                context_.messages.Warning(tr("Can't open file!"));
                 return;
             }
-            sizeText = tr("%1 Bytes").arg(file.size());
-            storeName = NameFromFile();
-            deleteName = storeName;
-            recallName = storeName;
+            sizeText_ = tr("%1 Bytes").arg(file.size());
+            storeName_ = NameFromFile();
+            deleteName_ = storeName_;
+            recallName_ = storeName_;
         }
     }
-    if (!fileSelected) {
-        fileName = tr("None");
-        sizeText = tr("0 Byte");
-        filePath.clear();
+    if (!fileSelected_) {
+        fileName_ = tr("None");
+        sizeText_ = tr("0 Byte");
+        filePath_.clear();
     }
     ShowForm();
 }
 
 void PcxDownloader::Download() {
-    if (!fileSelected) {
-        context.messages.Warning(tr("Please, Select PCX files!"));
+    if (!fileSelected_) {
+        context_.messages.Warning(tr("Please, Select PCX files!"));
         return;
     }
-    PcxDownload download(context.port, context.pacer);
-    sendPath = download.Convert(filePath, imageType, ditherMethod, temporaryRoot,
-                                QDateTime::currentDateTime());
+    PcxDownload download(context_.port, context_.pacer);
+    sendPath_ =
+        download.Convert(filePath_, type_, method_, temporaryRoot_, QDateTime::currentDateTime());
     ReadForm();
     if (!download.Open()) {
-        context.messages.Warning(tr("Can't open file!"));
+        context_.messages.Warning(tr("Can't open file!"));
         return;
     }
-    if (storeName.isEmpty()) {
-        storeName = NameFromFile();
-        storeNameEdit->setText(storeName);
+    if (storeName_.isEmpty()) {
+        storeName_ = NameFromFile();
+        storeNameEdit_->setText(storeName_);
     }
-    if (!NameIsUsable(storeName)) {
+    if (!NameIsUsable(storeName_)) {
         return;
     }
     DownloadProgress progress;
     // A range of nothing would turn the bar into a busy indicator; a file of less than one
     // block keeps an empty bar instead.
-    progress.setRange = [this](int maximum) { progressBar->setRange(0, std::max(maximum, 1)); };
+    progress.setRange = [this](int maximum) { progressBar_->setRange(0, std::max(maximum, 1)); };
     // The bar stops at its end, as a value past it (20 on Ethernet) means "all of it".
     progress.setValue = [this](int value) {
-        progressBar->setValue(std::min(value, progressBar->maximum()));
+        progressBar_->setValue(std::min(value, progressBar_->maximum()));
     };
     progress.step = [this] {
-        progressBar->setValue(std::min(progressBar->value() + 1, progressBar->maximum()));
+        progressBar_->setValue(std::min(progressBar_->value() + 1, progressBar_->maximum()));
     };
-    if (download.Send(storeName, progress) == PcxDownload::Outcome::Completed) {
-        context.messages.Information(tr("PCX file download is completed."));
+    if (download.Send(storeName_, progress) == PcxDownload::Outcome::Completed) {
+        context_.messages.Information(tr("PCX file download is completed."));
     } else {
-        context.messages.Warning(tr("PCX file download failed."));
+        context_.messages.Warning(tr("PCX file download failed."));
     }
 }
 
 void PcxDownloader::DeleteImage() {
     ReadForm();
-    if (deleteName.isEmpty()) {
-        context.messages.Warning(tr("Please, type image name!"));
+    if (deleteName_.isEmpty()) {
+        context_.messages.Warning(tr("Please, type image name!"));
         return;
     }
-    if (NameIsUsable(deleteName)) {
-        Send(ImageCommands::Delete(deleteName));
+    if (NameIsUsable(deleteName_)) {
+        Send(ImageCommands::Delete(deleteName_));
     }
 }
 
@@ -295,12 +273,12 @@ void PcxDownloader::ImageInformation() {
 
 void PcxDownloader::RecallImage() {
     ReadForm();
-    if (recallName.isEmpty()) {
-        context.messages.Warning(tr("Please, type image name!"));
+    if (recallName_.isEmpty()) {
+        context_.messages.Warning(tr("Please, type image name!"));
         return;
     }
-    if (NameIsUsable(recallName)) {
-        Send(ImageCommands::Recall(xText, yText, recallName));
+    if (NameIsUsable(recallName_)) {
+        Send(ImageCommands::Recall(xText_, yText_, recallName_));
     }
 }
 

@@ -2,26 +2,14 @@
 
 #include <QDialog>
 #include <QString>
-#include <functional>
-#include <optional>
 
 #include "forms/ToolContext.h"
+#include "images/DitherMethod.h"
+#include "images/PictureType.h"
 
 class QLabel;
 class QLineEdit;
 class QProgressBar;
-class QPushButton;
-
-// What the Image Viewer hands back when closed with OK.
-struct ViewerChoice {
-    int ditherMethod = -1;
-    int imageType = 0;
-};
-
-// Shows the Image Viewer on a file; nothing when it was cancelled. Tests hand in their own, so
-// the viewer can be driven without a modal loop.
-using ViewerOpener =
-    std::function<std::optional<ViewerChoice>(const ToolContext&, const QString& path, QWidget*)>;
 
 // "PCX File Downloader": stores a picture in the printer's image memory as a black-and-white
 // PCX file, deletes stored pictures, asks for the list of them, and recalls one onto a label.
@@ -29,19 +17,15 @@ class PcxDownloader : public QDialog {
     Q_OBJECT
 public:
     // `temporaryRoot`: where the private folder of the converted file is made (the system's
-    // temporary folder when empty).
+    // temporary folder when empty). The Image Viewer opens through `context.run`.
     PcxDownloader(const ToolContext& context, QWidget* parent = nullptr,
-                  ViewerOpener openViewer = {}, QString temporaryRoot = {});
+                  QString temporaryRoot = {});
 
-    // The real viewer, modal.
-    static std::optional<ViewerChoice> ShowViewer(const ToolContext& context, const QString& path,
-                                                  QWidget* parent);
-
-    // The chosen file's state, for a look from outside.
-    bool FileSelected() const { return fileSelected; }
-    int DitherMethod() const { return ditherMethod; }
-    int ImageType() const { return imageType; }
-    const QString& SendPath() const { return sendPath; }
+    // The chosen file's state, for a look from outside: the method and type the viewer gave.
+    bool FileSelected() const { return fileSelected_; }
+    DitherMethod Method() const { return method_; }
+    PictureType Type() const { return type_; }
+    const QString& SendPath() const { return sendPath_; }
 
     void accept() override;
 
@@ -55,36 +39,35 @@ private:
 
     void ReadForm();
     void ShowForm();
-    // `fileName` without its last four characters (the extension, when it has three letters).
+    // `fileName_` without its last four characters (the extension, when it has three letters).
     QString NameFromFile() const;
     // Warns and gives false when a typed name cannot go into a command.
     bool NameIsUsable(const QString& name);
     void Send(const QByteArray& command);
 
-    const ToolContext context;  // a copy: it holds only references
-    ViewerOpener openViewer;
-    QString temporaryRoot;
+    const ToolContext context_;  // a copy: it holds only references
+    QString temporaryRoot_;
 
-    bool fileSelected = false;
-    int ditherMethod = -1;
-    int imageType = 0;
-    QString sendPath;
-    QString fileName;
-    QString filePath;
-    QString sizeText;
-    QString xText = QStringLiteral("0");
-    QString yText = QStringLiteral("0");
-    QString storeName;
-    QString deleteName;
-    QString recallName;
+    bool fileSelected_ = false;
+    DitherMethod method_ = DitherMethod::None;
+    PictureType type_ = PictureType::Unknown;
+    QString sendPath_;
+    QString fileName_;
+    QString filePath_;
+    QString sizeText_;
+    QString xText_ = QStringLiteral("0");
+    QString yText_ = QStringLiteral("0");
+    QString storeName_;
+    QString deleteName_;
+    QString recallName_;
 
-    QLineEdit* pathEdit = nullptr;
-    QLineEdit* storeNameEdit = nullptr;
-    QLabel* fileNameLabel = nullptr;
-    QLabel* fileSizeLabel = nullptr;
-    QProgressBar* progressBar = nullptr;
-    QLineEdit* deleteNameEdit = nullptr;
-    QLineEdit* recallNameEdit = nullptr;
-    QLineEdit* xEdit = nullptr;
-    QLineEdit* yEdit = nullptr;
+    QLineEdit* pathEdit_ = nullptr;
+    QLineEdit* storeNameEdit_ = nullptr;
+    QLabel* fileNameLabel_ = nullptr;
+    QLabel* fileSizeLabel_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QLineEdit* deleteNameEdit_ = nullptr;
+    QLineEdit* recallNameEdit_ = nullptr;
+    QLineEdit* xEdit_ = nullptr;
+    QLineEdit* yEdit_ = nullptr;
 };

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QPainter>
 #include <array>
 #include <utility>
 
@@ -18,30 +17,30 @@ constexpr qint64 kLargestPcxFile = 256 * 1024 * 1024;
 
 struct Format {
     const char* prefix;  // first letters of the extension
-    int type;
+    PictureType type;
     const char* reader;  // Qt's name for the format
 };
 
 constexpr std::array<Format, 19> kFormats{{
-    {"bmp", Picture::kBmp, "bmp"},   {"dib", Picture::kBmp, "bmp"},
-    {"gif", Picture::kGif, "gif"},   {"jpg", Picture::kJpeg, "jpeg"},
-    {"jpe", Picture::kJpeg, "jpeg"}, {"jfi", Picture::kJpeg, "jpeg"},
-    {"png", Picture::kPng, "png"},   {"ico", Picture::kIco, "ico"},
-    {"tif", Picture::kTiff, "tiff"}, {"tga", Picture::kTga, "tga"},
-    {"pcx", Picture::kPcx, ""},      {"wbm", Picture::kWbmp, "wbmp"},
-    {"web", Picture::kWebp, "webp"}, {"pbm", Picture::kPnm, "pbm"},
-    {"pgm", Picture::kPnm, "pgm"},   {"ppm", Picture::kPnm, "ppm"},
-    {"pnm", Picture::kPnm, "ppm"},   {"xbm", Picture::kXbm, "xbm"},
-    {"xpm", Picture::kXpm, "xpm"},
+    {"bmp", PictureType::Bmp, "bmp"},   {"dib", PictureType::Bmp, "bmp"},
+    {"gif", PictureType::Gif, "gif"},   {"jpg", PictureType::Jpeg, "jpeg"},
+    {"jpe", PictureType::Jpeg, "jpeg"}, {"jfi", PictureType::Jpeg, "jpeg"},
+    {"png", PictureType::Png, "png"},   {"ico", PictureType::Ico, "ico"},
+    {"tif", PictureType::Tiff, "tiff"}, {"tga", PictureType::Tga, "tga"},
+    {"pcx", PictureType::Pcx, ""},      {"wbm", PictureType::Wbmp, "wbmp"},
+    {"web", PictureType::Webp, "webp"}, {"pbm", PictureType::Pnm, "pbm"},
+    {"pgm", PictureType::Pnm, "pgm"},   {"ppm", PictureType::Pnm, "ppm"},
+    {"pnm", PictureType::Pnm, "ppm"},   {"xbm", PictureType::Xbm, "xbm"},
+    {"xpm", PictureType::Xpm, "xpm"},
 }};
 
-const char* ReaderFor(int type) {
+const char* ReaderFor(PictureType type) {
     for (const Format& format : kFormats) {
         if (format.type == type) {
             return format.reader;
         }
     }
-    return type == Picture::kIcns ? "icns" : nullptr;
+    return type == PictureType::Icns ? "icns" : nullptr;
 }
 
 QImage ReadPcxFile(const QString& path, int& bitsPerPixel) {
@@ -69,16 +68,16 @@ QString Picture::Extension(const QString& path) {
     return dot < 0 ? QString() : name.mid(dot + 1).toLower();
 }
 
-int Picture::TypeFromExtension(const QString& extension) {
+PictureType Picture::TypeFromExtension(const QString& extension) {
     if (extension.startsWith(QStringLiteral("icn"))) {
-        return kIcns;
+        return PictureType::Icns;
     }
     for (const Format& format : kFormats) {
         if (extension.startsWith(QLatin1String(format.prefix))) {
             return format.type;
         }
     }
-    return kUnknown;
+    return PictureType::Unknown;
 }
 
 int Picture::BitsOf(const QImage& image) {
@@ -100,18 +99,18 @@ int Picture::BitsOf(const QImage& image) {
     }
 }
 
-bool Picture::Load(const QString& path, int type) {
-    Release();
+bool Picture::Load(const QString& path, PictureType type) {
+    Clear();
     const char* reader = ReaderFor(type);
     if (reader == nullptr) {
         return false;
     }
     int bits = 0;
-    QImage image = type == kPcx ? ReadPcxFile(path, bits) : ReadWith(path, reader);
+    QImage image = type == PictureType::Pcx ? ReadPcxFile(path, bits) : ReadWith(path, reader);
     if (image.isNull()) {
         // Named for one format, made in another: let the content decide.
         image = ReadWith(path, QByteArray());
-        if (image.isNull() && type != kPcx) {
+        if (image.isNull() && type != PictureType::Pcx) {
             image = ReadPcxFile(path, bits);
         }
     }
@@ -123,7 +122,7 @@ bool Picture::Load(const QString& path, int type) {
     return true;
 }
 
-bool Picture::Dither(int method) {
+bool Picture::Dither(DitherMethod method) {
     if (!IsValid() || !Dithering::IsKnownMethod(method)) {
         return false;
     }
@@ -147,12 +146,6 @@ void Picture::ReduceToOneBit() {
     }
 }
 
-void Picture::Draw(QPainter& painter, const QPoint& at) const {
-    if (IsValid()) {
-        painter.drawImage(at, image_);
-    }
-}
-
 bool Picture::SavePcx(const QString& path) const {
     const QByteArray bytes = PcxCodec::Write(image_);
     if (bytes.isEmpty()) {
@@ -171,7 +164,7 @@ bool Picture::SavePcx(const QString& path) const {
     return true;
 }
 
-void Picture::Release() {
+void Picture::Clear() {
     image_ = QImage();
     bitsPerPixel_ = 0;
 }

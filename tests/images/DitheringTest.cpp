@@ -23,7 +23,7 @@ QStringList Tile(const QStringList& cell, int times) {
 
 struct OrderedCase {
     const char* name;
-    int method;
+    DitherMethod method;
     int grey;
     QStringList cell;  // the pattern of one matrix cell, repeated over the picture
 };
@@ -32,20 +32,20 @@ TEST(Dithering, OrderedMethodsGiveTheirMatrixPatterns) {
     const QStringList checkerboard4 = Rows({".#.#", "#.#.", ".#.#", "#.#."});
     const OrderedCase cases[] = {
         // At 50% Bayer turns every other pixel white, in both sizes.
-        {"Bayer 4x4, 50%", Dithering::kBayer4, 128, checkerboard4},
-        {"Bayer 8x8, 50%", Dithering::kBayer8, 128, Tile(checkerboard4, 2)},
+        {"Bayer 4x4, 50%", DitherMethod::Bayer4, 128, checkerboard4},
+        {"Bayer 8x8, 50%", DitherMethod::Bayer8, 128, Tile(checkerboard4, 2)},
         // A darker grey, between the levels of 4x4: 8x8 has finer steps.
-        {"Bayer 4x4, 24", Dithering::kBayer4, 24, Rows({".###", "####", "####", "####"})},
-        {"Bayer 8x8, 24", Dithering::kBayer8, 24,
+        {"Bayer 4x4, 24", DitherMethod::Bayer4, 24, Rows({".###", "####", "####", "####"})},
+        {"Bayer 8x8, 24", DitherMethod::Bayer8, 24,
          Rows({".###.###", "########", "##.#####", "########", ".###.###", "########", "######.#",
                "########"})},
         // The clustered matrix keeps its black in one blob per cell.
-        {"clustered 4x4, 50%", Dithering::kOrderedClustered, 128,
+        {"clustered 4x4, 50%", DitherMethod::OrderedClustered, 128,
          Rows({".##.", "####", ".##.", "...."})},
-        {"clustered 4x4, 80%", Dithering::kOrderedClustered, 204,
+        {"clustered 4x4, 80%", DitherMethod::OrderedClustered, 204,
          Rows({"....", ".##.", "..#.", "...."})},
-        {"Bayer 4x4, black", Dithering::kBayer4, 0, Rows({"####", "####", "####", "####"})},
-        {"Bayer 8x8, white", Dithering::kBayer8, 255, Rows({"........"})},
+        {"Bayer 4x4, black", DitherMethod::Bayer4, 0, Rows({"####", "####", "####", "####"})},
+        {"Bayer 8x8, white", DitherMethod::Bayer8, 255, Rows({"........"})},
     };
     for (const OrderedCase& c : cases) {
         const int size = static_cast<int>(c.cell.size() == 1 ? 8 : c.cell.size()) * 2;
@@ -75,14 +75,16 @@ TEST(Dithering, ErrorDiffusionOfARamp) {
         "#####.#.#.......",
     });
     EXPECT_EQ(ToRows(Dithering::ErrorDiffusion(ramp)), expected);
-    EXPECT_EQ(ToRows(Dithering::Apply(ramp, Dithering::kErrorDiffusion)), expected);
+    EXPECT_EQ(ToRows(Dithering::Apply(ramp, DitherMethod::ErrorDiffusion)), expected);
 }
 
 // Every method keeps the grey level on average: a fault in the weights, the polarity or the
 // thresholds shows as the wrong share of white.
 TEST(Dithering, EveryMethodKeepsTheShareOfWhite) {
-    for (const int method : {Dithering::kErrorDiffusion, Dithering::kOrderedClustered,
-                             Dithering::kBayer4, Dithering::kBayer8}) {
+    for (const DitherMethod method : kDitherMethods) {
+        if (method == DitherMethod::None) {
+            continue;
+        }
         for (const int grey : {16, 64, 100, 128, 160, 230}) {
             const QImage result = Dithering::Apply(Flat(64, 64, grey), method);
             int white = 0;
@@ -90,8 +92,9 @@ TEST(Dithering, EveryMethodKeepsTheShareOfWhite) {
                 white += static_cast<int>(row.count(QLatin1Char('.')));
             }
             const double share = white / (64.0 * 64.0);
-            const double tolerance = method == Dithering::kErrorDiffusion ? 0.02 : 1.0 / 16;
-            EXPECT_NEAR(share, grey / 255.0, tolerance) << "method " << method << ", grey " << grey;
+            const double tolerance = method == DitherMethod::ErrorDiffusion ? 0.02 : 1.0 / 16;
+            EXPECT_NEAR(share, grey / 255.0, tolerance)
+                << "method " << static_cast<int>(method) << ", grey " << grey;
         }
     }
 }
@@ -109,10 +112,11 @@ TEST(Dithering, GreyLevelsWeighColoursAndPutTransparencyOnWhite) {
     // A transparent picture comes out white whatever its hidden colour, with every method.
     QImage clear(8, 8, QImage::Format_ARGB32);
     clear.fill(qRgba(0, 0, 0, 0));
-    for (const int method : {-1, 0, 1, 7, 8}) {
-        const QImage result =
-            method < 0 ? Dithering::Threshold(clear) : Dithering::Apply(clear, method);
-        EXPECT_EQ(ToRows(result), QStringList(8, QStringLiteral("........"))) << method;
+    for (const DitherMethod method : kDitherMethods) {
+        const QImage result = method == DitherMethod::None ? Dithering::Threshold(clear)
+                                                           : Dithering::Apply(clear, method);
+        EXPECT_EQ(ToRows(result), QStringList(8, QStringLiteral("........")))
+            << static_cast<int>(method);
     }
 }
 
@@ -128,7 +132,8 @@ TEST(Dithering, ThresholdSplitsAtMidGreyAndPalettesAreHonoured) {
     indexed.scanLine(0)[0] = 0;
     indexed.scanLine(0)[1] = 1;
     EXPECT_EQ(ToRows(Dithering::Threshold(indexed)), QStringList{QStringLiteral(".#")});
-    EXPECT_TRUE(Dithering::Apply(indexed, 3).isNull());
+    // A value outside the enum dithers nothing.
+    EXPECT_TRUE(Dithering::Apply(indexed, static_cast<DitherMethod>(3)).isNull());
 }
 
 }  // namespace

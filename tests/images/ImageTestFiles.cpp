@@ -33,11 +33,18 @@ sys.stdout.buffer.write(out.getvalue())
 )";
 
 QByteArray Png(const QImage& picture) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    return bytes;
+    return Encoded(picture, "PNG");
+}
+
+// The Python that can run Pillow, or nothing with `error` saying why.
+QString PillowOrError(QString& error) {
+    const QString python = PythonWithPillow();
+    if (python.isEmpty()) {
+        error = QStringLiteral(
+            "no Python 3 with Pillow (scripts/setup-debian.sh installs "
+            "python3-pil)");
+    }
+    return python;
 }
 
 }  // namespace
@@ -132,6 +139,14 @@ ProgramResult RunProgram(const QString& program, const QStringList& arguments,
     return result;
 }
 
+QByteArray Encoded(const QImage& picture, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format);
+    return bytes;
+}
+
 QString PythonWithPillow() {
     static const QString found = [] {
         // Debian's own Python first: a Python of a user's environment may lack Debian's Pillow.
@@ -149,11 +164,8 @@ QString PythonWithPillow() {
 }
 
 QImage DecodeWithPillow(const QByteArray& pcx, QString& error) {
-    const QString python = PythonWithPillow();
+    const QString python = PillowOrError(error);
     if (python.isEmpty()) {
-        error = QStringLiteral(
-            "no Python 3 with Pillow (scripts/setup-debian.sh installs "
-            "python3-pil)");
         return {};
     }
     const ProgramResult run =
@@ -184,11 +196,8 @@ QImage DecodeWithPillow(const QByteArray& pcx, QString& error) {
 }
 
 QByteArray EncodeWithPillow(const QImage& picture, const QString& mode, QString& error) {
-    const QString python = PythonWithPillow();
+    const QString python = PillowOrError(error);
     if (python.isEmpty()) {
-        error = QStringLiteral(
-            "no Python 3 with Pillow (scripts/setup-debian.sh installs "
-            "python3-pil)");
         return {};
     }
     const ProgramResult run = RunProgram(

@@ -5,7 +5,19 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <ostream>
 #include <vector>
+
+#include "images/DitherMethod.h"
+#include "images/PictureType.h"
+
+// Lets GoogleTest print the image enums by their numbers.
+inline void PrintTo(DitherMethod method, std::ostream* out) {
+    *out << "DitherMethod(" << static_cast<int>(method) << ')';
+}
+inline void PrintTo(PictureType type, std::ostream* out) {
+    *out << "PictureType(" << static_cast<int>(type) << ')';
+}
 
 // Pictures for the image tests, and the independent PCX decoders and encoders they are
 // checked against: Python's Pillow and netpbm's pcxtoppm, as Debian packages them.
@@ -36,6 +48,8 @@ ProgramResult RunProgram(const QString& program, const QStringList& arguments,
 
 // A Python 3 that has Pillow, or an empty text.
 QString PythonWithPillow();
+// The picture written in a format Qt writes ("PNG", "JPG").
+QByteArray Encoded(const QImage& picture, const char* format);
 // The picture Pillow decodes from a PCX file (null, with `error` said, when it fails).
 QImage DecodeWithPillow(const QByteArray& pcx, QString& error);
 // A PCX file Pillow writes from `picture` in its `mode` ("1", "L", "P", "RGB").

@@ -2,19 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
-#include "images/CDlgScrollView.h"
+#include "forms/Controls.h"
 #include "images/Dithering.h"
 #include "images/ImageTestFiles.h"
 #include "images/ImageViewer.h"
 #include "images/PcxCodec.h"
-#include "images/Picture.h"
+#include "images/PicturePane.h"
 #include "support/TestRig.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -24,80 +24,86 @@ class Viewer : public testing::Test {
 protected:
     std::unique_ptr<ImageViewer> Open(const QString& path) {
         auto viewer = std::make_unique<ImageViewer>(rig.Context(), path);
-        combo = viewer->findChild<QComboBox*>(QStringLiteral("ditherCombo"));
-        view = viewer->findChild<CDlgScrollView*>(QStringLiteral("view"));
-        EXPECT_NE(combo, nullptr);
-        EXPECT_NE(view, nullptr);
+        list = Find<QComboBox>(*viewer, "ditherCombo");
+        pane = Find<PicturePane>(*viewer, "picturePane");
         return viewer;
     }
-    QString WriteFile(const QString& name, const QByteArray& bytes) {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+    QString Write(const QString& name, const QByteArray& bytes) {
+        return WriteFile(folder.path(), name, bytes);
     }
     // The colour of the pane at a point, as painted.
-    QRgb PaneAt(int x, int y) { return view->viewport()->grab().toImage().pixel(x, y); }
+    QRgb PaneAt(int x, int y) { return pane->viewport()->grab().toImage().pixel(x, y); }
 
     TestRig rig;
     QTemporaryDir folder;
-    QComboBox* combo = nullptr;
-    CDlgScrollView* view = nullptr;
+    QComboBox* list = nullptr;
+    PicturePane* pane = nullptr;
 };
 
 TEST_F(Viewer, AOneBitPcxOpensWithTheListDisabled) {
     const QImage mono = Dithering::Threshold(ColourScene(30, 20));
-    const QString path = WriteFile(QStringLiteral("logo.pcx"), PcxCodec::Write(mono));
+    const QString path = Write(QStringLiteral("logo.pcx"), PcxCodec::Write(mono));
     auto viewer = Open(path);
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Image Viewer"));
-    EXPECT_EQ(viewer->findChild<QLabel*>(QStringLiteral("pathLabel"))->text(), path);
+    EXPECT_EQ(Find<QLabel>(*viewer, "pathLabel")->text(), path);
     QStringList entries;
-    for (int i = 0; i < combo->count(); ++i) {
-        entries << combo->itemText(i);
+    for (int i = 0; i < list->count(); ++i) {
+        entries << list->itemText(i);
     }
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("None"), QStringLiteral("Error Diffusion"),
-                                    QStringLiteral("Ordered Dither"), QStringLiteral("4x4 Matrix"),
-                                    QStringLiteral("8x8 Matrixt")}));
-    EXPECT_EQ(combo->currentIndex(), 0);
-    EXPECT_FALSE(combo->isEnabled());
-    ASSERT_TRUE(view->HasImage());
-    EXPECT_EQ(ToRows(view->Shown()), ToRows(mono));
+    EXPECT_EQ(entries,
+              Texts({"None", "Error Diffusion", "Ordered Dither", "4x4 Matrix", "8x8 Matrixt"}));
+    EXPECT_EQ(list->currentIndex(), 0);
+    EXPECT_FALSE(list->isEnabled());
+    ASSERT_TRUE(pane->HasImage());
+    EXPECT_EQ(ToRows(pane->Shown()), ToRows(mono));
     EXPECT_EQ(rig.pacer.pauses, std::vector<int>{50});  // loaded; nothing to reduce
-    viewer->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+    Click(*viewer, "okButton");
     EXPECT_EQ(viewer->result(), QDialog::Accepted);
-    EXPECT_EQ(viewer->DitherMethod(), -1);
-    EXPECT_EQ(viewer->ImageType(), Picture::kPcx);
+    EXPECT_EQ(viewer->Method(), DitherMethod::None);
+    EXPECT_EQ(viewer->Type(), PictureType::Pcx);
 }
+
+struct ListCase {
+    int index;            // the entry chosen in the list
+    DitherMethod method;  // the value it carries
+    int conversionPause;  // after the dithering or the reduction
+};
 
 TEST_F(Viewer, AColourJpegWithACapitalExtensionIsShownConvertedByEachMethod) {
     const QString path = folder.filePath(QStringLiteral("PHOTO.JPG"));
     ASSERT_TRUE(ColourScene(64, 48).save(path, "JPG"));
     const QImage decoded(path);  // as the JPEG reader gives it back
     auto viewer = Open(path);
-    EXPECT_TRUE(combo->isEnabled());
-    EXPECT_EQ(ToRows(view->Shown()), ToRows(Dithering::Threshold(decoded)));
-    EXPECT_EQ(view->Shown().depth(), 1);
+    EXPECT_TRUE(list->isEnabled());
+    EXPECT_EQ(ToRows(pane->Shown()), ToRows(Dithering::Threshold(decoded)));
+    EXPECT_EQ(pane->Shown().depth(), 1);
     EXPECT_EQ(rig.pacer.pauses, (std::vector<int>{50, 50}));
 
     // Every choice converts the file afresh; "None" brings back the plain reduction.
-    const std::pair<int, QImage> choices[] = {
-        {4, Dithering::Apply(decoded, Dithering::kBayer8)},
-        {1, Dithering::Apply(decoded, Dithering::kErrorDiffusion)},
-        {2, Dithering::Apply(decoded, Dithering::kOrderedClustered)},
-        {3, Dithering::Apply(decoded, Dithering::kBayer4)},
-        {0, Dithering::Threshold(decoded)},
+    const ListCase cases[] = {
+        {.index = 4, .method = DitherMethod::Bayer8, .conversionPause = 30},
+        {.index = 1, .method = DitherMethod::ErrorDiffusion, .conversionPause = 30},
+        {.index = 2, .method = DitherMethod::OrderedClustered, .conversionPause = 30},
+        {.index = 3, .method = DitherMethod::Bayer4, .conversionPause = 30},
+        {.index = 0, .method = DitherMethod::None, .conversionPause = 50},
     };
-    for (const auto& [index, expected] : choices) {
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(c.index);
         rig.pacer.Clear();
-        combo->setCurrentIndex(index);
-        EXPECT_EQ(ToRows(view->Shown()), ToRows(expected)) << index;
-        EXPECT_EQ(rig.pacer.pauses, (std::vector<int>{50, index == 0 ? 50 : 30})) << index;
+        Choose(list, c.index);
+        EXPECT_EQ(Controls::Chosen<DitherMethod>(list), c.method);
+        const QImage expected = c.method == DitherMethod::None
+                                    ? Dithering::Threshold(decoded)
+                                    : Dithering::Apply(decoded, c.method);
+        EXPECT_EQ(ToRows(pane->Shown()), ToRows(expected));
+        EXPECT_EQ(rig.pacer.pauses, (std::vector<int>{50, c.conversionPause}));
     }
-    combo->setCurrentIndex(4);
-    viewer->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-    EXPECT_EQ(viewer->DitherMethod(), 8);
-    EXPECT_EQ(viewer->ImageType(), Picture::kJpeg);
+    // The list finds an entry by the method it carries.
+    ASSERT_TRUE(Controls::Choose(list, QVariant::fromValue(DitherMethod::Bayer8)));
+    EXPECT_EQ(list->currentIndex(), 4);
+    Click(*viewer, "okButton");
+    EXPECT_EQ(viewer->Method(), DitherMethod::Bayer8);
+    EXPECT_EQ(viewer->Type(), PictureType::Jpeg);
 }
 
 TEST_F(Viewer, WhatCannotBeShownIsGreyWithTheListDisabled) {
@@ -106,22 +112,23 @@ TEST_F(Viewer, WhatCannotBeShownIsGreyWithTheListDisabled) {
     // Nothing shown gives no type back, whatever the extension.
     const QString cases[] = {
         png,  // no dot
-        WriteFile(QStringLiteral("notes.txt"), "hello"),
-        WriteFile(QStringLiteral("broken.jpg"), QByteArray(300, 'x')),
+        Write(QStringLiteral("notes.txt"), "hello"),
+        Write(QStringLiteral("broken.jpg"), QByteArray(300, 'x')),
         folder.filePath(QStringLiteral("missing.bmp")),
     };
     for (const QString& path : cases) {
+        SCOPED_TRACE(path.toStdString());
         auto viewer = Open(path);
         viewer->resize(300, 200);
         viewer->show();
-        EXPECT_FALSE(view->HasImage()) << path.toStdString();
-        EXPECT_FALSE(combo->isEnabled()) << path.toStdString();
-        EXPECT_EQ(PaneAt(5, 5), qRgb(238, 238, 238)) << path.toStdString();
-        EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0);
-        viewer->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-        EXPECT_EQ(viewer->result(), QDialog::Accepted) << path.toStdString();
-        EXPECT_EQ(viewer->DitherMethod(), -1);
-        EXPECT_EQ(viewer->ImageType(), 0) << path.toStdString();
+        EXPECT_FALSE(pane->HasImage());
+        EXPECT_FALSE(list->isEnabled());
+        EXPECT_EQ(PaneAt(5, 5), qRgb(238, 238, 238));
+        EXPECT_EQ(pane->horizontalScrollBar()->maximum(), 0);
+        Click(*viewer, "okButton");
+        EXPECT_EQ(viewer->result(), QDialog::Accepted);
+        EXPECT_EQ(viewer->Method(), DitherMethod::None);
+        EXPECT_EQ(viewer->Type(), PictureType::Unknown);
     }
 }
 
@@ -132,19 +139,19 @@ TEST_F(Viewer, ThePictureScrollsAtItsNaturalSize) {
             big.setPixel(x, y, (x / 100 + y / 100) % 2);
         }
     }
-    auto viewer = Open(WriteFile(QStringLiteral("big.pcx"), PcxCodec::Write(big)));
+    auto viewer = Open(Write(QStringLiteral("big.pcx"), PcxCodec::Write(big)));
     viewer->resize(400, 300);
     viewer->show();
-    const QSize pane = view->viewport()->size();
-    EXPECT_EQ(view->ImageWidth(), 900);
-    EXPECT_EQ(view->ImageHeight(), 700);
-    EXPECT_EQ(view->horizontalScrollBar()->maximum(), 900 - pane.width());
-    EXPECT_EQ(view->verticalScrollBar()->maximum(), 700 - pane.height());
+    const QSize room = pane->viewport()->size();
+    EXPECT_EQ(pane->ImageWidth(), 900);
+    EXPECT_EQ(pane->ImageHeight(), 700);
+    EXPECT_EQ(pane->horizontalScrollBar()->maximum(), 900 - room.width());
+    EXPECT_EQ(pane->verticalScrollBar()->maximum(), 700 - room.height());
     EXPECT_EQ(PaneAt(50, 50), qRgb(0, 0, 0));
     EXPECT_EQ(PaneAt(150, 50), qRgb(255, 255, 255));
-    view->horizontalScrollBar()->setValue(100);
+    pane->horizontalScrollBar()->setValue(100);
     EXPECT_EQ(PaneAt(50, 50), qRgb(255, 255, 255));
-    view->verticalScrollBar()->setValue(100);
+    pane->verticalScrollBar()->setValue(100);
     EXPECT_EQ(PaneAt(50, 50), qRgb(0, 0, 0));
 }
 

@@ -5,16 +5,15 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <chrono>
 #include <thread>
 
-#include "images/CDlgScrollView.h"
 #include "images/ImageTestFiles.h"
-#include "images/ImageViewer.h"
 #include "images/PcxDownloader.h"
+#include "images/PicturePane.h"
 #include "support/SimRig.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -41,26 +40,24 @@ TEST_P(ImagesOver, StoresRecallsListsAndDeletesPictures) {
     const QString path = folder.filePath(QStringLiteral("Scene.JPG"));
     ASSERT_TRUE(ColourScene(150, 61).save(path, "JPG"));
 
+    // The person in the viewer chooses error diffusion and presses OK.
     QImage shown;
-    PcxDownloader window(
-        rig.Context(), nullptr, [&](const ToolContext& context, const QString& file, QWidget*) {
-            ImageViewer viewer(context, file);
-            viewer.findChild<QComboBox*>(QStringLiteral("ditherCombo"))->setCurrentIndex(1);
-            shown = viewer.View()->Shown();
-            viewer.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-            return std::optional<ViewerChoice>(
-                ViewerChoice{viewer.DitherMethod(), viewer.ImageType()});
-        });
-    const auto click = [&](const char* name) {
-        window.findChild<QPushButton*>(QLatin1String(name))->click();
+    ToolContext context = rig.Context();
+    context.run = [&](QDialog& viewer) {
+        Choose(Find<QComboBox>(viewer, "ditherCombo"), 1);
+        shown = Find<PicturePane>(viewer, "picturePane")->Shown();
+        Click(viewer, "okButton");
+        return static_cast<QDialog::DialogCode>(viewer.result());
     };
+    PcxDownloader window(context);
+    const auto click = [&](const char* name) { Click(window, name); };
     const auto type = [&](const char* name, const char* text) {
-        window.findChild<QLineEdit*>(QLatin1String(name))->setText(QLatin1String(text));
+        Type(Find<QLineEdit>(window, name), QLatin1String(text));
     };
 
     rig.files.answers.push_back(path);
     click("browseButton");
-    ASSERT_EQ(window.DitherMethod(), 0);
+    ASSERT_EQ(window.Method(), DitherMethod::ErrorDiffusion);
     click("downloadButton");
     EXPECT_EQ(rig.messages.Texts(), QStringList{QStringLiteral("PCX file download is completed.")});
 
@@ -108,8 +105,12 @@ TEST_P(ImagesOver, StoresRecallsListsAndDeletesPictures) {
     click("informationButton");
     ASSERT_TRUE(
         WaitFor(rig.printer, [](const sim::PrinterState& s) { return s.images.stored.empty(); }));
+    // The last list request may still be on its way once the pictures are gone.
+    const std::string sent = "ID'Scene'IIID*IIII";
+    WaitFor(rig.printer,
+            [&](const sim::PrinterState&) { return rig.printer.Received().ends_with(sent); });
     const std::string received = rig.printer.Received();
-    EXPECT_TRUE(received.ends_with("ID'Scene'IIID*IIII")) << received.substr(received.size() - 30);
+    EXPECT_TRUE(received.ends_with(sent)) << received.substr(received.size() - 30);
     EXPECT_EQ(rig.messages.Warnings(), QStringList());
 }
 

@@ -113,7 +113,7 @@ TEST(PcxCodec, RoundTripsEveryWidthAndRunLength) {
 // Pillow and netpbm read our files as the very pixels we wrote: palette, polarity, padding and
 // runs included.
 TEST(PcxCodec, IndependentDecodersReadOurFilesAlike) {
-    const QImage dithered = Dithering::Apply(ColourScene(131, 37), Dithering::kErrorDiffusion);
+    const QImage dithered = Dithering::Apply(ColourScene(131, 37), DitherMethod::ErrorDiffusion);
     const QImage pictures[] = {TestPicture(1, 3, 0), TestPicture(17, 9, 0), TestPicture(521, 5, 1),
                                TestPicture(100, 4, 2), dithered};
     for (const QImage& picture : pictures) {

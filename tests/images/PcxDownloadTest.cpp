@@ -13,6 +13,7 @@
 #include "images/PcxDownload.h"
 #include "images/Picture.h"
 #include "support/TestRig.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -38,13 +39,6 @@ QByteArray Pattern(int size) {
 
 class Download : public testing::Test {
 protected:
-    QString WriteFile(const QString& name, const QByteArray& bytes) {
-        const QString path = files.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
     QStringList TemporaryLeft() const {
         return QDir(temporary.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     }
@@ -64,20 +58,34 @@ struct LinkCase {
 
 TEST_F(Download, SendsTheFileInBlocksForEachLink) {
     const LinkCase cases[] = {
-        {"COM1:", 5000, {2048, 2048, 904}, Rows({"range 2", "step", "step", "value 0"})},
-        {"LPT1:", 4096, {2048, 2048, 0}, Rows({"range 2", "step", "step", "value 0"})},
-        {"USB", 100, {100}, Rows({"range 0", "value 0"})},
-        {"ETHERNET", 5000, {5000}, Rows({"range 2", "value 20", "value 0"})},
-        {"ETHERNET", 0, {}, Rows({"range 0", "value 20", "value 0"})},
+        {.port = "COM1:",
+         .size = 5000,
+         .blocks = {2048, 2048, 904},
+         .progress = Rows({"range 2", "step", "step", "value 0"})},
+        {.port = "LPT1:",
+         .size = 4096,
+         .blocks = {2048, 2048, 0},
+         .progress = Rows({"range 2", "step", "step", "value 0"})},
+        {.port = "USB", .size = 100, .blocks = {100}, .progress = Rows({"range 0", "value 0"})},
+        {.port = "ETHERNET",
+         .size = 5000,
+         .blocks = {5000},
+         .progress = Rows({"range 2", "value 20", "value 0"})},
+        {.port = "ETHERNET",
+         .size = 0,
+         .blocks = {},
+         .progress = Rows({"range 0", "value 20", "value 0"})},
     };
     for (const LinkCase& c : cases) {
         SCOPED_TRACE(std::string(c.port) + " " + std::to_string(c.size));
         rig.ConnectAndClear(QLatin1String(c.port));
         const QByteArray bytes = Pattern(c.size);
         // Not a picture: it goes unchanged, under its own size.
-        const QString path = WriteFile(QStringLiteral("logo.pcx"), bytes);
+        const QString path = WriteFile(files.path(), QStringLiteral("logo.pcx"), bytes);
         PcxDownload download(rig.port, rig.pacer);
-        EXPECT_EQ(download.Convert(path, Picture::kPcx, -1, temporary.path(), now), path);
+        EXPECT_EQ(
+            download.Convert(path, PictureType::Pcx, DitherMethod::None, temporary.path(), now),
+            path);
         EXPECT_EQ(download.TemporaryPath(), QString());
         ASSERT_TRUE(download.Open());
         ProgressRecord progress;
@@ -106,9 +114,9 @@ TEST_F(Download, SendsTheFileInBlocksForEachLink) {
 
 TEST_F(Download, KeepsAUsbDeviceOpenForTheWholeDownloadOnly) {
     rig.ConnectAndClear(QStringLiteral("USB"));
-    const QString path = WriteFile(QStringLiteral("logo.pcx"), Pattern(5000));
+    const QString path = WriteFile(files.path(), QStringLiteral("logo.pcx"), Pattern(5000));
     PcxDownload download(rig.port, rig.pacer);
-    download.Convert(path, Picture::kPcx, -1, temporary.path(), now);
+    download.Convert(path, PictureType::Pcx, DitherMethod::None, temporary.path(), now);
     ASSERT_TRUE(download.Open());
     ProgressRecord progress;
     download.Send(QStringLiteral("logo"), progress.Sink());
@@ -130,7 +138,7 @@ TEST_F(Download, ConvertsIntoAPrivateDatedFileAndRemovesIt) {
         rig.link.acceptPerWrite = linkFails ? 0 : -1;
         PcxDownload download(rig.port, rig.pacer);
         const QString sent =
-            download.Convert(path, Picture::kPng, Dithering::kBayer8, temporary.path(), now);
+            download.Convert(path, PictureType::Png, DitherMethod::Bayer8, temporary.path(), now);
         EXPECT_EQ(sent, download.TemporaryPath());
         const QFileInfo file(sent);
         EXPECT_EQ(file.fileName(), QStringLiteral("20240131_230509.pcx"));
@@ -141,7 +149,7 @@ TEST_F(Download, ConvertsIntoAPrivateDatedFileAndRemovesIt) {
         // Dithered pictures are not reduced again: only the pause after saving.
         EXPECT_EQ(rig.pacer.pauses, std::vector<int>{200});
         ASSERT_TRUE(download.Open());
-        const QByteArray expected = PcxCodec::Write(Dithering::Apply(scene, Dithering::kBayer8));
+        const QByteArray expected = PcxCodec::Write(Dithering::Apply(scene, DitherMethod::Bayer8));
         EXPECT_EQ(download.Size(), expected.size());
         ProgressRecord progress;
         const PcxDownload::Outcome outcome =
@@ -160,9 +168,9 @@ TEST_F(Download, ConvertsIntoAPrivateDatedFileAndRemovesIt) {
 // A link that refuses bytes part way stops the download there: no more blocks, no trailer.
 TEST_F(Download, StopsAtTheFirstFailedWrite) {
     rig.ConnectAndClear(QStringLiteral("USB"));
-    const QString path = WriteFile(QStringLiteral("logo.pcx"), Pattern(5000));
+    const QString path = WriteFile(files.path(), QStringLiteral("logo.pcx"), Pattern(5000));
     PcxDownload download(rig.port, rig.pacer);
-    download.Convert(path, Picture::kPcx, -1, temporary.path(), now);
+    download.Convert(path, PictureType::Pcx, DitherMethod::None, temporary.path(), now);
     ASSERT_TRUE(download.Open());
     ProgressRecord progress;
     DownloadProgress sink = progress.Sink();
@@ -184,9 +192,9 @@ TEST_F(Download, StopsAtTheFirstFailedWrite) {
 
 TEST_F(Download, AFileThatShrinksUnderwayFailsInsteadOfSendingTooLittle) {
     rig.ConnectAndClear(QStringLiteral("COM1:"));
-    const QString path = WriteFile(QStringLiteral("logo.pcx"), Pattern(5000));
+    const QString path = WriteFile(files.path(), QStringLiteral("logo.pcx"), Pattern(5000));
     PcxDownload download(rig.port, rig.pacer);
-    download.Convert(path, Picture::kPcx, -1, temporary.path(), now);
+    download.Convert(path, PictureType::Pcx, DitherMethod::None, temporary.path(), now);
     ASSERT_TRUE(download.Open());
     QFile::resize(path, 3000);
     ProgressRecord progress;
@@ -198,8 +206,8 @@ TEST_F(Download, AFileThatShrinksUnderwayFailsInsteadOfSendingTooLittle) {
 
 TEST_F(Download, AnUnopenableFileIsReported) {
     PcxDownload download(rig.port, rig.pacer);
-    download.Convert(files.filePath(QStringLiteral("gone.pcx")), Picture::kPcx, -1,
-                     temporary.path(), now);
+    download.Convert(files.filePath(QStringLiteral("gone.pcx")), PictureType::Pcx,
+                     DitherMethod::None, temporary.path(), now);
     EXPECT_FALSE(download.Open());
     EXPECT_TRUE(rig.link.writes.empty());
 }

@@ -2,6 +2,8 @@
 // four other commands, and every message.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -11,12 +13,14 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "forms/Controls.h"
 #include "images/Dithering.h"
 #include "images/ImageTestFiles.h"
+#include "images/ImageViewer.h"
 #include "images/PcxCodec.h"
 #include "images/PcxDownloader.h"
-#include "images/Picture.h"
 #include "support/TestRig.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -27,55 +31,64 @@ const QStringList kFilter = {
     QStringLiteral("All Files(*.*) (*.*)")};
 const QString kCompleted = QStringLiteral("PCX file download is completed.");
 
+// How the person in the Image Viewer leaves it.
+struct ViewerPlay {
+    // The entry chosen in the list; none: left as it opened.
+    std::optional<DitherMethod> choose = std::nullopt;
+    bool ok = true;  // OK, else Cancel
+};
+
 class Downloader : public testing::Test {
 protected:
     Downloader() {
-        window = std::make_unique<PcxDownloader>(
-            rig.Context(), nullptr,
-            [this](const ToolContext&, const QString& path, QWidget*) {
-                viewerPaths << path;
-                if (beforeViewerCloses) {
-                    beforeViewerCloses();
-                }
-                return viewerChoice;
-            },
-            temporary.path());
+        ToolContext context = rig.Context();
+        context.run = [this](QDialog& form) { return PlayViewer(form); };
+        window = std::make_unique<PcxDownloader>(context, nullptr, temporary.path());
     }
 
-    template <typename T = QWidget>
-    T* Find(const char* name) {
-        T* widget = window->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+    // Plays the person in the viewer the window opens.
+    QDialog::DialogCode PlayViewer(QDialog& form) {
+        EXPECT_NE(qobject_cast<ImageViewer*>(&form), nullptr);
+        viewerPaths << Find<QLabel>(form, "pathLabel")->text();
+        if (play.choose) {
+            auto* list = Find<QComboBox>(form, "ditherCombo");
+            EXPECT_TRUE(list->isEnabled());
+            EXPECT_TRUE(Controls::Choose(list, QVariant::fromValue(*play.choose)));
+        }
+        if (beforeViewerCloses) {
+            beforeViewerCloses();
+        }
+        Click(form, play.ok ? "okButton" : "cancelButton");
+        return static_cast<QDialog::DialogCode>(form.result());
     }
+
+    // A label's or a field's text.
     QString Text(const char* name) {
         if (auto* label = window->findChild<QLabel*>(QLatin1String(name))) {
             return label->text();
         }
-        return Find<QLineEdit>(name)->text();
+        return Find<QLineEdit>(*window, name)->text();
     }
-    void Click(const char* name) { Find<QPushButton>(name)->click(); }
-    void Type(const char* name, const QString& text) { Find<QLineEdit>(name)->setText(text); }
-
-    QString WriteFile(const QString& name, const QByteArray& bytes) {
-        const QString path = files.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+    void TypeInto(const char* name, const QString& text) {
+        Type(Find<QLineEdit>(*window, name), text);
     }
-    // Chooses a file in the file dialog; the viewer closes with `choice`.
-    void Choose(const QString& path, std::optional<ViewerChoice> choice = ViewerChoice{-1, 0}) {
+    QString Write(const QString& name, const QByteArray& bytes) {
+        return WriteFile(files.path(), name, bytes);
+    }
+    // Chooses a file in the file dialog, then plays the viewer. What the viewer paused for is
+    // its own affair (see the viewer's tests): the record starts afresh after it.
+    void ChooseFile(const QString& path, ViewerPlay viewer = {}) {
         rig.files.answers.push_back(path);
-        viewerChoice = choice;
-        Click("browseButton");
+        play = viewer;
+        Click(*window, "browseButton");
+        rig.pacer.Clear();
     }
 
     TestRig rig;
     QTemporaryDir files;
     QTemporaryDir temporary;
     QStringList viewerPaths;
-    std::optional<ViewerChoice> viewerChoice;
+    ViewerPlay play;
     std::function<void()> beforeViewerCloses;
     std::unique_ptr<PcxDownloader> window;
 };
@@ -96,35 +109,74 @@ TEST_F(Downloader, OpensWithNothingChosen) {
         EXPECT_EQ(Text(name), QLatin1String(text)) << name;
     }
     EXPECT_FALSE(window->FileSelected());
-    EXPECT_EQ(Find<QProgressBar>("progressBar")->value(), 0);
+    EXPECT_EQ(Find<QProgressBar>(*window, "progressBar")->value(), 0);
+}
+
+// Picture files of exactly 5000 bytes: the readers stop at the picture's end.
+QByteArray Padded(const QByteArray& picture) {
+    return picture + QByteArray(5000 - picture.size(), '\0');
 }
 
 struct ChoiceCase {
     const char* file;
-    std::optional<ViewerChoice> viewer;
-    const char* fileName;
+    QByteArray content;
+    ViewerPlay viewer;
+    const char* fileName;  // as shown
     const char* size;
-    const char* names;
+    const char* names;  // in the three name fields
     bool selected;
+    DitherMethod method = DitherMethod::None;  // as the viewer gave them
+    PictureType type = PictureType::Unknown;
 };
 
 TEST_F(Downloader, ChoosingAFileFillsTheForm) {
+    const QImage scene = ColourScene(40, 30);
     const ChoiceCase cases[] = {
-        {"logo.pcx", ViewerChoice{-1, Picture::kPcx}, "logo.pcx", "5000 Bytes", "logo", true},
+        {.file = "logo.pcx",
+         .content = Padded(PcxCodec::Write(Dithering::Threshold(scene))),
+         .viewer = {},
+         .fileName = "logo.pcx",
+         .size = "5000 Bytes",
+         .names = "logo",
+         .selected = true,
+         .method = DitherMethod::None,
+         .type = PictureType::Pcx},
         // Exactly four characters go: a four-letter extension leaves its dot.
-        {"photo.jpeg", ViewerChoice{8, Picture::kJpeg}, "photo.jpeg", "5000 Bytes", "photo.", true},
-        {"abc", ViewerChoice{-1, 0}, "abc", "5000 Bytes", "", true},
+        {.file = "photo.jpeg",
+         .content = Padded(Encoded(scene, "JPG")),
+         .viewer = {.choose = DitherMethod::Bayer8},
+         .fileName = "photo.jpeg",
+         .size = "5000 Bytes",
+         .names = "photo.",
+         .selected = true,
+         .method = DitherMethod::Bayer8,
+         .type = PictureType::Jpeg},
+        {.file = "abc",
+         .content = QByteArray(5000, 'x'),
+         .viewer = {},
+         .fileName = "abc",
+         .size = "5000 Bytes",
+         .names = "",
+         .selected = true,
+         .method = DitherMethod::None,
+         .type = PictureType::Unknown},
         // The viewer cancelled: nothing is chosen; names typed before stay.
-        {"logo.pcx", std::nullopt, "None", "0 Byte", "typed", false},
+        {.file = "logo.pcx",
+         .content = QByteArray(5000, 'x'),
+         .viewer = {.ok = false},
+         .fileName = "None",
+         .size = "0 Byte",
+         .names = "typed",
+         .selected = false},
     };
     for (const ChoiceCase& c : cases) {
         SCOPED_TRACE(c.file);
         for (const char* name : {"storeNameEdit", "deleteNameEdit", "recallNameEdit"}) {
-            Type(name, QStringLiteral("typed"));
+            TypeInto(name, QStringLiteral("typed"));
         }
-        const QString path = WriteFile(QLatin1String(c.file), QByteArray(5000, 'x'));
+        const QString path = Write(QLatin1String(c.file), c.content);
         viewerPaths.clear();
-        Choose(path, c.viewer);
+        ChooseFile(path, c.viewer);
         EXPECT_EQ(viewerPaths, QStringList{path});
         EXPECT_EQ(window->FileSelected(), c.selected);
         EXPECT_EQ(Text("pathEdit"), c.selected ? path : QString());
@@ -133,9 +185,9 @@ TEST_F(Downloader, ChoosingAFileFillsTheForm) {
         for (const char* name : {"storeNameEdit", "deleteNameEdit", "recallNameEdit"}) {
             EXPECT_EQ(Text(name), QLatin1String(c.names)) << name;
         }
-        if (c.viewer) {
-            EXPECT_EQ(window->DitherMethod(), c.viewer->ditherMethod);
-            EXPECT_EQ(window->ImageType(), c.viewer->imageType);
+        if (c.selected) {
+            EXPECT_EQ(window->Method(), c.method);
+            EXPECT_EQ(window->Type(), c.type);
         }
     }
     ASSERT_EQ(rig.files.requests.size(), 4u);
@@ -146,10 +198,10 @@ TEST_F(Downloader, ChoosingAFileFillsTheForm) {
 }
 
 TEST_F(Downloader, CancellingTheFileDialogForgetsTheChoice) {
-    Choose(WriteFile(QStringLiteral("logo.pcx"), "x"));
+    ChooseFile(Write(QStringLiteral("logo.pcx"), "x"));
     ASSERT_TRUE(window->FileSelected());
     viewerPaths.clear();
-    Choose(QString());
+    ChooseFile(QString());
     EXPECT_TRUE(viewerPaths.isEmpty());
     EXPECT_FALSE(window->FileSelected());
     EXPECT_EQ(Text("fileNameLabel"), QStringLiteral("None"));
@@ -157,17 +209,17 @@ TEST_F(Downloader, CancellingTheFileDialogForgetsTheChoice) {
 }
 
 TEST_F(Downloader, AFileThatCannotBeOpenedAfterTheViewerKeepsTheFormAsItWas) {
-    Choose(WriteFile(QStringLiteral("first.pcx"), QByteArray(10, 'x')));
-    const QString second = WriteFile(QStringLiteral("second.pcx"), QByteArray(20, 'x'));
+    ChooseFile(Write(QStringLiteral("first.pcx"), QByteArray(10, 'x')));
+    const QString second = Write(QStringLiteral("second.pcx"), QByteArray(20, 'x'));
     beforeViewerCloses = [&] { QFile::remove(second); };
-    Choose(second);
+    ChooseFile(second);
     EXPECT_EQ(rig.messages.Warnings(), QStringList{QStringLiteral("Can't open file!")});
     EXPECT_TRUE(window->FileSelected());
     EXPECT_EQ(Text("fileNameLabel"), QStringLiteral("first.pcx"));
     EXPECT_EQ(Text("fileSizeLabel"), QStringLiteral("10 Bytes"));
 
     // Sending it then finds it gone as well.
-    Click("downloadButton");
+    Click(*window, "downloadButton");
     EXPECT_EQ(rig.messages.Warnings(), (QStringList{QStringLiteral("Can't open file!"),
                                                     QStringLiteral("Can't open file!")}));
     EXPECT_TRUE(rig.link.writes.empty());
@@ -179,10 +231,10 @@ TEST_F(Downloader, DownloadsAFileThatIsNoPictureUnchanged) {
     for (int i = 0; i < bytes.size(); ++i) {
         bytes[i] = static_cast<char>(i % 251);
     }
-    Choose(WriteFile(QStringLiteral("logo.pcx"), bytes), ViewerChoice{-1, Picture::kPcx});
-    QProgressBar* bar = Find<QProgressBar>("progressBar");
+    ChooseFile(Write(QStringLiteral("logo.pcx"), bytes), {});
+    QProgressBar* bar = Find<QProgressBar>(*window, "progressBar");
     QSignalSpy values(bar, &QProgressBar::valueChanged);
-    Click("downloadButton");
+    Click(*window, "downloadButton");
     EXPECT_EQ(rig.link.writes,
               (std::vector<QByteArray>{"IS5000,'logo'", bytes.left(2048), bytes.mid(2048, 2048),
                                        bytes.mid(4096), "\r\n\r\nIR100,100,'logo'\r\nP1\r\n"}));
@@ -200,16 +252,16 @@ TEST_F(Downloader, DownloadsAFileThatIsNoPictureUnchanged) {
 
     // The choice stays: the same file can be sent again, under a name typed meanwhile.
     rig.link.ClearRecord();
-    Type("storeNameEdit", QStringLiteral("second"));
-    Click("downloadButton");
+    TypeInto("storeNameEdit", QStringLiteral("second"));
+    Click(*window, "downloadButton");
     EXPECT_EQ(rig.link.writes.front(), QByteArray("IS5000,'second'"));
 }
 
 TEST_F(Downloader, OnEthernetTheBarShowsFullDuringTheOneWrite) {
     rig.ConnectAndClear(QStringLiteral("ETHERNET"));
-    Choose(WriteFile(QStringLiteral("logo.pcx"), QByteArray(5000, 'x')));
-    QSignalSpy values(Find<QProgressBar>("progressBar"), &QProgressBar::valueChanged);
-    Click("downloadButton");
+    ChooseFile(Write(QStringLiteral("logo.pcx"), QByteArray(5000, 'x')));
+    QSignalSpy values(Find<QProgressBar>(*window, "progressBar"), &QProgressBar::valueChanged);
+    Click(*window, "downloadButton");
     ASSERT_EQ(rig.link.writes.size(), 3u);
     EXPECT_EQ(rig.link.writes[1].size(), 5000);
     ASSERT_EQ(values.size(), 2);
@@ -219,9 +271,9 @@ TEST_F(Downloader, OnEthernetTheBarShowsFullDuringTheOneWrite) {
 
 TEST_F(Downloader, AnEmptyStoreNameBecomesTheFileName) {
     rig.ConnectAndClear(QStringLiteral("COM1:"));
-    Choose(WriteFile(QStringLiteral("label.bmp"), QByteArray(30, 'x')));
-    Type("storeNameEdit", QString());
-    Click("downloadButton");
+    ChooseFile(Write(QStringLiteral("label.bmp"), QByteArray(30, 'x')));
+    TypeInto("storeNameEdit", QString());
+    Click(*window, "downloadButton");
     EXPECT_EQ(rig.link.writes.front(), QByteArray("IS30,'label'"));
     EXPECT_EQ(rig.link.writes.back(), QByteArray("\r\n\r\nIR100,100,'label'\r\nP1\r\n"));
     EXPECT_EQ(Text("storeNameEdit"), QStringLiteral("label"));
@@ -232,24 +284,27 @@ TEST_F(Downloader, SendsAColourPictureAsItsOneBitPcx) {
     const QImage scene = ColourScene(90, 33);
     const QString path = files.filePath(QStringLiteral("scene.jpg"));
     ASSERT_TRUE(scene.save(path, "PNG"));  // a PNG under a JPEG name still loads
-    const std::pair<int, std::vector<int>> cases[] = {
-        {-1, {50, 200, 100, 100}},
-        {Dithering::kErrorDiffusion, {200, 100, 100}},
-        {Dithering::kOrderedClustered, {200, 100, 100}},
+    const std::pair<DitherMethod, std::vector<int>> cases[] = {
+        {DitherMethod::None, {50, 200, 100, 100}},
+        {DitherMethod::ErrorDiffusion, {200, 100, 100}},
+        {DitherMethod::OrderedClustered, {200, 100, 100}},
     };
     for (const auto& [method, pauses] : cases) {
         rig.ConnectAndClear(QStringLiteral("COM1:"));
-        Choose(path, ViewerChoice{method, Picture::kJpeg});
-        Click("downloadButton");
-        const QByteArray pcx = PcxCodec::Write(method < 0 ? Dithering::Threshold(scene)
-                                                          : Dithering::Apply(scene, method));
+        SCOPED_TRACE(static_cast<int>(method));
+        ChooseFile(path, {.choose = method});
+        EXPECT_EQ(window->Type(), PictureType::Jpeg);
+        Click(*window, "downloadButton");
+        const QByteArray pcx =
+            PcxCodec::Write(method == DitherMethod::None ? Dithering::Threshold(scene)
+                                                         : Dithering::Apply(scene, method));
         EXPECT_EQ(rig.link.writes.front(), "IS" + QByteArray::number(pcx.size()) + ",'scene'");
         QByteArray data;
         for (std::size_t i = 1; i + 1 < rig.link.writes.size(); ++i) {
             data += rig.link.writes[i];
         }
-        EXPECT_EQ(data, pcx) << method;
-        EXPECT_EQ(rig.pacer.pauses, pauses) << method;
+        EXPECT_EQ(data, pcx);
+        EXPECT_EQ(rig.pacer.pauses, pauses);
         EXPECT_EQ(rig.messages.Texts(), QStringList{kCompleted});
         EXPECT_TRUE(QDir(temporary.path()).isEmpty());
     }
@@ -260,58 +315,80 @@ TEST_F(Downloader, AFailedWriteEndsTheDownloadWithAWarning) {
     const QImage scene = ColourScene(400, 300);
     const QString path = files.filePath(QStringLiteral("scene.png"));
     ASSERT_TRUE(scene.save(path, "PNG"));
-    Choose(path, ViewerChoice{Dithering::kErrorDiffusion, Picture::kPng});
+    ChooseFile(path, {.choose = DitherMethod::ErrorDiffusion});
     // The link goes away once the first block is through.
-    QObject::connect(Find<QProgressBar>("progressBar"), &QProgressBar::valueChanged,
+    QObject::connect(Find<QProgressBar>(*window, "progressBar"), &QProgressBar::valueChanged,
                      [this](int value) { rig.link.writeFails = value > 0; });
-    Click("downloadButton");
+    Click(*window, "downloadButton");
     EXPECT_EQ(rig.messages.Warnings(),
               (QStringList{QStringLiteral("Port error! Check printer's port, please."),
                            QStringLiteral("PCX file download failed.")}));
     EXPECT_TRUE(rig.messages.Informations().isEmpty());
     EXPECT_FALSE(rig.link.Written().contains("IR100,100"));
-    EXPECT_EQ(Find<QProgressBar>("progressBar")->value(), 0);
+    EXPECT_EQ(Find<QProgressBar>(*window, "progressBar")->value(), 0);
     EXPECT_EQ(rig.link.events.last(), QStringLiteral("close"));
     EXPECT_TRUE(QDir(temporary.path()).isEmpty());
 }
 
 struct CommandCase {
     const char* button;
-    std::array<const char*, 4> fields;  // delete name, recall name, x, y
-    QByteArray written;                 // nothing: refused with `warning`
-    const char* warning;
+    const char* deleteName = "";
+    const char* recallName = "";
+    const char* x = "";
+    const char* y = "";
+    QByteArray written = {};  // nothing: refused with `warning`
+    const char* warning = nullptr;
 };
 
 TEST_F(Downloader, DeleteListAndRecallSendTheirCommands) {
+    const char* const kQuoteRefused = "An image name cannot contain a quote (') or a line break.";
     const CommandCase cases[] = {
-        {"deleteButton", {"logo", "", "", ""}, "ID'logo'II", nullptr},
-        {"deleteButton", {"", "logo", "1", "2"}, {}, "Please, type image name!"},
-        {"deleteAllButton", {"", "", "", ""}, "ID*II", nullptr},
-        {"informationButton", {"", "", "", ""}, "II", nullptr},
-        {"recallButton", {"", "logo", "120", "45"}, "IR120,45,'logo'\r\nP1\r\n", nullptr},
+        {.button = "deleteButton", .deleteName = "logo", .written = "ID'logo'II"},
+        {.button = "deleteButton",
+         .recallName = "logo",
+         .x = "1",
+         .y = "2",
+         .warning = "Please, type image name!"},
+        {.button = "deleteAllButton", .written = "ID*II"},
+        {.button = "informationButton", .written = "II"},
+        {.button = "recallButton",
+         .recallName = "logo",
+         .x = "120",
+         .y = "45",
+         .written = "IR120,45,'logo'\r\nP1\r\n"},
         // Positions go as typed.
-        {"recallButton", {"", "a b", " 7", "x"}, "IR 7,x,'a b'\r\nP1\r\n", nullptr},
-        {"recallButton", {"logo", "", "0", "0"}, {}, "Please, type image name!"},
+        {.button = "recallButton",
+         .recallName = "a b",
+         .x = " 7",
+         .y = "x",
+         .written = "IR 7,x,'a b'\r\nP1\r\n"},
+        {.button = "recallButton",
+         .deleteName = "logo",
+         .x = "0",
+         .y = "0",
+         .warning = "Please, type image name!"},
         // A quote would end the name early and send the rest as commands.
-        {"recallButton",
-         {"", "Bob's", "0", "0"},
-         {},
-         "An image name cannot contain a quote (') or a line break."},
-        {"deleteButton",
-         {"it's", "", "0", "0"},
-         {},
-         "An image name cannot contain a quote (') or a line break."},
+        {.button = "recallButton",
+         .recallName = "Bob's",
+         .x = "0",
+         .y = "0",
+         .warning = kQuoteRefused},
+        {.button = "deleteButton",
+         .deleteName = "it's",
+         .x = "0",
+         .y = "0",
+         .warning = kQuoteRefused},
     };
     rig.ConnectAndClear(QStringLiteral("LPT1:"));
     for (const CommandCase& c : cases) {
-        SCOPED_TRACE(std::string(c.button) + " " + c.fields[0] + "|" + c.fields[1]);
+        SCOPED_TRACE(std::string(c.button) + " " + c.deleteName + "|" + c.recallName);
         rig.link.ClearRecord();
         rig.messages.Clear();
-        Type("deleteNameEdit", QString::fromUtf8(c.fields[0]));
-        Type("recallNameEdit", QString::fromUtf8(c.fields[1]));
-        Type("xEdit", QString::fromUtf8(c.fields[2]));
-        Type("yEdit", QString::fromUtf8(c.fields[3]));
-        Click(c.button);
+        TypeInto("deleteNameEdit", QString::fromUtf8(c.deleteName));
+        TypeInto("recallNameEdit", QString::fromUtf8(c.recallName));
+        TypeInto("xEdit", QString::fromUtf8(c.x));
+        TypeInto("yEdit", QString::fromUtf8(c.y));
+        Click(*window, c.button);
         EXPECT_EQ(rig.link.writes,
                   c.written.isNull() ? std::vector<QByteArray>{} : std::vector{c.written});
         EXPECT_EQ(rig.messages.Warnings(),
@@ -322,12 +399,12 @@ TEST_F(Downloader, DeleteListAndRecallSendTheirCommands) {
 
 TEST_F(Downloader, DownloadRefusals) {
     // Nothing chosen.
-    Click("downloadButton");
+    Click(*window, "downloadButton");
     EXPECT_EQ(rig.messages.Warnings(), QStringList{QStringLiteral("Please, Select PCX files!")});
     // A file named with a quote: its default name cannot go into the command.
     rig.messages.Clear();
-    Choose(WriteFile(QStringLiteral("Bob's.pcx"), QByteArray(10, 'x')));
-    Click("downloadButton");
+    ChooseFile(Write(QStringLiteral("Bob's.pcx"), QByteArray(10, 'x')));
+    Click(*window, "downloadButton");
     EXPECT_EQ(
         rig.messages.Warnings(),
         QStringList{QStringLiteral("An image name cannot contain a quote (') or a line break.")});
@@ -336,8 +413,8 @@ TEST_F(Downloader, DownloadRefusals) {
 
 TEST_F(Downloader, CloseReadsTheFormAndCloses) {
     window->show();
-    Type("xEdit", QStringLiteral("12"));
-    Click("closeButton");
+    TypeInto("xEdit", QStringLiteral("12"));
+    Click(*window, "closeButton");
     EXPECT_EQ(window->result(), QDialog::Accepted);
     EXPECT_FALSE(window->isVisible());
 }

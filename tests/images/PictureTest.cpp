@@ -1,7 +1,6 @@
 // Loading pictures by their extension's type, with the bits per pixel they came with.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "images/Dithering.h"
@@ -9,20 +8,21 @@
 #include "images/PcxCodec.h"
 #include "images/Picture.h"
 #include "support/QtPrinters.h"
+#include "support/Widgets.h"
 
 namespace {
 
 using namespace images_test;
 
 TEST(Picture, FindsTheTypeFromTheFileName) {
-    const std::pair<const char*, int> cases[] = {
-        {"/p/photo.jpg", Picture::kJpeg},    {"/p/photo.JPEG", Picture::kJpeg},
-        {"/p/photo.jfif", Picture::kJpeg},   {"/p/scan.Tiff", Picture::kTiff},
-        {"/p/logo.pcx", Picture::kPcx},      {"/p/logo.BMP", Picture::kBmp},
-        {"/p/a.png", Picture::kPng},         {"/p/a.gif", Picture::kGif},
-        {"/p/a.webp", Picture::kWebp},       {"/p/a.pgm", Picture::kPnm},
-        {"/p/notes.txt", Picture::kUnknown}, {"/p/README", Picture::kUnknown},
-        {"/p/name.", Picture::kUnknown},     {"/p/v1.jpg/README", Picture::kUnknown},
+    const std::pair<const char*, PictureType> cases[] = {
+        {"/p/photo.jpg", PictureType::Jpeg},    {"/p/photo.JPEG", PictureType::Jpeg},
+        {"/p/photo.jfif", PictureType::Jpeg},   {"/p/scan.Tiff", PictureType::Tiff},
+        {"/p/logo.pcx", PictureType::Pcx},      {"/p/logo.BMP", PictureType::Bmp},
+        {"/p/a.png", PictureType::Png},         {"/p/a.gif", PictureType::Gif},
+        {"/p/a.webp", PictureType::Webp},       {"/p/a.pgm", PictureType::Pnm},
+        {"/p/notes.txt", PictureType::Unknown}, {"/p/README", PictureType::Unknown},
+        {"/p/name.", PictureType::Unknown},     {"/p/v1.jpg/README", PictureType::Unknown},
     };
     for (const auto& [path, type] : cases) {
         EXPECT_EQ(Picture::TypeFromExtension(Picture::Extension(QLatin1String(path))), type)
@@ -40,11 +40,7 @@ protected:
         return path;
     }
     QString SaveBytes(const QByteArray& bytes, const QString& name) {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        return WriteFile(folder.path(), name, bytes);
     }
     QTemporaryDir folder;
 };
@@ -55,26 +51,26 @@ TEST_F(PictureFiles, LoadsEveryKindWithItsBitsPerPixel) {
     QString error;
     const struct {
         QString path;
-        int type;
+        PictureType type;
         int bits;
     } cases[] = {
-        {Save(scene, QStringLiteral("photo.JPG"), "JPG"), Picture::kJpeg, 24},
-        {Save(scene, QStringLiteral("scene.bmp"), "BMP"), Picture::kBmp, 24},
-        {Save(mono, QStringLiteral("mono.png"), "PNG"), Picture::kPng, 1},
-        {Save(mono, QStringLiteral("mono.bmp"), "BMP"), Picture::kBmp, 1},
+        {Save(scene, QStringLiteral("photo.JPG"), "JPG"), PictureType::Jpeg, 24},
+        {Save(scene, QStringLiteral("scene.bmp"), "BMP"), PictureType::Bmp, 24},
+        {Save(mono, QStringLiteral("mono.png"), "PNG"), PictureType::Png, 1},
+        {Save(mono, QStringLiteral("mono.bmp"), "BMP"), PictureType::Bmp, 1},
         {Save(scene.convertToFormat(QImage::Format_Grayscale8), QStringLiteral("grey.png"), "PNG"),
-         Picture::kPng, 8},
-        {SaveBytes(PcxCodec::Write(mono), QStringLiteral("mono.pcx")), Picture::kPcx, 1},
+         PictureType::Png, 8},
+        {SaveBytes(PcxCodec::Write(mono), QStringLiteral("mono.pcx")), PictureType::Pcx, 1},
         {SaveBytes(EncodeWithPillow(scene, QStringLiteral("RGB"), error),
                    QStringLiteral("colour.PCX")),
-         Picture::kPcx, 24},
+         PictureType::Pcx, 24},
         // Named for one format, made in another.
-        {Save(scene, QStringLiteral("really-a-png.jpg"), "PNG"), Picture::kJpeg, 24},
-        {SaveBytes(PcxCodec::Write(mono), QStringLiteral("really-a-pcx.bmp")), Picture::kBmp, 1},
+        {Save(scene, QStringLiteral("really-a-png.jpg"), "PNG"), PictureType::Jpeg, 24},
+        {SaveBytes(PcxCodec::Write(mono), QStringLiteral("really-a-pcx.bmp")), PictureType::Bmp, 1},
     };
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     for (const auto& c : cases) {
-        const int type = Picture::TypeFromExtension(Picture::Extension(c.path));
+        const PictureType type = Picture::TypeFromExtension(Picture::Extension(c.path));
         EXPECT_EQ(type, c.type) << c.path.toStdString();
         Picture picture;
         ASSERT_TRUE(picture.Load(c.path, type)) << c.path.toStdString();
@@ -88,11 +84,11 @@ TEST_F(PictureFiles, LoadsEveryKindWithItsBitsPerPixel) {
 TEST_F(PictureFiles, WhatCannotBeReadIsNoPicture) {
     const QString garbage = SaveBytes(QByteArray(500, 'x'), QStringLiteral("garbage.bmp"));
     const QString png = Save(ColourScene(4, 4), QStringLiteral("fine.png"), "PNG");
-    const std::pair<QString, int> cases[] = {
-        {garbage, Picture::kBmp},
-        {folder.filePath(QStringLiteral("missing.png")), Picture::kPng},
-        {png, Picture::kUnknown},  // no type: nothing is tried
-        {SaveBytes(QByteArray(), QStringLiteral("empty.pcx")), Picture::kPcx},
+    const std::pair<QString, PictureType> cases[] = {
+        {garbage, PictureType::Bmp},
+        {folder.filePath(QStringLiteral("missing.png")), PictureType::Png},
+        {png, PictureType::Unknown},  // no type: nothing is tried
+        {SaveBytes(QByteArray(), QStringLiteral("empty.pcx")), PictureType::Pcx},
     };
     for (const auto& [path, type] : cases) {
         Picture picture;
@@ -104,19 +100,22 @@ TEST_F(PictureFiles, WhatCannotBeReadIsNoPicture) {
 
 TEST_F(PictureFiles, EveryMethodEndsInOneBitAndOnlyKnownMethodsDither) {
     const QString path = Save(ColourScene(50, 20), QStringLiteral("scene.png"), "PNG");
-    for (const int method : {-1, 0, 1, 7, 8, 5}) {
+    const DitherMethod unknown = static_cast<DitherMethod>(5);  // outside the enum
+    std::vector<DitherMethod> methods(kDitherMethods.begin(), kDitherMethods.end());
+    methods.push_back(unknown);
+    for (const DitherMethod method : methods) {
         Picture picture;
-        ASSERT_TRUE(picture.Load(path, Picture::kPng));
-        if (method < 0) {
+        ASSERT_TRUE(picture.Load(path, PictureType::Png));
+        if (method == DitherMethod::None) {
             picture.ReduceToOneBit();
         } else {
-            EXPECT_EQ(picture.Dither(method), method != 5) << method;
+            EXPECT_EQ(picture.Dither(method), method != unknown) << static_cast<int>(method);
         }
-        EXPECT_EQ(picture.BitsPerPixel(), method == 5 ? 24 : 1) << method;
+        EXPECT_EQ(picture.BitsPerPixel(), method == unknown ? 24 : 1) << static_cast<int>(method);
     }
     Picture picture;
     EXPECT_FALSE(picture.SavePcx(folder.filePath(QStringLiteral("nothing-loaded.pcx"))));
-    ASSERT_TRUE(picture.Load(path, Picture::kPng));
+    ASSERT_TRUE(picture.Load(path, PictureType::Png));
     EXPECT_FALSE(picture.SavePcx(folder.filePath(QStringLiteral("no-such-folder/x.pcx"))));
 }
 

@@ -64,10 +64,14 @@ TAGWELL_SCENE("images_viewer_empty", [](TestRig& rig) {
 });
 
 TAGWELL_SCENE("images_downloader", [](TestRig& rig) {
-    auto window = std::make_unique<PcxDownloader>(
-        rig.Context(), nullptr, [](const ToolContext&, const QString&, QWidget*) {
-            return std::optional<ViewerChoice>(ViewerChoice{0, 4});
-        });
+    // The viewer is closed with error diffusion chosen.
+    ToolContext context = rig.Context();
+    context.run = [](QDialog& viewer) {
+        viewer.findChild<QComboBox*>(QStringLiteral("ditherCombo"))->setCurrentIndex(1);
+        viewer.accept();
+        return QDialog::Accepted;
+    };
+    auto window = std::make_unique<PcxDownloader>(context);
     rig.files.answers.push_back(
         SamplePicture(Folder().filePath(QStringLiteral("Sample Photo.png"))));
     window->findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
