@@ -8,7 +8,7 @@ class BitmapTextBuilder;
 class BitmapTextForm : public BuilderForm {
     Q_OBJECT
 public:
-    BitmapTextForm(BitmapTextBuilder& builder, const ToolContext& context, FormRunner run,
+    BitmapTextForm(BitmapTextBuilder& builder, const ToolContext& context,
                    QWidget* parent = nullptr);
 
     void OpenFontFinder();

@@ -13,11 +13,11 @@
 #include "tester/CommandBuilder.h"
 #include "tester/ConvertUnitForm.h"
 #include "tester/PrinterText.h"
+#include "tester/PrinterTextInput.h"
 #include "tester/StepField.h"
 
-BuilderForm::BuilderForm(CommandBuilder& builder, const ToolContext& context, FormRunner run,
-                         QWidget* parent)
-    : QDialog(parent), builder_(builder), context_(context), run_(std::move(run)) {}
+BuilderForm::BuilderForm(CommandBuilder& builder, const ToolContext& context, QWidget* parent)
+    : QDialog(parent), builder_(builder), context_(context) {}
 
 void BuilderForm::TestPrint() {
     if (ReadForm()) {
@@ -27,8 +27,6 @@ void BuilderForm::TestPrint() {
 
 void BuilderForm::InsertToLabel() {
     if (ReadForm()) {
-        builder_.inserted = true;
-        builder_.reopened = true;
         accept();
     }
 }
@@ -41,7 +39,7 @@ void BuilderForm::CloseForm() {
 
 void BuilderForm::OpenConvert() {
     ConvertUnitForm form(context_, this);
-    run_(form);
+    context_.run(form);
 }
 
 bool BuilderForm::ReadForm() {
@@ -105,10 +103,17 @@ StepField* BuilderForm::Bind(StepField* field, int& integer) {
     return field;
 }
 
-QComboBox* BuilderForm::Bind(QComboBox* list, int& position) {
+QComboBox* BuilderForm::Bind(QComboBox* list, char& letter) {
     AddBinding(
-        position, [list](int value) { list->setCurrentIndex(value); },
-        [list](Messages&) { return std::optional<int>(list->currentIndex()); });
+        letter, [list](char value) { Controls::Choose(list, QVariant::fromValue(value)); },
+        [list](Messages&) { return std::optional<char>(Controls::Chosen<char>(list)); });
+    return list;
+}
+
+QComboBox* BuilderForm::Bind(QComboBox* list, int& number) {
+    AddBinding(
+        number, [list](int value) { Controls::Choose(list, QVariant::fromValue(value)); },
+        [list](Messages&) { return std::optional<int>(Controls::Chosen<int>(list)); });
     return list;
 }
 
@@ -116,52 +121,41 @@ QLineEdit* BuilderForm::Bind(QLineEdit* field, QByteArray& bytes) {
     AddBinding(
         bytes, [field](const QByteArray& value) { field->setText(PrinterText::ToField(value)); },
         [field](Messages& messages) {
-            return PrinterText::ReadField(field->text(), field, messages);
+            return PrinterTextInput::ReadField(field->text(), field, messages);
         });
     return field;
 }
 
-StepField* BuilderForm::Step(const char* name, int low, int high) {
-    auto* field = new StepField(low, high, this);
-    field->setObjectName(QLatin1String(name));
-    return field;
+std::vector<Controls::Entry<char>> BuilderForm::Letters(QByteArrayView letters) {
+    std::vector<Controls::Entry<char>> entries;
+    for (const char letter : letters) {
+        entries.push_back({QString(QLatin1Char(letter)), letter});
+    }
+    return entries;
 }
 
-QComboBox* BuilderForm::List(const char* name, const QStringList& items) {
-    auto* list = new QComboBox(this);
-    list->setObjectName(QLatin1String(name));
-    list->addItems(items);
-    return list;
-}
-
-QLineEdit* BuilderForm::TextField(const char* name) {
-    auto* field = new QLineEdit(this);
-    field->setObjectName(QLatin1String(name));
-    return field;
-}
-
-QPushButton* BuilderForm::Button(const QString& text, const char* name) {
-    return Controls::Button(this, text, name);
+std::vector<Controls::Entry<int>> BuilderForm::Rotations() {
+    return {{QStringLiteral("0"), 0},
+            {QStringLiteral("90"), 1},
+            {QStringLiteral("180"), 2},
+            {QStringLiteral("270"), 3}};
 }
 
 QPushButton* BuilderForm::ConvertButton() {
-    QPushButton* convert = Button(tr("Convert"), "convertButton");
-    connect(convert, &QPushButton::clicked, this, &BuilderForm::OpenConvert);
-    return convert;
+    return Controls::Button(this, tr("Convert"), QStringLiteral("convertButton"), this,
+                            &BuilderForm::OpenConvert);
 }
 
 void BuilderForm::Arrange(QLayout* fields, const QList<QWidget*>& extra, bool testPrint) {
     QList<QWidget*> right;
     if (testPrint) {
-        QPushButton* print = Button(tr("Test Print"), "testPrintButton");
-        connect(print, &QPushButton::clicked, this, &BuilderForm::TestPrint);
-        right << print;
+        right << Controls::Button(this, tr("Test Print"), QStringLiteral("testPrintButton"), this,
+                                  &BuilderForm::TestPrint);
     }
-    QPushButton* insert = Button(tr("Insert to label"), "insertButton");
-    QPushButton* close = Button(tr("Close"), "closeButton");
-    connect(insert, &QPushButton::clicked, this, &BuilderForm::InsertToLabel);
-    connect(close, &QPushButton::clicked, this, &BuilderForm::CloseForm);
-    right << insert << close;
+    right << Controls::Button(this, tr("Insert to label"), QStringLiteral("insertButton"), this,
+                              &BuilderForm::InsertToLabel)
+          << Controls::Button(this, tr("Close"), QStringLiteral("closeButton"), this,
+                              &BuilderForm::CloseForm);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

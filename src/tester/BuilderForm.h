@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDialog>
-#include <QStringList>
 #include <functional>
 #include <vector>
 
-#include "forms/FormRunner.h"
+#include "forms/Controls.h"
 #include "forms/ToolContext.h"
 
 class CommandBuilder;
@@ -19,18 +19,18 @@ class StepField;
 // What the builder forms share: the buttons "Test Print", "Insert to label", "Convert" and
 // "Close" and what they do, and controls bound to the builder's fields. A form binds each
 // control to its field as it lays the command out; reading the form copies the controls into
-// the fields, and the builder composes the lines from them.
+// the fields, and the builder composes the lines from them. "Insert to label" accepts the form;
+// every other way out leaves it rejected.
 class BuilderForm : public QDialog {
     Q_OBJECT
 public:
-    BuilderForm(CommandBuilder& builder, const ToolContext& context, FormRunner run,
-                QWidget* parent);
+    BuilderForm(CommandBuilder& builder, const ToolContext& context, QWidget* parent);
 
     // Read the form; send the builder's test print in one write.
     void TestPrint();
-    // Read the form; leave it for the tester to append the lines and open it again.
+    // Read the form; accept it, so that the tester appends the lines and opens it again.
     void InsertToLabel();
-    // Read the form; leave it, which ends the builder cycle.
+    // Read the form; reject it, which ends the builder cycle.
     void CloseForm();
     void OpenConvert();
 
@@ -45,14 +45,17 @@ protected:
     StepField* Bind(StepField* field, double& number);
     StepField* Bind(StepField* field, double& number, double low, double high);
     StepField* Bind(StepField* field, int& integer);
-    QComboBox* Bind(QComboBox* list, int& position);
+    // A list whose entries carry what they write (see Letters and Rotations).
+    QComboBox* Bind(QComboBox* list, char& letter);
+    QComboBox* Bind(QComboBox* list, int& number);
     // The text as printer bytes (see PrinterText).
     QLineEdit* Bind(QLineEdit* field, QByteArray& data);
 
-    StepField* Step(const char* name, int low, int high);
-    QComboBox* List(const char* name, const QStringList& items);
-    QLineEdit* TextField(const char* name);
-    QPushButton* Button(const QString& text, const char* name);
+    // Entries that show the letter they write.
+    static std::vector<Controls::Entry<char>> Letters(QByteArrayView letters);
+    // "0", "90", "180", "270": commands write the rotation as its position in this list.
+    static std::vector<Controls::Entry<int>> Rotations();
+
     // "Convert", connected.
     QPushButton* ConvertButton();
     // The form's whole layout: `fields` above the row of buttons ("Test Print" when the form has
@@ -60,7 +63,6 @@ protected:
     void Arrange(QLayout* fields, const QList<QWidget*>& extra, bool testPrint = true);
 
     const ToolContext& Context() const { return context_; }
-    const FormRunner& Run() const { return run_; }
 
 private:
     struct Binding {
@@ -73,6 +75,5 @@ private:
 
     CommandBuilder& builder_;
     ToolContext context_;
-    FormRunner run_;
     std::vector<Binding> bindings_;
 };

@@ -55,10 +55,8 @@ ConvertUnitForm::ConvertUnitForm(const ToolContext& context, QWidget* parent)
     directions_->button(0)->setChecked(true);
     connect(directions_, &QButtonGroup::idClicked, this, &ConvertUnitForm::ChooseDirection);
 
-    inputField_ = new QLineEdit(this);
-    inputField_->setObjectName(QStringLiteral("inputField"));
-    resultField_ = new QLineEdit(this);
-    resultField_->setObjectName(QStringLiteral("resultField"));
+    inputField_ = Controls::Field(this, "inputField");
+    resultField_ = Controls::Field(this, "resultField");
     resultField_->setReadOnly(true);
     inputUnit_ = new QLabel(this);
     inputUnit_->setObjectName(QStringLiteral("inputUnitLabel"));
@@ -81,10 +79,11 @@ ConvertUnitForm::ConvertUnitForm(const ToolContext& context, QWidget* parent)
     values->addWidget(resultField_, 1);
     values->addWidget(resultUnit_);
 
-    QPushButton* convert = Controls::Button(this, tr("Convert Unit"), "convertButton");
-    QPushButton* close = Controls::Button(this, tr("Close"), "closeButton");
-    connect(convert, &QPushButton::clicked, this, &ConvertUnitForm::ConvertValue);
-    connect(close, &QPushButton::clicked, this, &ConvertUnitForm::CloseForm);
+    QPushButton* convert =
+        Controls::Button(this, tr("Convert Unit"), QStringLiteral("convertButton"), this,
+                         &ConvertUnitForm::ConvertValue);
+    QPushButton* close = Controls::Button(this, tr("Close"), QStringLiteral("closeButton"), this,
+                                          &ConvertUnitForm::CloseForm);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groupRow);

@@ -47,10 +47,8 @@ FontFinderForm::FontFinderForm(const ToolContext& context, QWidget* parent)
 
     auto* sizeGroup = new QGroupBox(tr("Font Size"), this);
     auto* sizeGrid = new QGridLayout(sizeGroup);
-    width_ = new QLineEdit(QStringLiteral("3"), sizeGroup);
-    width_->setObjectName(QStringLiteral("widthField"));
-    height_ = new QLineEdit(QStringLiteral("5"), sizeGroup);
-    height_->setObjectName(QStringLiteral("heightField"));
+    width_ = Controls::Field(sizeGroup, "widthField", QStringLiteral("3"));
+    height_ = Controls::Field(sizeGroup, "heightField", QStringLiteral("5"));
     sizeGrid->addWidget(new QLabel(tr("Width  :"), sizeGroup), 0, 0);
     sizeGrid->addWidget(width_, 0, 1);
     sizeGrid->addWidget(new QLabel(tr("mm"), sizeGroup), 0, 2);
@@ -58,19 +56,20 @@ FontFinderForm::FontFinderForm(const ToolContext& context, QWidget* parent)
     sizeGrid->addWidget(height_, 1, 1);
     sizeGrid->addWidget(new QLabel(tr("mm"), sizeGroup), 1, 2);
 
-    QPushButton* findMost = Controls::Button(this, tr("Find"), "findMostButton");
-    QPushButton* findRound = Controls::Button(this, tr("Find"), "findRoundButton");
-    connect(findMost, &QPushButton::clicked, this, &FontFinderForm::FindMostSimilar);
-    connect(findRound, &QPushButton::clicked, this, &FontFinderForm::FindSimilarAndRound);
+    QPushButton* findMost = Controls::Button(this, tr("Find"), QStringLiteral("findMostButton"),
+                                             this, &FontFinderForm::FindMostSimilar);
+    QPushButton* findRound = Controls::Button(this, tr("Find"), QStringLiteral("findRoundButton"),
+                                              this, &FontFinderForm::FindSimilarAndRound);
     auto* answers = new QHBoxLayout;
     answers->addWidget(AnswerGroup(this, tr("Most Similar"), "most", mostShown_, findMost), 1);
     answers->addWidget(AnswerGroup(this, tr("Similar && Round"), "round", roundShown_, findRound),
                        1);
 
-    QPushButton* print = Controls::Button(this, tr("Print for comparsion"), "printButton");
-    QPushButton* close = Controls::Button(this, tr("Close"), "closeButton");
-    connect(print, &QPushButton::clicked, this, &FontFinderForm::PrintForComparison);
-    connect(close, &QPushButton::clicked, this, &FontFinderForm::CloseForm);
+    QPushButton* print =
+        Controls::Button(this, tr("Print for comparsion"), QStringLiteral("printButton"), this,
+                         &FontFinderForm::PrintForComparison);
+    QPushButton* close = Controls::Button(this, tr("Close"), QStringLiteral("closeButton"), this,
+                                          &FontFinderForm::CloseForm);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sizeGroup);

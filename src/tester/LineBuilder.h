@@ -1,16 +1,11 @@
 #pragma once
 
-#include <QStringList>
-
 #include "tester/CommandBuilder.h"
 #include "tester/TorqCommand.h"
 
 // A builder that composes one command line; its "Test Print" prints that line on its own.
 class LineBuilder : public CommandBuilder {
 public:
-    // "0", "90", "180", "270": commands write the rotation as the position in this list.
-    static const QStringList& Rotations();
-
     virtual QByteArray Line() const = 0;
 
     QList<QByteArray> Lines() const override { return {Line()}; }

@@ -1,8 +1,6 @@
 #include "tester/PrinterText.h"
 
-#include <QWidget>
-
-#include "forms/Messages.h"
+#include <QList>
 
 namespace {
 
@@ -23,18 +21,6 @@ QString Unsendable(const QString& text, bool editor) {
         }
     }
     return QString::fromUcs4(found.constData(), found.size());
-}
-
-std::optional<QByteArray> Refuse(const QString& unsendable, QWidget* field, Messages& messages) {
-    messages.Warning(
-        QCoreApplication::translate("PrinterText",
-                                    "The text holds characters the printer cannot take: %1\n"
-                                    "Please use characters with one-byte codes only.")
-            .arg(unsendable));
-    if (field != nullptr) {
-        field->setFocus();
-    }
-    return std::nullopt;
 }
 
 }  // namespace
@@ -83,20 +69,16 @@ QString PrinterText::ToField(QByteArrayView bytes) {
 }
 
 std::optional<QByteArray> PrinterText::FromField(const QString& text) {
-    if (!Unsendable(text, false).isEmpty()) {
+    if (!UnsendableInField(text).isEmpty()) {
         return std::nullopt;
     }
     return text.toLatin1();
 }
 
-std::optional<QByteArray> PrinterText::ReadEditor(const QString& rawText, QWidget* field,
-                                                  Messages& messages) {
-    auto bytes = FromEditor(rawText);
-    return bytes ? bytes : Refuse(Unsendable(rawText, true), field, messages);
+QString PrinterText::UnsendableInEditor(const QString& rawText) {
+    return Unsendable(rawText, true);
 }
 
-std::optional<QByteArray> PrinterText::ReadField(const QString& text, QWidget* field,
-                                                 Messages& messages) {
-    auto bytes = FromField(text);
-    return bytes ? bytes : Refuse(Unsendable(text, false), field, messages);
+QString PrinterText::UnsendableInField(const QString& text) {
+    return Unsendable(text, false);
 }

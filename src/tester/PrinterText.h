@@ -2,12 +2,8 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QCoreApplication>
 #include <QString>
 #include <optional>
-
-class Messages;
-class QWidget;
 
 // The one place where text a person sees or types becomes command bytes, and back.
 //
@@ -15,9 +11,9 @@ class QWidget;
 // 0xFF passes through the editor and the data fields unchanged, whatever code page the printer
 // uses for it. In the editor a CR LF pair is a line break; a lone CR or a lone LF shows as its
 // control picture (U+240D, U+240A), so that a file that holds one is sent and saved back as it
-// was. A character above U+00FF has no byte: it is refused with a message, never replaced.
+// was. A character above U+00FF has no byte: it is refused, never replaced (PrinterTextInput
+// says so to the person).
 class PrinterText {
-    Q_DECLARE_TR_FUNCTIONS(PrinterText)
 public:
     static QString ToEditor(QByteArrayView bytes);
     // From the editor's raw document text (paragraph separators between lines).
@@ -25,9 +21,7 @@ public:
     static QString ToField(QByteArrayView bytes);
     static std::optional<QByteArray> FromField(const QString& text);
 
-    // As above, but a refusal shows its message and puts the focus on the field.
-    static std::optional<QByteArray> ReadEditor(const QString& rawText, QWidget* field,
-                                                Messages& messages);
-    static std::optional<QByteArray> ReadField(const QString& text, QWidget* field,
-                                               Messages& messages);
+    // The characters that have no byte, each once, in order: what a refusal names.
+    static QString UnsendableInEditor(const QString& rawText);
+    static QString UnsendableInField(const QString& text);
 };

@@ -13,6 +13,12 @@ StepField::StepField(int low, int high, QWidget* parent)
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
 }
 
+StepField* StepField::Make(QWidget* parent, const char* name, int low, int high) {
+    auto* field = new StepField(low, high, parent);
+    field->setObjectName(QLatin1String(name));
+    return field;
+}
+
 void StepField::SetRange(int low, int high) {
     low_ = low;
     high_ = high;

@@ -10,6 +10,8 @@ class StepField : public QAbstractSpinBox {
     Q_OBJECT
 public:
     explicit StepField(int low, int high, QWidget* parent = nullptr);
+    // The one way the forms make a step field: named like every other control (see Controls).
+    static StepField* Make(QWidget* parent, const char* name, int low, int high);
 
     void SetRange(int low, int high);
     int Low() const { return low_; }

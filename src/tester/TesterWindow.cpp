@@ -1,7 +1,6 @@
 #include "tester/TesterWindow.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,7 +8,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -21,6 +19,8 @@
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
 #include "tester/PrinterText.h"
+#include "tester/PrinterTextInput.h"
+#include "tester/ScriptFile.h"
 #include "tester/StepField.h"
 #include "tester/TorqCommand.h"
 
@@ -50,27 +50,20 @@ QGroupBox* ButtonGroup(QWidget* parent, const QString& title,
 
 }  // namespace
 
-TesterWindow::TesterWindow(const ToolContext& context, QWidget* parent, TesterForms forms,
-                           FormRunner run)
-    : QDialog(parent), context_(context), forms_(std::move(forms)), run_(std::move(run)) {
+TesterWindow::TesterWindow(const ToolContext& context, QWidget* parent, TesterForms forms)
+    : QDialog(parent), context_(context), forms_(std::move(forms)) {
     setWindowTitle(tr("TORQ Tester"));
     BuildForm();
 }
 
-QPushButton* TesterWindow::Button(const QString& text, const char* name) {
-    return Controls::Button(this, text, name);
-}
-
 QPushButton* TesterWindow::FormButton(const QString& text, const char* name, TesterButton button) {
-    QPushButton* pushButton = Button(text, name);
-    connect(pushButton, &QPushButton::clicked, this, [this, button] {
+    return Controls::Button(this, text, QLatin1String(name), this, [this, button] {
         if (forms_.forms.contains(button)) {
             RunForm(button);
         } else {
             RunBuilder(button);
         }
     });
-    return pushButton;
 }
 
 void TesterWindow::BuildForm() {
@@ -90,14 +83,14 @@ void TesterWindow::BuildForm() {
     auto* editorLayout = new QVBoxLayout(editorGroup);
     editorLayout->addWidget(editor_);
 
-    QPushButton* cut = Button(tr("Cut"), "cutButton");
-    QPushButton* copy = Button(tr("Copy"), "copyButton");
-    QPushButton* paste = Button(tr("Paste"), "pasteButton");
-    QPushButton* clean = Button(tr("Clean"), "cleanButton");
-    connect(cut, &QPushButton::clicked, editor_, &QPlainTextEdit::cut);
-    connect(copy, &QPushButton::clicked, editor_, &QPlainTextEdit::copy);
-    connect(paste, &QPushButton::clicked, editor_, &QPlainTextEdit::paste);
-    connect(clean, &QPushButton::clicked, this, &TesterWindow::Clean);
+    QPushButton* cut = Controls::Button(this, tr("Cut"), QStringLiteral("cutButton"), editor_,
+                                        &QPlainTextEdit::cut);
+    QPushButton* copy = Controls::Button(this, tr("Copy"), QStringLiteral("copyButton"), editor_,
+                                         &QPlainTextEdit::copy);
+    QPushButton* paste = Controls::Button(this, tr("Paste"), QStringLiteral("pasteButton"), editor_,
+                                          &QPlainTextEdit::paste);
+    QPushButton* clean = Controls::Button(this, tr("Clean"), QStringLiteral("cleanButton"), this,
+                                          &TesterWindow::Clean);
 
     auto* settings = new QVBoxLayout;
     settings->addWidget(
@@ -148,22 +141,21 @@ void TesterWindow::BuildForm() {
     groups->addLayout(editColumn);
     groups->addWidget(rfid);
 
-    QPushButton* multiSend = Button(tr("Multi Send"), "multiSendButton");
-    count_ = new StepField(0, kMostSends, this);
-    count_->setObjectName(QStringLiteral("countField"));
+    QPushButton* multiSend = Controls::Button(
+        this, tr("Multi Send"), QStringLiteral("multiSendButton"), this, &TesterWindow::MultiSend);
+    count_ = StepField::Make(this, "countField", 0, kMostSends);
     count_->SetDigitsOnly(true);
     count_->SetText(QStringLiteral("1"));
     counter_ = new QLabel(this);
     counter_->setObjectName(QStringLiteral("sentCounter"));
     counter_->setMinimumWidth(counter_->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
-    QPushButton* load = Button(tr("Load"), "loadButton");
-    QPushButton* save = Button(tr("Save"), "saveButton");
+    QPushButton* load =
+        Controls::Button(this, tr("Load"), QStringLiteral("loadButton"), this, &TesterWindow::Load);
+    QPushButton* save =
+        Controls::Button(this, tr("Save"), QStringLiteral("saveButton"), this, &TesterWindow::Save);
     QPushButton* convert = FormButton(tr("Convert"), "convertButton", TesterButton::Convert);
-    QPushButton* close = Button(tr("Close"), "closeButton");
-    connect(multiSend, &QPushButton::clicked, this, &TesterWindow::MultiSend);
-    connect(load, &QPushButton::clicked, this, &TesterWindow::Load);
-    connect(save, &QPushButton::clicked, this, &TesterWindow::Save);
-    connect(close, &QPushButton::clicked, this, &TesterWindow::CloseTester);
+    QPushButton* close = Controls::Button(this, tr("Close"), QStringLiteral("closeButton"), this,
+                                          &TesterWindow::CloseTester);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(multiSend);
     bottom->addWidget(count_);
@@ -196,7 +188,7 @@ void TesterWindow::MultiSend() {
         return;
     }
     const auto bytes =
-        PrinterText::ReadEditor(editor_->document()->toRawText(), editor_, context_.messages);
+        PrinterTextInput::ReadEditor(editor_->document()->toRawText(), editor_, context_.messages);
     if (!bytes) {
         return;
     }
@@ -218,35 +210,23 @@ void TesterWindow::Load() {
         return;
     }
     const QString shownPath = QDir::toNativeSeparators(path);
-    const auto refuseTooLarge = [&] {
-        context_.messages.Warning(tr("The file %1 is too large to load (more than %2 bytes).")
-                                      .arg(shownPath)
-                                      .arg(kLargestLoad));
-    };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        context_.messages.Warning(tr("Cannot open the file %1.").arg(shownPath));
-        return;
+    const ScriptFile::Loaded loaded = ScriptFile::Load(path);
+    switch (loaded.result) {
+        case ScriptFile::LoadResult::Done:
+            SetEditorBytes(loaded.bytes);
+            break;
+        case ScriptFile::LoadResult::CannotOpen:
+            context_.messages.Warning(tr("Cannot open the file %1.").arg(shownPath));
+            break;
+        case ScriptFile::LoadResult::TooLarge:
+            context_.messages.Warning(tr("The file %1 is too large to load (more than %2 bytes).")
+                                          .arg(shownPath)
+                                          .arg(ScriptFile::kLargestLoad));
+            break;
+        case ScriptFile::LoadResult::CannotRead:
+            context_.messages.Warning(tr("Cannot read the file %1.").arg(shownPath));
+            break;
     }
-    if (file.size() > kLargestLoad) {
-        refuseTooLarge();
-        return;
-    }
-    // One byte more than the limit shows a file that grew, or a device without a size.
-    QByteArray bytes = file.read(kLargestLoad + 1);
-    if (file.error() != QFileDevice::NoError) {
-        context_.messages.Warning(tr("Cannot read the file %1.").arg(shownPath));
-        return;
-    }
-    if (bytes.size() > kLargestLoad) {
-        refuseTooLarge();
-        return;
-    }
-    const qsizetype zero = bytes.indexOf('\0');
-    if (zero >= 0) {
-        bytes.truncate(zero);
-    }
-    SetEditorBytes(bytes);
 }
 
 void TesterWindow::Save() {
@@ -256,14 +236,11 @@ void TesterWindow::Save() {
         return;
     }
     const auto bytes =
-        PrinterText::ReadEditor(editor_->document()->toRawText(), editor_, context_.messages);
+        PrinterTextInput::ReadEditor(editor_->document()->toRawText(), editor_, context_.messages);
     if (!bytes) {
         return;
     }
-    // Written beside the file and then put in its place, so a failed write leaves the old file.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit()) {
+    if (!ScriptFile::Save(path, *bytes)) {
         context_.messages.Warning(
             tr("Cannot write the file %1.").arg(QDir::toNativeSeparators(path)));
     }
@@ -288,18 +265,19 @@ void TesterWindow::reject() {
 
 void TesterWindow::RunBuilder(TesterButton button) {
     const auto factory = forms_.builders.find(button);
-    if (factory == forms_.builders.end() || !factory->second) {
+    if (factory == forms_.builders.end() || !factory->second.builder || !factory->second.form) {
         ShowNotYetAvailable(context_.messages);
         return;
     }
-    const std::unique_ptr<CommandBuilder> builder = factory->second();
-    while (true) {
-        const std::unique_ptr<QDialog> form = builder->MakeForm(context_, run_, this);
-        run_(*form);
-        if (!builder->inserted) {
+    const BuilderEntry& entry = factory->second;
+    const std::unique_ptr<CommandBuilder> builder = entry.builder();
+    // Each insertion opens the form again, until it is left another way.
+    for (auto opening = CommandBuilder::Opening::First;; opening = CommandBuilder::Opening::Again) {
+        builder->BeginOpening(opening);
+        const std::unique_ptr<QDialog> form = entry.form(*builder, context_, this);
+        if (context_.run(*form) != QDialog::Accepted) {
             return;
         }
-        builder->inserted = false;
         AppendToEditor(torq::JoinLines(builder->Lines(), "\r\n"));
     }
 }
@@ -310,8 +288,8 @@ void TesterWindow::RunForm(TesterButton button) {
         ShowNotYetAvailable(context_.messages);
         return;
     }
-    const std::unique_ptr<QDialog> form = factory->second(context_, run_, this);
-    run_(*form);
+    const std::unique_ptr<QDialog> form = factory->second(context_, this);
+    context_.run(*form);
 }
 
 void TesterWindow::AppendToEditor(const QByteArray& bytes) {

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include "forms/FormRunner.h"
 #include "forms/ToolContext.h"
 #include "tester/TesterForms.h"
 
@@ -16,13 +15,11 @@ class StepField;
 class TesterWindow : public QDialog {
     Q_OBJECT
 public:
-    // Files larger than this are not loaded: the editor would take too long to lay them out
-    // (a 2 MiB file without a line break takes about 2 s).
-    static constexpr qint64 kLargestLoad = 2 * 1024 * 1024;
     static constexpr int kMostSends = 10000;
 
+    // Every form it opens runs through `context.run`.
     explicit TesterWindow(const ToolContext& context, QWidget* parent = nullptr,
-                          TesterForms forms = StandardTesterForms(), FormRunner run = RunModal);
+                          TesterForms forms = StandardTesterForms());
 
     // The editor's text as bytes; nothing when it holds a character that has no byte.
     std::optional<QByteArray> EditorBytes() const;
@@ -42,13 +39,11 @@ public:
 
 private:
     void BuildForm();
-    QPushButton* Button(const QString& text, const char* name);
     QPushButton* FormButton(const QString& text, const char* name, TesterButton button);
     void AppendToEditor(const QByteArray& bytes);
 
     ToolContext context_;
     TesterForms forms_;
-    FormRunner run_;
     QPlainTextEdit* editor_ = nullptr;
     StepField* count_ = nullptr;
     QLabel* counter_ = nullptr;

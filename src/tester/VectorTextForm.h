@@ -8,6 +8,6 @@ class VectorTextBuilder;
 class VectorTextForm : public BuilderForm {
     Q_OBJECT
 public:
-    VectorTextForm(VectorTextBuilder& builder, const ToolContext& context, FormRunner run,
+    VectorTextForm(VectorTextBuilder& builder, const ToolContext& context,
                    QWidget* parent = nullptr);
 };

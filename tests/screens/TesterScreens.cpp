@@ -4,20 +4,20 @@
 
 #include "screens/Screens.h"
 #include "support/TestRig.h"
-#include "tester/BitmapTextBuilder.h"
 #include "tester/ConvertUnitForm.h"
 #include "tester/FontFinderForm.h"
 #include "tester/StepField.h"
+#include "tester/TesterForms.h"
 #include "tester/TesterWindow.h"
-#include "tester/VectorTextBuilder.h"
 
 namespace {
 
-// A builder's form, with the builder living as long as the form.
-template <typename Builder>
-std::unique_ptr<QWidget> BuilderScene(TestRig& rig) {
-    auto* builder = new Builder;
-    std::unique_ptr<QDialog> form = builder->MakeForm(rig.Context(), RunModal, nullptr);
+// A builder's form as the tester opens it first, with the builder living as long as the form.
+std::unique_ptr<QWidget> BuilderScene(TestRig& rig, TesterButton button) {
+    const BuilderEntry entry = StandardTesterForms().builders.at(button);
+    CommandBuilder* builder = entry.builder().release();
+    builder->BeginOpening(CommandBuilder::Opening::First);
+    std::unique_ptr<QDialog> form = entry.form(*builder, rig.Context(), nullptr);
     QObject::connect(form.get(), &QObject::destroyed, [builder] { delete builder; });
     return form;
 }
@@ -37,10 +37,10 @@ TAGWELL_SCENE("tester", [](TestRig& rig) {
 });
 
 TAGWELL_SCENE("tester_bitmap_text",
-              [](TestRig& rig) { return BuilderScene<BitmapTextBuilder>(rig); });
+              [](TestRig& rig) { return BuilderScene(rig, TesterButton::BitmapText); });
 
 TAGWELL_SCENE("tester_vector_text",
-              [](TestRig& rig) { return BuilderScene<VectorTextBuilder>(rig); });
+              [](TestRig& rig) { return BuilderScene(rig, TesterButton::VectorText); });
 
 TAGWELL_SCENE("tester_font_finder", [](TestRig& rig) {
     auto form = std::make_unique<FontFinderForm>(rig.Context());

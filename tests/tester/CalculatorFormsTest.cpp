@@ -6,9 +6,9 @@
 #include <QRadioButton>
 
 #include "support/TestRig.h"
+#include "support/Widgets.h"
 #include "tester/ConvertUnitForm.h"
 #include "tester/FontFinderForm.h"
-#include "tester/FormScript.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ TEST(FontFinder, EachFindShowsItsOwnAnswer) {
     FontFinderForm form(rig.Context());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Font Finder"));
     EXPECT_EQ(Shown(form, "most"), Texts({"3", "1", "1"}));
-    Find<QLineEdit>(form, "widthField")->setText(QStringLiteral("2.5"));
-    Find<QLineEdit>(form, "heightField")->setText(QStringLiteral("4.5"));
+    Type(Find<QLineEdit>(form, "widthField"), QStringLiteral("2.5"));
+    Type(Find<QLineEdit>(form, "heightField"), QStringLiteral("4.5"));
     Click(form, "findMostButton");
     EXPECT_EQ(Shown(form, "most"), Texts({"1", "2", "2"}));
     EXPECT_EQ(Shown(form, "round"), Texts({"3", "1", "1"}));
@@ -38,11 +38,11 @@ TEST(FontFinder, EachFindShowsItsOwnAnswer) {
 TEST(FontFinder, NoCandidateKeepsTheAnswerShownAndSaysWhy) {
     TestRig rig;
     FontFinderForm form(rig.Context());
-    Find<QLineEdit>(form, "widthField")->setText(QStringLiteral("50"));
-    Find<QLineEdit>(form, "heightField")->setText(QStringLiteral("50"));
+    Type(Find<QLineEdit>(form, "widthField"), QStringLiteral("50"));
+    Type(Find<QLineEdit>(form, "heightField"), QStringLiteral("50"));
     Click(form, "findMostButton");
-    Find<QLineEdit>(form, "widthField")->setText(QStringLiteral("1"));
-    Find<QLineEdit>(form, "heightField")->setText(QStringLiteral("1.5"));
+    Type(Find<QLineEdit>(form, "widthField"), QStringLiteral("1"));
+    Type(Find<QLineEdit>(form, "heightField"), QStringLiteral("1.5"));
     Click(form, "findRoundButton");
     EXPECT_EQ(rig.messages.Warnings(),
               (QStringList{QStringLiteral("No font comes within 100 dots of this size."),
@@ -71,13 +71,13 @@ TEST(FontFinder, ASizeThatIsNoNumberStopsFindAndClose) {
     TestRig rig;
     FontFinderForm form(rig.Context());
     form.show();
-    Find<QLineEdit>(form, "heightField")->setText(QStringLiteral("5mm"));
+    Type(Find<QLineEdit>(form, "heightField"), QStringLiteral("5mm"));
     Click(form, "findMostButton");
     Click(form, "findRoundButton");
     Click(form, "closeButton");
     EXPECT_EQ(rig.messages.Warnings(), QStringList(3, QStringLiteral("Please enter a number.")));
     EXPECT_TRUE(form.isVisible());
-    Find<QLineEdit>(form, "heightField")->setText(QStringLiteral("5"));
+    Type(Find<QLineEdit>(form, "heightField"), QStringLiteral("5"));
     Click(form, "closeButton");
     EXPECT_FALSE(form.isVisible());
 }
@@ -85,8 +85,8 @@ TEST(FontFinder, ASizeThatIsNoNumberStopsFindAndClose) {
 struct Converter {
     Converter() : form(rig.Context()) {}
     void Convert(int direction, const char* input) {
-        Find<QRadioButton>(form, ("directionRadio" + std::to_string(direction)).c_str())->click();
-        Find<QLineEdit>(form, "inputField")->setText(QLatin1String(input));
+        Click(Find<QRadioButton>(form, ("directionRadio" + std::to_string(direction)).c_str()));
+        Type(Find<QLineEdit>(form, "inputField"), QLatin1String(input));
         Click(form, "convertButton");
     }
     QString Result() { return Find<QLineEdit>(form, "resultField")->text(); }
@@ -106,10 +106,14 @@ TEST(ConvertUnit, ConvertsEveryDirectionToSixSignificantDigits) {
         QStringList units;
     };
     const Case cases[] = {
-        {0, "1", "25.4", Texts({"inch", "mm"})},   {1, "1", "203.2", Texts({"inch", "dots"})},
-        {1, "5", "1016", Texts({"inch", "dots"})}, {2, "100", "0.492126", Texts({"dots", "inch"})},
-        {3, "100", "12.5", Texts({"dots", "mm"})}, {4, "1", "0.0393701", Texts({"mm", "inch"})},
-        {5, "2.5", "20", Texts({"mm", "dots"})},   {0, "-2", "-50.8", Texts({"inch", "mm"})},
+        {.direction = 0, .input = "1", .result = "25.4", .units = Texts({"inch", "mm"})},
+        {.direction = 1, .input = "1", .result = "203.2", .units = Texts({"inch", "dots"})},
+        {.direction = 1, .input = "5", .result = "1016", .units = Texts({"inch", "dots"})},
+        {.direction = 2, .input = "100", .result = "0.492126", .units = Texts({"dots", "inch"})},
+        {.direction = 3, .input = "100", .result = "12.5", .units = Texts({"dots", "mm"})},
+        {.direction = 4, .input = "1", .result = "0.0393701", .units = Texts({"mm", "inch"})},
+        {.direction = 5, .input = "2.5", .result = "20", .units = Texts({"mm", "dots"})},
+        {.direction = 0, .input = "-2", .result = "-50.8", .units = Texts({"inch", "mm"})},
     };
     for (const Case& c : cases) {
         Converter converter;
@@ -125,8 +129,8 @@ TEST(ConvertUnit, ADirectionRelabelsButKeepsTheOldResult) {
     EXPECT_EQ(converter.Units(), Texts({"inch", "mm"}));
     EXPECT_EQ(converter.Result(), QStringLiteral("0"));
     converter.Convert(0, "1");
-    Find<QLineEdit>(converter.form, "inputField")->setText(QStringLiteral("1.23456789"));
-    Find<QRadioButton>(converter.form, "directionRadio5")->click();
+    Type(Find<QLineEdit>(converter.form, "inputField"), QStringLiteral("1.23456789"));
+    Click(Find<QRadioButton>(converter.form, "directionRadio5"));
     EXPECT_EQ(converter.Units(), Texts({"mm", "dots"}));
     EXPECT_EQ(converter.Result(), QStringLiteral("25.4"));
     // The input is kept in single precision and shown again to six digits.
@@ -139,10 +143,10 @@ TEST(ConvertUnit, AnInputThatIsNoNumberIsRefused) {
     converter.Convert(1, "1 inch");
     Click(converter.form, "closeButton");
     // Choosing a direction reads the input too; the wrong text stays for correcting.
-    Find<QRadioButton>(converter.form, "directionRadio2")->click();
+    Click(Find<QRadioButton>(converter.form, "directionRadio2"));
     EXPECT_EQ(converter.Units(), Texts({"dots", "inch"}));
     EXPECT_EQ(Find<QLineEdit>(converter.form, "inputField")->text(), QStringLiteral("1 inch"));
-    Find<QLineEdit>(converter.form, "inputField")->setText(QStringLiteral("1e31"));
+    Type(Find<QLineEdit>(converter.form, "inputField"), QStringLiteral("1e31"));
     Click(converter.form, "convertButton");
     EXPECT_EQ(converter.rig.messages.Warnings(),
               (QStringList{QStringLiteral("Please enter a number."),
@@ -151,7 +155,7 @@ TEST(ConvertUnit, AnInputThatIsNoNumberIsRefused) {
                            QStringLiteral("Please enter a number between -1e+30 and 1e+30.")}));
     EXPECT_EQ(converter.Result(), QStringLiteral("0"));
     EXPECT_TRUE(converter.form.isVisible());
-    Find<QLineEdit>(converter.form, "inputField")->setText(QStringLiteral("2"));
+    Type(Find<QLineEdit>(converter.form, "inputField"), QStringLiteral("2"));
     Click(converter.form, "closeButton");
     EXPECT_FALSE(converter.form.isVisible());
 }

@@ -1,16 +1,17 @@
 #pragma once
 
-#include <gtest/gtest.h>
-#include <QAbstractButton>
 #include <QDialog>
+#include <QStringList>
 #include <deque>
 #include <functional>
-#include <vector>
 
 #include "forms/FormRunner.h"
+#include "support/Widgets.h"
+#include "tester/StepField.h"
 
 // Plays the person in front of the forms a window opens: every form that is run gets the next
-// step (a form with no step left is left with Escape), and its title is kept.
+// step (a form with no step left is left with Escape), and its title is kept. The form is left
+// as the step left it: accepted only when the step accepted it.
 class FormScript {
 public:
     using Step = std::function<void(QDialog& form)>;
@@ -19,7 +20,7 @@ public:
         return [this](QDialog& form) {
             titles.push_back(form.windowTitle());
             if (steps.empty()) {
-                form.reject();
+                QTest::keyClick(&form, Qt::Key_Escape);
                 return QDialog::Rejected;
             }
             const Step step = std::move(steps.front());
@@ -33,29 +34,7 @@ public:
     QStringList titles;
 };
 
-template <typename T = QWidget>
-T* Find(const QWidget& parent, const char* name) {
-    T* widget = parent.findChild<T*>(QLatin1String(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-inline void Click(const QWidget& parent, const char* name) {
-    if (auto* button = Find<QAbstractButton>(parent, name)) {
-        button->click();
-    }
-}
-
 // A step that presses one button of the form.
 inline FormScript::Step Press(const char* name) {
     return [name](QDialog& form) { Click(form, name); };
-}
-
-// Texts written as plain literals.
-inline QStringList Texts(std::initializer_list<const char*> texts) {
-    QStringList list;
-    for (const char* text : texts) {
-        list << QString::fromUtf8(text);
-    }
-    return list;
 }

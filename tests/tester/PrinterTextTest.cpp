@@ -8,6 +8,7 @@
 
 #include "support/TestRig.h"
 #include "tester/PrinterText.h"
+#include "tester/PrinterTextInput.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ TEST(PrinterText, CharactersWithoutAByteAreRefusedNotReplaced) {
     TestRig rig;
     QLineEdit field;
     const auto refused =
-        PrinterText::ReadField(QStringLiteral("ab日本日\U0001F600é"), &field, rig.messages);
+        PrinterTextInput::ReadField(QStringLiteral("ab日本日\U0001F600é"), &field, rig.messages);
     EXPECT_FALSE(refused.has_value());
     EXPECT_EQ(rig.messages.Warnings(),
               QStringList{QStringLiteral("The text holds characters the printer cannot take: "

@@ -15,6 +15,7 @@
 #include "tester/FontFinderForm.h"
 #include "tester/FormScript.h"
 #include "tester/StepField.h"
+#include "tester/TesterForms.h"
 #include "tester/TesterWindow.h"
 #include "tester/VectorTextBuilder.h"
 
@@ -39,17 +40,19 @@ class TesterOver : public testing::TestWithParam<SimRig::Transport> {};
 TEST_P(TesterOver, EveryTestPrintReachesThePrinterAndPrintsOneLabel) {
     SimRig rig(GetParam());
     ASSERT_TRUE(rig.Connect());
-    FormScript script;
+    const TesterForms forms = StandardTesterForms();
 
     BitmapTextBuilder bitmap;
-    auto bitmapForm = bitmap.MakeForm(rig.Context(), script.Runner(), nullptr);
+    auto bitmapForm =
+        forms.builders.at(TesterButton::BitmapText).form(bitmap, rig.Context(), nullptr);
     Find<QLineEdit>(*bitmapForm, "dataField")->setText(QStringLiteral("Bob's label \u00E9"));
     Click(*bitmapForm, "testPrintButton");
     const QByteArray bitmapLine = "T20,20,3,1,1,0,0,N,N,'Bob's label \xE9'";
 
     VectorTextBuilder vector;
-    auto vectorForm = vector.MakeForm(rig.Context(), script.Runner(), nullptr);
-    Find<StepField>(*vectorForm, "spacingField")->SetText(QStringLiteral("-5"));
+    auto vectorForm =
+        forms.builders.at(TesterButton::VectorText).form(vector, rig.Context(), nullptr);
+    Type(Find<StepField>(*vectorForm, "spacingField"), QStringLiteral("-5"));
     Click(*vectorForm, "testPrintButton");
     const QByteArray vectorLine = "V20,20,U,35,35,-5,N,N,N,0,L,0,'KORVALE Label Printer'";
 
@@ -79,7 +82,9 @@ TEST_P(TesterOver, MultiSendSendsTheScriptCountTimes) {
     ASSERT_TRUE(rig.Connect());
     FormScript script;
     script.steps = {Press("insertButton"), Press("closeButton")};
-    TesterWindow window(rig.Context(), nullptr, StandardTesterForms(), script.Runner());
+    ToolContext context = rig.Context();
+    context.run = script.Runner();
+    TesterWindow window(context);
     window.SetEditorBytes("SOT\r\nSD20\r\n");
     Click(window, "bitmapTextButton");
     // Typed at the end, as a person would finish the script.
@@ -89,7 +94,7 @@ TEST_P(TesterOver, MultiSendSendsTheScriptCountTimes) {
     QTest::keyClick(editor, Qt::Key_Return);
     const QByteArray text = "SOT\r\nSD20\r\nT20,20,3,1,1,0,0,N,N,'KORVALE Label Printer'\r\nP1\r\n";
     ASSERT_EQ(window.EditorBytes(), text);
-    Find<StepField>(window, "countField")->SetText(QStringLiteral("3"));
+    Type(Find<StepField>(window, "countField"), QStringLiteral("3"));
     Click(window, "multiSendButton");
 
     EXPECT_EQ(ReceivedOnce(rig, std::size_t(text.size()) * 3), Std(text + text + text))

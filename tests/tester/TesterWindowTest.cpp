@@ -12,6 +12,7 @@
 
 #include "support/TestRig.h"
 #include "tester/FormScript.h"
+#include "tester/ScriptFile.h"
 #include "tester/StepField.h"
 #include "tester/TesterWindow.h"
 
@@ -26,11 +27,13 @@ const QByteArray kBitmapDefault = "T20,20,3,1,1,0,0,N,N,'KORVALE Label Printer'"
 
 struct Tester {
     explicit Tester(const QString& portName = QStringLiteral("COM1:"))
-        : window(ConnectedContext(portName), nullptr, StandardTesterForms(), script.Runner()) {}
+        : window(ConnectedContext(portName)) {}
 
     ToolContext ConnectedContext(const QString& portName) {
         rig.ConnectAndClear(portName);
-        return rig.Context();
+        ToolContext context = rig.Context();
+        context.run = script.Runner();
+        return context;
     }
     QPlainTextEdit* Editor() { return Find<QPlainTextEdit>(window, "editor"); }
     StepField* Count() { return Find<StepField>(window, "countField"); }
@@ -60,16 +63,23 @@ TEST(TesterWindow, MultiSendWritesTheWholeTextCountTimes) {
         const char* counter;
     };
     const Case cases[] = {
-        {"empty editor, count 3", "", "3", 3, "3"},
-        {"count 0 sends nothing and keeps the counter", "P1", "0", 0, "earlier"},
-        {"script with CR LF and high bytes", "SOT\r\nT1,1,3,1,1,0,0,N,N,'\xE9\xFF'\r\nP1", "2", 2,
-         "2"},
+        {.what = "empty editor, count 3", .text = "", .count = "3", .writes = 3, .counter = "3"},
+        {.what = "count 0 sends nothing and keeps the counter",
+         .text = "P1",
+         .count = "0",
+         .writes = 0,
+         .counter = "earlier"},
+        {.what = "script with CR LF and high bytes",
+         .text = "SOT\r\nT1,1,3,1,1,0,0,N,N,'\xE9\xFF'\r\nP1",
+         .count = "2",
+         .writes = 2,
+         .counter = "2"},
     };
     for (const Case& c : cases) {
         Tester t;
         t.window.SetEditorBytes(c.text);
         Find<QLabel>(t.window, "sentCounter")->setText(QStringLiteral("earlier"));
-        t.Count()->SetText(QLatin1String(c.count));
+        Type(t.Count(), QLatin1String(c.count));
         t.Press("multiSendButton");
         EXPECT_EQ(t.rig.link.writes, std::vector<QByteArray>(c.writes, c.text)) << c.what;
         EXPECT_EQ(t.Counter(), QLatin1String(c.counter)) << c.what;
@@ -80,7 +90,7 @@ TEST(TesterWindow, MultiSendWritesTheWholeTextCountTimes) {
 TEST(TesterWindow, AFailedWriteStopsMultiSendAndClearsTheCounter) {
     Tester t;
     t.window.SetEditorBytes("P1\r\n");
-    t.Count()->SetText(QStringLiteral("5"));
+    Type(t.Count(), QStringLiteral("5"));
     t.Press("multiSendButton");
     EXPECT_EQ(t.Counter(), QStringLiteral("5"));
 
@@ -103,20 +113,20 @@ TEST(TesterWindow, AWrongCountSendsNothingAndKeepsTheTesterOpen) {
     for (const auto& [count, message] : cases) {
         Tester t;
         t.window.show();
-        t.Count()->SetText(QLatin1String(count));
+        Type(t.Count(), QLatin1String(count));
         t.Press("multiSendButton");
         EXPECT_TRUE(t.rig.link.writes.empty()) << count;
         EXPECT_EQ(t.rig.messages.Warnings(), QStringList{QLatin1String(message)}) << count;
     }
     Tester t;
     t.window.show();
-    t.Count()->SetText(QString());
+    Type(t.Count(), QString());
     t.Press("closeButton");
-    t.window.reject();  // Escape and the close box
+    QTest::keyClick(&t.window, Qt::Key_Escape);
     EXPECT_TRUE(t.window.isVisible());
     EXPECT_EQ(t.rig.messages.Warnings(),
               QStringList(2, QStringLiteral("Please enter an integer.")));
-    t.Count()->SetText(QStringLiteral("3"));
+    Type(t.Count(), QStringLiteral("3"));
     t.Press("closeButton");
     EXPECT_FALSE(t.window.isVisible());
 }
@@ -143,18 +153,30 @@ TEST(TesterWindow, BuilderLinesAreAppendedAtTheEndOfWhateverStandsThere) {
     const auto insert = Press("insertButton");
     const auto close = Press("closeButton");
     const auto changeData = [](QDialog& form) {
-        Find<QLineEdit>(form, "dataField")->setText(QStringLiteral("second"));
+        Type(Find<QLineEdit>(form, "dataField"), QStringLiteral("second"));
         Click(form, "insertButton");
     };
     const Case cases[] = {
-        {"unterminated line", "SOT", {insert, close}, "SOT" + kBitmapDefault + "\r\n", 2},
-        {"two insertions, the second as shown",
-         "P1\r\n",
-         {insert, changeData, close},
-         "P1\r\n" + kBitmapDefault + "\r\nT20,20,3,1,1,0,0,N,N,'second'\r\n",
-         3},
-        {"closed at once", "SOT", {close}, "SOT", 1},
-        {"left with Escape", "", {[](QDialog& form) { form.reject(); }}, "", 1},
+        {.what = "unterminated line",
+         .before = "SOT",
+         .steps = {insert, close},
+         .after = "SOT" + kBitmapDefault + "\r\n",
+         .openings = 2},
+        {.what = "two insertions, the second as shown",
+         .before = "P1\r\n",
+         .steps = {insert, changeData, close},
+         .after = "P1\r\n" + kBitmapDefault + "\r\nT20,20,3,1,1,0,0,N,N,'second'\r\n",
+         .openings = 3},
+        {.what = "closed at once",
+         .before = "SOT",
+         .steps = {close},
+         .after = "SOT",
+         .openings = 1},
+        {.what = "left with Escape",
+         .before = "",
+         .steps = {[](QDialog& form) { QTest::keyClick(&form, Qt::Key_Escape); }},
+         .after = "",
+         .openings = 1},
     };
     for (const Case& c : cases) {
         Tester t;
@@ -173,7 +195,7 @@ TEST(TesterWindow, BuilderLinesAreAppendedAtTheEndOfWhateverStandsThere) {
 TEST(TesterWindow, ANewCycleStartsFromTheDefaults) {
     Tester t;
     t.script.steps = {[](QDialog& form) {
-                          Find<QLineEdit>(form, "dataField")->setText(QStringLiteral("changed"));
+                          Type(Find<QLineEdit>(form, "dataField"), QStringLiteral("changed"));
                           Click(form, "insertButton");
                       },
                       Press("closeButton"), Press("insertButton"), Press("closeButton")};
@@ -212,36 +234,40 @@ TEST(TesterWindow, ButtonsOfToolsStillToComeSayTheyAreNotAvailable) {
 }
 
 TEST(TesterWindow, APluggedBuilderOrFormOpensFromItsButton) {
-    // A builder of several lines whose form inserts when it is accepted.
+    // A builder of several lines, whose form inserts when it is accepted; it tells its form
+    // which opening of the cycle it is.
     struct Settings : CommandBuilder {
-        std::unique_ptr<QDialog> MakeForm(const ToolContext&, const FormRunner&,
-                                          QWidget*) override {
-            auto form = std::make_unique<QDialog>();
-            form->setWindowTitle(QStringLiteral("Printing Setting"));
-            QObject::connect(form.get(), &QDialog::accepted,
-                             [this] { inserted = reopened = true; });
-            return form;
-        }
+        void BeginOpening(Opening opening) override { openings.push_back(opening); }
         QList<QByteArray> Lines() const override { return {"SS3", "SD20", "SOT"}; }
+        std::vector<Opening> openings;
+    };
+    struct SettingsForm : QDialog {
+        SettingsForm(Settings& builder, const ToolContext&, QWidget*) {
+            setWindowTitle(builder.openings.back() == CommandBuilder::Opening::First
+                               ? QStringLiteral("Printing Setting")
+                               : QStringLiteral("Printing Setting again"));
+        }
     };
     TestRig rig;
     FormScript script;
     TesterForms forms;
-    forms.builders[TesterButton::SpeedDensityDirection] = NewBuilder<Settings>;
-    forms.forms[TesterButton::CharacterSet] = [](const ToolContext&, const FormRunner&, QWidget*) {
+    forms.builders[TesterButton::SpeedDensityDirection] = Builds<Settings, SettingsForm>();
+    forms.forms[TesterButton::CharacterSet] = [](const ToolContext&, QWidget*) {
         auto form = std::make_unique<QDialog>();
         form->setWindowTitle(QStringLiteral("Character Set Command"));
         return form;
     };
-    TesterWindow window(rig.Context(), nullptr, forms, script.Runner());
+    ToolContext context = rig.Context();
+    context.run = script.Runner();
+    TesterWindow window(context, nullptr, forms);
     script.steps = {[](QDialog& form) { form.accept(); }, [](QDialog& form) { form.reject(); },
                     [](QDialog& form) { form.accept(); }};
     Click(window, "speedDensityDirectionButton");
     Click(window, "characterSetButton");
     EXPECT_EQ(window.EditorBytes(), QByteArray("SS3\r\nSD20\r\nSOT\r\n"));
-    EXPECT_EQ(script.titles,
-              (QStringList{QStringLiteral("Printing Setting"), QStringLiteral("Printing Setting"),
-                           QStringLiteral("Character Set Command")}));
+    EXPECT_EQ(script.titles, (QStringList{QStringLiteral("Printing Setting"),
+                                          QStringLiteral("Printing Setting again"),
+                                          QStringLiteral("Character Set Command")}));
     EXPECT_TRUE(rig.messages.entries.empty());
 }
 
@@ -296,29 +322,33 @@ TEST(TesterWindow, SaveThenLoadGivesTheIdenticalBytes) {
 TEST(TesterWindow, LoadStopsAtAZeroByteAndKeepsTheTextWhenItCannotLoad) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const auto write = [&folder](const char* name, const QByteArray& bytes) {
-        const QString path = folder.filePath(QLatin1String(name));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    };
+    const QDir dir(folder.path());
     struct Case {
         const char* what;
         QString answer;
         QByteArray after;
         QString warning;
     };
-    const QString zero = write("zero.bin", QByteArray("P1\0more text", 12));
-    const QString large = write("large.bin", QByteArray(TesterWindow::kLargestLoad + 1, 'x'));
+    const QString zero =
+        WriteFile(dir, QStringLiteral("zero.bin"), QByteArray("P1\0more text", 12));
+    const QString large =
+        WriteFile(dir, QStringLiteral("large.bin"), QByteArray(ScriptFile::kLargestLoad + 1, 'x'));
     const QString missing = folder.filePath(QStringLiteral("missing.txt"));
     const Case cases[] = {
-        {"zero byte", zero, "P1", {}},
-        {"cancelled", QString(), "unsaved\r\nscript", QStringLiteral("Don't select load file")},
-        {"missing file", missing, "unsaved\r\nscript",
-         QStringLiteral("Cannot open the file %1.").arg(missing)},
-        {"too large", large, "unsaved\r\nscript",
-         QStringLiteral("The file %1 is too large to load (more than 2097152 bytes).").arg(large)},
+        {.what = "zero byte", .answer = zero, .after = "P1", .warning = {}},
+        {.what = "cancelled",
+         .answer = QString(),
+         .after = "unsaved\r\nscript",
+         .warning = QStringLiteral("Don't select load file")},
+        {.what = "missing file",
+         .answer = missing,
+         .after = "unsaved\r\nscript",
+         .warning = QStringLiteral("Cannot open the file %1.").arg(missing)},
+        {.what = "too large",
+         .answer = large,
+         .after = "unsaved\r\nscript",
+         .warning = QStringLiteral("The file %1 is too large to load (more than 2097152 bytes).")
+                        .arg(large)},
     };
     for (const Case& c : cases) {
         Tester t;

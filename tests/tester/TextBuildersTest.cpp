@@ -9,6 +9,7 @@
 #include "tester/BitmapTextBuilder.h"
 #include "tester/FormScript.h"
 #include "tester/StepField.h"
+#include "tester/TesterForms.h"
 #include "tester/VectorTextBuilder.h"
 
 namespace {
@@ -16,14 +17,24 @@ namespace {
 const QByteArray kBitmapDefault = "T20,20,3,1,1,0,0,N,N,'KORVALE Label Printer'";
 const QByteArray kVectorDefault = "V20,20,U,35,35,1,N,N,N,0,L,0,'KORVALE Label Printer'";
 
-// A builder's form alone, over a test rig connected on a serial port.
+// The tester's button of each builder.
+template <typename Builder>
+constexpr TesterButton kButton = TesterButton::BitmapText;
+template <>
+constexpr TesterButton kButton<VectorTextBuilder> = TesterButton::VectorText;
+
+// A builder's form alone, as the tester makes it, over a test rig connected on a serial port.
 template <typename Builder>
 struct Opened {
     Opened() {
         rig.ConnectAndClear(QStringLiteral("COM1:"));
         Reopen();
     }
-    void Reopen() { form = builder.MakeForm(rig.Context(), script.Runner(), nullptr); }
+    void Reopen() {
+        ToolContext context = rig.Context();
+        context.run = script.Runner();
+        form = StandardTesterForms().builders.at(kButton<Builder>).form(builder, context, nullptr);
+    }
     StepField* Step(const char* name) { return Find<StepField>(*form, name); }
     QComboBox* List(const char* name) { return Find<QComboBox>(*form, name); }
     QLineEdit* Data() { return Find<QLineEdit>(*form, "dataField"); }
@@ -43,8 +54,6 @@ TEST(BitmapText, DefaultsPrintInOneWriteAndInsertAsTheSameLine) {
     EXPECT_EQ(b.rig.link.writes[0], kBitmapDefault + "\rP1\r");
 
     b.Press("insertButton");
-    EXPECT_TRUE(b.builder.inserted);
-    EXPECT_TRUE(b.builder.reopened);
     EXPECT_EQ(b.form->result(), QDialog::Accepted);
     EXPECT_EQ(b.builder.Lines(), QList<QByteArray>{kBitmapDefault});
     EXPECT_TRUE(b.rig.messages.entries.empty());
@@ -74,25 +83,26 @@ void ExpectComposes(std::initializer_list<ComposeCase<Builder>> cases) {
 
 TEST(BitmapText, ComposesWhatTheFormShows) {
     ExpectComposes<BitmapTextBuilder>({
-        {"x 20.9 is truncated", [](auto& b) { b.Step("xField")->SetText(QStringLiteral("20.9")); },
+        {"x 20.9 is truncated", [](auto& b) { Type(b.Step("xField"), QStringLiteral("20.9")); },
          "T20,20,3,1,1,0,0,N,N,'KORVALE Label Printer'"},
-        {"rotation 180 is 2", [](auto& b) { b.List("rotationList")->setCurrentIndex(2); },
+        {"rotation 180 is 2", [](auto& b) { Choose(b.List("rotationList"), 2); },
          "T20,20,3,1,1,0,2,N,N,'KORVALE Label Printer'"},
         {"apostrophe copied unchanged",
+         // Qt Test types ASCII keys only: the é is set.
          [](auto& b) { b.Data()->setText(QStringLiteral("Bob's \\label é")); },
          "T20,20,3,1,1,0,0,N,N,'Bob's \\label \xE9'"},
         {"every list and number",
          [](auto& b) {
-             b.Step("xField")->SetText(QStringLiteral("999"));
-             b.Step("yField")->SetText(QStringLiteral("0"));
-             b.List("fontList")->setCurrentIndex(15);
-             b.Step("hMultiField")->SetText(QStringLiteral("4"));
-             b.Step("vMultiField")->SetText(QStringLiteral("2"));
-             b.Step("spacingField")->SetText(QStringLiteral("100"));
-             b.List("rotationList")->setCurrentIndex(3);
-             b.List("reverseList")->setCurrentIndex(1);
-             b.List("boldList")->setCurrentIndex(1);
-             b.Data()->setText(QString());
+             Type(b.Step("xField"), QStringLiteral("999"));
+             Type(b.Step("yField"), QStringLiteral("0"));
+             Choose(b.List("fontList"), 15);
+             Type(b.Step("hMultiField"), QStringLiteral("4"));
+             Type(b.Step("vMultiField"), QStringLiteral("2"));
+             Type(b.Step("spacingField"), QStringLiteral("100"));
+             Choose(b.List("rotationList"), 3);
+             Choose(b.List("reverseList"), 1);
+             Choose(b.List("boldList"), 1);
+             Type(b.Data(), QString());
          },
          "T999,0,f,4,2,100,3,R,B,''"},
     });
@@ -117,12 +127,12 @@ TEST(BitmapText, AWrongFieldStopsEveryButtonWithItsMessage) {
         for (const char* button : {"testPrintButton", "insertButton", "closeButton"}) {
             Opened<BitmapTextBuilder> b;
             b.form->show();
-            b.Step(c.field)->SetText(QLatin1String(c.text));
+            Type(b.Step(c.field), QLatin1String(c.text));
             b.Press(button);
             EXPECT_EQ(b.rig.messages.Warnings(), QStringList{QLatin1String(c.message)})
                 << c.field << " " << button;
             EXPECT_TRUE(b.rig.link.writes.empty());
-            EXPECT_FALSE(b.builder.inserted);
+            EXPECT_NE(b.form->result(), QDialog::Accepted);
             EXPECT_TRUE(b.form->isVisible()) << "the form stays open";
             EXPECT_EQ(b.Step(c.field)->Text(), QLatin1String(c.text)) << "the text stays as typed";
         }
@@ -157,10 +167,10 @@ TEST(BitmapText, TheStepControlsReachTheirEndsAndCycle) {
 
 TEST(BitmapText, AReopenedFormShowsTheValuesOfTheInsertion) {
     Opened<BitmapTextBuilder> b;
-    b.Step("xField")->SetText(QStringLiteral("20.9"));
-    b.List("rotationList")->setCurrentIndex(3);
-    b.List("fontList")->setCurrentIndex(10);
-    b.Data()->setText(QStringLiteral("second"));
+    Type(b.Step("xField"), QStringLiteral("20.9"));
+    Choose(b.List("rotationList"), 3);
+    Choose(b.List("fontList"), 10);
+    Type(b.Data(), QStringLiteral("second"));
     b.Press("insertButton");
     b.Reopen();
     EXPECT_EQ(b.Step("xField")->Text(), QStringLiteral("20.9"));
@@ -173,15 +183,15 @@ TEST(BitmapText, AReopenedFormShowsTheValuesOfTheInsertion) {
 TEST(TextBuilders, AWrongFieldLeavesEveryFieldAsItWas) {
     // The fields read before the wrong one are not taken either.
     Opened<BitmapTextBuilder> bitmap;
-    bitmap.Step("xField")->SetText(QStringLiteral("30"));
-    bitmap.List("fontList")->setCurrentIndex(0);
-    bitmap.Step("spacingField")->SetText(QStringLiteral("wide"));
+    Type(bitmap.Step("xField"), QStringLiteral("30"));
+    Choose(bitmap.List("fontList"), 0);
+    Type(bitmap.Step("spacingField"), QStringLiteral("wide"));
     bitmap.Press("insertButton");
     EXPECT_EQ(bitmap.builder.Line(), kBitmapDefault);
 
     Opened<VectorTextBuilder> vector;
-    vector.Step("widthField")->SetText(QStringLiteral("50"));
-    vector.List("boldList")->setCurrentIndex(1);
+    Type(vector.Step("widthField"), QStringLiteral("50"));
+    Choose(vector.List("boldList"), 1);
     vector.Data()->setText(QStringLiteral("ラベル"));
     vector.Press("closeButton");
     EXPECT_EQ(vector.builder.Line(), kVectorDefault);
@@ -194,7 +204,7 @@ TEST(BitmapText, DataWithoutAByteIsRefusedAndNothingSent) {
     b.Press("testPrintButton");
     b.Press("insertButton");
     EXPECT_TRUE(b.rig.link.writes.empty());
-    EXPECT_FALSE(b.builder.inserted);
+    EXPECT_NE(b.form->result(), QDialog::Accepted);
     EXPECT_EQ(b.rig.messages.Warnings().size(), 2);
 }
 
@@ -204,7 +214,7 @@ TEST(BitmapText, OpensFontFinderAndConvertUnit) {
     b.Press("convertButton");
     EXPECT_EQ(b.script.titles,
               (QStringList{QStringLiteral("Font Finder"), QStringLiteral("Convert Unit")}));
-    EXPECT_FALSE(b.builder.inserted);
+    EXPECT_NE(b.form->result(), QDialog::Accepted);
 }
 
 TEST(VectorText, ComposesWhatTheFormShows) {
@@ -212,23 +222,23 @@ TEST(VectorText, ComposesWhatTheFormShows) {
         {"defaults", [](auto&) {}, kVectorDefault},
         {"negative spacing, bold, italic, right, right to left",
          [](auto& b) {
-             b.Step("spacingField")->SetText(QStringLiteral("-5"));
-             b.List("boldList")->setCurrentIndex(1);
-             b.List("italicList")->setCurrentIndex(1);
-             b.List("justificationList")->setCurrentIndex(0);
-             b.List("directionList")->setCurrentIndex(1);
+             Type(b.Step("spacingField"), QStringLiteral("-5"));
+             Choose(b.List("boldList"), 1);
+             Choose(b.List("italicList"), 1);
+             Choose(b.List("justificationList"), 0);
+             Choose(b.List("directionList"), 1);
          },
          "V20,20,U,35,35,-5,B,N,I,0,R,1,'KORVALE Label Printer'"},
         {"positions truncated, no range check, reverse, centre, rotation 90",
          [](auto& b) {
-             b.Step("xField")->SetText(QStringLiteral("1500.7"));
-             b.Step("yField")->SetText(QStringLiteral("-3.9"));
-             b.Step("widthField")->SetText(QStringLiteral("100"));
-             b.Step("heightField")->SetText(QStringLiteral("1"));
-             b.List("reverseList")->setCurrentIndex(1);
-             b.List("justificationList")->setCurrentIndex(1);
-             b.List("rotationList")->setCurrentIndex(1);
-             b.Data()->setText(QStringLiteral("it's"));
+             Type(b.Step("xField"), QStringLiteral("1500.7"));
+             Type(b.Step("yField"), QStringLiteral("-3.9"));
+             Type(b.Step("widthField"), QStringLiteral("100"));
+             Type(b.Step("heightField"), QStringLiteral("1"));
+             Choose(b.List("reverseList"), 1);
+             Choose(b.List("justificationList"), 1);
+             Choose(b.List("rotationList"), 1);
+             Type(b.Data(), QStringLiteral("it's"));
          },
          "V1500,-3,U,100,1,1,N,R,N,1,C,0,'it's'"},
     });
@@ -242,11 +252,11 @@ TEST(VectorText, RefusesWhatIsNoNumberAndKeepsEveryValueWhenReopened) {
     };
     for (const auto& [field, message] : wrong) {
         Opened<VectorTextBuilder> b;
-        b.Step(field)->SetText(QStringLiteral("abc"));
+        Type(b.Step(field), QStringLiteral("abc"));
         b.Press("testPrintButton");
         b.Press("insertButton");
         EXPECT_TRUE(b.rig.link.writes.empty()) << field;
-        EXPECT_FALSE(b.builder.inserted) << field;
+        EXPECT_NE(b.form->result(), QDialog::Accepted) << field;
         EXPECT_EQ(b.rig.messages.Warnings(),
                   QStringList({QLatin1String(message), QLatin1String(message)}));
     }
@@ -254,8 +264,8 @@ TEST(VectorText, RefusesWhatIsNoNumberAndKeepsEveryValueWhenReopened) {
     Opened<VectorTextBuilder> b;
     b.Step("spacingField")->stepBy(-1);
     b.Step("spacingField")->stepBy(-1);
-    b.List("italicList")->setCurrentIndex(1);
-    b.List("directionList")->setCurrentIndex(1);
+    Choose(b.List("italicList"), 1);
+    Choose(b.List("directionList"), 1);
     b.Press("insertButton");
     b.Reopen();
     EXPECT_EQ(b.Step("spacingField")->Text(), QStringLiteral("-1"));

@@ -15,36 +15,20 @@ struct Case {
 };
 
 BitmapText Text(double x, double y, int rotation, int spacing, QByteArray data) {
-    BitmapText text;
-    text.x = x;
-    text.y = y;
-    text.rotation = rotation;
-    text.spacing = spacing;
-    text.data = std::move(data);
-    return text;
+    return {.x = x, .y = y, .spacing = spacing, .rotation = rotation, .data = std::move(data)};
 }
 
 VectorText Vector(int spacing, bool plus) {
-    VectorText text;
-    text.x = 20;
-    text.y = 20;
-    text.spacing = spacing;
-    text.plusSpacing = plus;
-    text.data = "KORVALE Label Printer";
-    return text;
+    return {
+        .x = 20, .y = 20, .spacing = spacing, .plusSpacing = plus, .data = "KORVALE Label Printer"};
 }
 
 Barcode1D Linear(std::optional<int> quietZone) {
-    Barcode1D code;
-    code.x = 100;
-    code.y = 100;
-    code.quietZone = quietZone;
-    code.data = "123456789";
-    return code;
+    return {.x = 100, .y = 100, .quietZone = quietZone, .data = "123456789"};
 }
 
 BlockDraw Block(char kind, int extra) {
-    return {100, 100, 800, 120, kind, extra};
+    return {.startX = 100, .startY = 100, .endX = 800, .endY = 120, .kind = kind, .extra = extra};
 }
 
 TEST(TorqCommand, EveryLineReadsAsThePrinterExpects) {
@@ -67,10 +51,30 @@ TEST(TorqCommand, EveryLineReadsAsThePrinterExpects) {
              "B1100,100,0,2,7,100,0,1,'123456789'"},
         Case{"B1 with a quiet zone", Barcode1DLine(Linear(12)),
              "B1100,100,0,2,7,100,0,1,12,'123456789'"},
-        Case{"B2 Maxicode", MaxicodeLine({100, 100, 3, "abc"}), "B2100,100,M,3,'abc'"},
-        Case{"B2 PDF417", Pdf417Line({100, 100, 30, 5, 0, 0, 1, 1, 3, 10, 0, "x"}),
+        Case{"B2 Maxicode", MaxicodeLine({.x = 100, .y = 100, .mode = 3, .data = "abc"}),
+             "B2100,100,M,3,'abc'"},
+        Case{"B2 PDF417",
+             Pdf417Line({.x = 100,
+                         .y = 100,
+                         .maxRow = 30,
+                         .maxCol = 5,
+                         .ecl = 0,
+                         .compression = 0,
+                         .hri = 1,
+                         .origin = 1,
+                         .moduleWidth = 3,
+                         .barHeight = 10,
+                         .rotation = 0,
+                         .data = "x"}),
              "B2100,100,P,30,5,0,0,1,1,3,10,0,'x'"},
-        Case{"B2 QR Code", QrCodeLine({100.5, 100, 2, 'H', 4, 1, "AB\r\nC"}),
+        Case{"B2 QR Code",
+             QrCodeLine({.x = 100.5,
+                         .y = 100,
+                         .model = 2,
+                         .ecc = 'H',
+                         .size = 4,
+                         .rotation = 1,
+                         .data = "AB\r\nC"}),
              "B2100,100,Q,2,H,4,1,'AB\r\nC'"},
         Case{"BD plain", BlockDrawLine(Block('O', 20)), "BD100,100,800,120,O"},
         Case{"BD box", BlockDrawLine(Block('B', 20)), "BD100,100,800,120,B,20"},
