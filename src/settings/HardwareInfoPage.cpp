@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "forms/Controls.h"
 #include "forms/Messages.h"
 #include "settings/PageControls.h"
 
@@ -85,13 +86,13 @@ HardwareInfoPage::HardwareInfoPage(const ToolContext& context, QWidget* parent)
         int column = 2;
         const auto button = [&](const QString& text, const char* suffix,
                                 void (HardwareInfoPage::*action)(Text)) {
-            grid->addWidget(PageControls::Button(text, name + QLatin1String(suffix), group, this,
-                                                 [this, which, action] { (this->*action)(which); }),
+            grid->addWidget(Controls::Button(group, text, name + QLatin1String(suffix), this,
+                                             [this, which, action] { (this->*action)(which); }),
                             0, column++);
         };
         button(tr("Get"), "GetButton", &HardwareInfoPage::Get);
         button(tr("Set"), "SetButton", &HardwareInfoPage::Set);
-        button(tr("Initialize"), "InitializeButton", &HardwareInfoPage::Initialize);
+        button(tr("Initialize"), "InitialiseButton", &HardwareInfoPage::Initialise);
         connect(edit, &QLineEdit::textChanged, this, [this, which] { LimitLength(which); });
         edits_[At(which)] = edit;
         layout->addWidget(group);
@@ -166,7 +167,7 @@ void HardwareInfoPage::Set(Text which) {
                          tr("Set %1 is successful").arg(noun), tr("Set %1 is failed").arg(noun));
 }
 
-void HardwareInfoPage::Initialize(Text which) {
+void HardwareInfoPage::Initialise(Text which) {
     const TextRules& rules = RulesFor(which);
     ReadForm();
     const QString noun = tr(rules.noun);

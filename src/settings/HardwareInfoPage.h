@@ -20,7 +20,7 @@ public:
 
     void Get(Text which);
     void Set(Text which);
-    void Initialize(Text which);
+    void Initialise(Text which);
 
     // The longest text the printer keeps for each.
     static int Limit(Text which);

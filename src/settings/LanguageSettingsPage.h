@@ -3,13 +3,14 @@
 #include <QWidget>
 
 #include "forms/ToolContext.h"
+#include "settings/LanguageSwitches.h"
 #include "settings/SettingsProtocol.h"
 
 class QComboBox;
 class QPushButton;
 
 // The printer's default code page (memory switch 1) and default international character set
-// (memory switch 3, as this page reads it). A list position is the switch value itself.
+// (memory switch 3, as this page reads it). Each list entry carries its switch value.
 class LanguageSettingsPage : public QWidget {
     Q_OBJECT
 public:
@@ -24,9 +25,9 @@ private:
 
     ToolContext context_;
     SettingsProtocol protocol_;
-    int codePage_ = -1;
-    int ics_ = -1;
+    LanguageSwitches switches_;
+    LanguageSwitches::Fields fields_;
     QComboBox* codePageList_ = nullptr;
-    QComboBox* icsList_ = nullptr;
+    QComboBox* characterSetList_ = nullptr;
     QPushButton* set_ = nullptr;
 };

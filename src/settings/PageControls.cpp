@@ -2,12 +2,7 @@
 
 #include <QVBoxLayout>
 
-#include "forms/Controls.h"
 #include "forms/Messages.h"
-
-QPushButton* PageControls::Button(const QString& text, const QString& name, QWidget* parent) {
-    return Controls::Button(parent, text, name);
-}
 
 void PageControls::Arrange(QWidget* page, QWidget* group, std::initializer_list<QWidget*> left,
                            std::initializer_list<QWidget*> right) {

@@ -1,26 +1,18 @@
 #pragma once
 
-#include <QObject>
-#include <QPushButton>
+#include <QComboBox>
 #include <QString>
+#include <QVariant>
 #include <initializer_list>
+#include <optional>
+
+#include "forms/Controls.h"
 
 class Messages;
+class QWidget;
 
-// Pieces every settings page is made of.
+// How every settings page lays out its controls, reports an exchange and shows its lists.
 namespace PageControls {
-
-// A button named for tests. Enter in a list or field never presses it: each one talks to the
-// printer.
-QPushButton* Button(const QString& text, const QString& name, QWidget* parent);
-
-template <typename Receiver, typename Slot>
-QPushButton* Button(const QString& text, const QString& name, QWidget* parent, Receiver* receiver,
-                    Slot slot) {
-    QPushButton* button = Button(text, name, parent);
-    QObject::connect(button, &QPushButton::clicked, receiver, slot);
-    return button;
-}
 
 // A page of one group above a row of buttons: `left` at its start, `right` at its end.
 void Arrange(QWidget* page, QWidget* group, std::initializer_list<QWidget*> left,
@@ -29,5 +21,22 @@ void Arrange(QWidget* page, QWidget* group, std::initializer_list<QWidget*> left
 // The outcome of an exchange: information on success, warning on failure.
 void Report(Messages& messages, bool success, const QString& successText,
             const QString& failureText);
+
+// The value the list's current entry carries; nothing while no entry is chosen.
+template <typename Value>
+std::optional<Value> Selected(const QComboBox* list) {
+    if (list->currentIndex() < 0) {
+        return std::nullopt;
+    }
+    return Controls::Chosen<Value>(list);
+}
+
+// Chooses the entry that carries `value`; none for nothing or a value no entry carries.
+template <typename Value>
+void Select(QComboBox* list, const std::optional<Value>& value) {
+    if (!value || !Controls::Choose(list, QVariant::fromValue(*value))) {
+        list->setCurrentIndex(-1);
+    }
+}
 
 }  // namespace PageControls

@@ -12,26 +12,42 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <optional>
+#include <vector>
 
+#include "forms/Controls.h"
 #include "forms/Messages.h"
 #include "forms/Validation.h"
 #include "settings/PageControls.h"
 #include "settings/PrintSpeedTable.h"
-#include "settings/SwitchFourCodes.h"
 
 namespace {
 
-constexpr int kSpeedSwitch = 3;
-constexpr int kSwitchFour = 4;
 constexpr int kNoRange = -1;
-constexpr int kStrobes = 3;
-
-// The switch rows' part of their messages.
-const char* const kStrobe = QT_TRANSLATE_NOOP("PrintAndPagePage", "strobe");
-const char* const kSpeed = QT_TRANSLATE_NOOP("PrintAndPagePage", "speed");
-const char* const kGapDetect = QT_TRANSLATE_NOOP("PrintAndPagePage", "gap detect position");
 
 using Value = SettingsProtocol::UserValue;
+using SwitchRow = PrintSwitchRows::Row;
+using Strobe = SwitchFourCodes::Strobe;
+using GapDetect = SwitchFourCodes::GapDetect;
+
+// The strobe buttons, numbered as the printer numbers its strobes.
+const struct {
+    Strobe strobe;
+    const char* number;
+} kStrobes[] = {{Strobe::Two, "2"}, {Strobe::Three, "3"}, {Strobe::Four, "4"}};
+
+// The switch rows' part of their messages.
+const char* Noun(SwitchRow row) {
+    switch (row) {
+        case SwitchRow::Strobe:
+            return QT_TRANSLATE_NOOP("PrintAndPagePage", "strobe");
+        case SwitchRow::Speed:
+            return QT_TRANSLATE_NOOP("PrintAndPagePage", "speed");
+        case SwitchRow::GapDetect:
+            break;
+    }
+    return QT_TRANSLATE_NOOP("PrintAndPagePage", "gap detect position");
+}
 
 struct RowRules {
     const char* label;
@@ -86,10 +102,13 @@ bool IsSigned(PrintAndPagePage::NumericRow row) {
 }  // namespace
 
 PrintAndPagePage::PrintAndPagePage(const ToolContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), protocol_(context.port, context.pacer) {
+    : QWidget(parent),
+      context_(context),
+      protocol_(context.port, context.pacer),
+      switchRows_(protocol_, context.modelIndex) {
     BuildForm();
-    speed_->setCurrentIndex(-1);
-    gapDetect_->setCurrentIndex(0);
+    switches_.gapDetect = GapDetect::Lower;
+    ShowSwitches();
     checkDisable_->setChecked(true);
 }
 
@@ -97,26 +116,20 @@ QPushButton* PrintAndPagePage::AddButtons(QGridLayout* grid, int line, const QSt
                                           const std::function<void()>& get,
                                           const std::function<void()>& set) {
     grid->addWidget(
-        PageControls::Button(tr("Get"), name + QStringLiteral("GetButton"), this, this, get), line,
-        2);
+        Controls::Button(this, tr("Get"), name + QStringLiteral("GetButton"), this, get), line, 2);
     QPushButton* setButton =
-        PageControls::Button(tr("Set"), name + QStringLiteral("SetButton"), this, this, set);
+        Controls::Button(this, tr("Set"), name + QStringLiteral("SetButton"), this, set);
     setButton->setEnabled(false);
     grid->addWidget(setButton, line, 3);
     return setButton;
 }
 
-QComboBox* PrintAndPagePage::AddList(QGridLayout* grid, int line, const QString& label,
-                                     const QString& name, const QStringList& entries) {
-    auto* list = new QComboBox(this);
-    list->setObjectName(name + QStringLiteral("Combo"));
-    list->addItems(entries);
+void PrintAndPagePage::AddList(QGridLayout* grid, int line, const QString& label, QComboBox* list) {
     list->setEnabled(false);
     auto* caption = new QLabel(label, this);
     caption->setBuddy(list);
     grid->addWidget(caption, line, 0);
     grid->addWidget(list, line, 1);
-    return list;
 }
 
 void PrintAndPagePage::AddNumericRow(QGridLayout* grid, int line, NumericRow row) {
@@ -163,42 +176,51 @@ void PrintAndPagePage::BuildForm() {
     grid->addWidget(new QLabel(tr("Print Strobe:"), this), line, 0);
     strobeGroup_ = new QButtonGroup(this);
     auto* strobeRow = new QHBoxLayout;
-    for (int i = 0; i < kStrobes; ++i) {
-        // The strobes are numbered 2 to 4.
-        const QString number = QString::number(i + 2);
+    for (std::size_t i = 0; i < strobe_.size(); ++i) {
+        const QString number = QLatin1String(kStrobes[i].number);
         auto* button = new QRadioButton(number, this);
         button->setObjectName(QStringLiteral("strobe%1Radio").arg(number));
         button->setEnabled(false);
-        strobeGroup_->addButton(button, i);
+        // The button's id is the strobe it stands for.
+        strobeGroup_->addButton(button, static_cast<int>(kStrobes[i].strobe));
         strobeRow->addWidget(button);
-        strobe_[static_cast<std::size_t>(i)] = button;
+        strobe_[i] = button;
     }
     strobeRow->addStretch();
     grid->addLayout(strobeRow, line, 1);
     strobeSet_ = AddButtons(
-        grid, line++, QStringLiteral("strobe"), [this] { StrobeGet(); }, [this] { StrobeSet(); });
+        grid, line++, QStringLiteral("strobe"), [this] { SwitchGet(SwitchRow::Strobe); },
+        [this] { SwitchSet(SwitchRow::Strobe); });
 
     // The list of the model identified when the page opened; an unknown model gets the full one.
-    speed_ = AddList(grid, line, tr("Print Speed :"), QStringLiteral("speed"),
-                     PrintSpeedTable::Entries(context_.modelIndex));
+    std::vector<Controls::Entry<std::uint8_t>> speeds;
+    for (const PrintSpeedTable::Speed& speed : PrintSpeedTable::Entries(context_.modelIndex)) {
+        speeds.push_back({speed.text, speed.code});
+    }
+    speed_ = Controls::List(this, QStringLiteral("speedCombo"), speeds);
+    AddList(grid, line, tr("Print Speed :"), speed_);
     speedSet_ = AddButtons(
-        grid, line++, QStringLiteral("speed"), [this] { SpeedGet(); }, [this] { SpeedSet(); });
+        grid, line++, QStringLiteral("speed"), [this] { SwitchGet(SwitchRow::Speed); },
+        [this] { SwitchSet(SwitchRow::Speed); });
 
     AddNumericRow(grid, line++, PrintOffset);
     AddNumericRow(grid, line++, TearOff);
 
-    gapDetect_ = AddList(grid, line, tr("Gap Detect Position: "), QStringLiteral("gapDetect"),
-                         {tr("Lower Position of Gap"), tr("Upper Position of Gap")});
+    gapDetect_ = Controls::List(
+        this, QStringLiteral("gapDetectCombo"),
+        std::vector<Controls::Entry<GapDetect>>{{tr("Lower Position of Gap"), GapDetect::Lower},
+                                                {tr("Upper Position of Gap"), GapDetect::Upper}});
+    AddList(grid, line, tr("Gap Detect Position: "), gapDetect_);
     gapDetectSet_ = AddButtons(
-        grid, line++, QStringLiteral("gapDetect"), [this] { GapDetectGet(); },
-        [this] { GapDetectSet(); });
+        grid, line++, QStringLiteral("gapDetect"), [this] { SwitchGet(SwitchRow::GapDetect); },
+        [this] { SwitchSet(SwitchRow::GapDetect); });
 
     auto* initBox = new QGroupBox(this);
     auto* initRow = new QHBoxLayout(initBox);
     initRow->addWidget(new QLabel(tr("Initialize all user setting data :"), initBox));
     initRow->addStretch();
-    initRow->addWidget(PageControls::Button(tr("Initialize"), QStringLiteral("initializeButton"),
-                                            this, this, &PrintAndPagePage::Initialize));
+    initRow->addWidget(Controls::Button(this, tr("Initialize"), QStringLiteral("initialiseButton"),
+                                        this, &PrintAndPagePage::Initialise));
 
     auto* checkBox = new QGroupBox(this);
     auto* checkRow = new QHBoxLayout(checkBox);
@@ -210,8 +232,8 @@ void PrintAndPagePage::BuildForm() {
     checkRow->addWidget(checkDisable_);
     checkRow->addWidget(checkEnable_);
     checkRow->addStretch();
-    checkRow->addWidget(PageControls::Button(tr("Set"), QStringLiteral("checkLabelSetButton"), this,
-                                             this, &PrintAndPagePage::CheckLabelLengthSet));
+    checkRow->addWidget(Controls::Button(this, tr("Set"), QStringLiteral("checkLabelSetButton"),
+                                         this, &PrintAndPagePage::CheckLabelLengthSet));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
@@ -310,73 +332,52 @@ void PrintAndPagePage::SignedSet(NumericRow row) {
     ReportSet(sent, SetNoun(rules));
 }
 
-void PrintAndPagePage::GetSwitch(int number, const char* noun,
-                                 const std::function<void(std::uint8_t)>& show,
-                                 std::initializer_list<QWidget*> widgets) {
-    const SettingsProtocol::SwitchReply reply =
-        protocol_.ReadSwitch(number, SettingsProtocol::kReplyPauseMs);
-    if (!reply.received) {
-        ReportGet(false, noun);
-        return;
-    }
-    show(reply.value);
-    MarkRead(widgets);
-    ReportGet(true, noun);
+void PrintAndPagePage::ReadSwitchForm() {
+    const int strobe = strobeGroup_->checkedId();
+    switches_.strobe = strobe < 0 ? std::nullopt : std::optional(static_cast<Strobe>(strobe));
+    switches_.speed = PageControls::Selected<std::uint8_t>(speed_);
+    switches_.gapDetect = PageControls::Selected<GapDetect>(gapDetect_);
 }
 
-void PrintAndPagePage::SetSwitch(int number, std::uint8_t byte, const char* noun) {
-    ReportSet(protocol_.WriteSwitch(number, byte, true), noun);
-}
-
-void PrintAndPagePage::StrobeGet() {
-    ReadForm();
+void PrintAndPagePage::ShowSwitches() {
+    // No strobe chosen leaves every button unchecked, which an exclusive group does not allow.
     strobeGroup_->setExclusive(false);
-    for (QRadioButton* button : strobe_) {
-        button->setChecked(false);
+    for (std::size_t i = 0; i < strobe_.size(); ++i) {
+        strobe_[i]->setChecked(switches_.strobe == kStrobes[i].strobe);
     }
     strobeGroup_->setExclusive(true);
-    GetSwitch(kSwitchFour, kStrobe,
-              [this](std::uint8_t byte) {
-                  if (const int index = SwitchFourCodes::StrobeIndex(byte); index >= 0) {
-                      strobe_[static_cast<std::size_t>(index)]->setChecked(true);
-                  }
-              },
-              {strobeSet_, strobe_[0], strobe_[1], strobe_[2]});
+    PageControls::Select(speed_, switches_.speed);
+    PageControls::Select(gapDetect_, switches_.gapDetect);
 }
 
-void PrintAndPagePage::StrobeSet() {
+void PrintAndPagePage::SwitchGet(SwitchRow row) {
     ReadForm();
-    SetSwitch(kSwitchFour, SwitchFourCodes::StrobeByte(strobeGroup_->checkedId()), kStrobe);
+    ReadSwitchForm();
+    // Cleared on screen while the printer is asked.
+    PrintSwitchRows::Forget(row, switches_);
+    ShowSwitches();
+    const bool read = switchRows_.Get(row, switches_);
+    ShowSwitches();
+    if (read) {
+        switch (row) {
+            case SwitchRow::Strobe:
+                MarkRead({strobeSet_, strobe_[0], strobe_[1], strobe_[2]});
+                break;
+            case SwitchRow::Speed:
+                MarkRead({speedSet_, speed_});
+                break;
+            case SwitchRow::GapDetect:
+                MarkRead({gapDetectSet_, gapDetect_});
+                break;
+        }
+    }
+    ReportGet(read, Noun(row));
 }
 
-void PrintAndPagePage::SpeedGet() {
+void PrintAndPagePage::SwitchSet(SwitchRow row) {
     ReadForm();
-    GetSwitch(kSpeedSwitch, kSpeed,
-              [this](std::uint8_t byte) {
-                  speed_->setCurrentIndex(PrintSpeedTable::IndexForByte(context_.modelIndex, byte));
-              },
-              {speedSet_, speed_});
-}
-
-void PrintAndPagePage::SpeedSet() {
-    ReadForm();
-    SetSwitch(kSpeedSwitch,
-              PrintSpeedTable::ByteForIndex(context_.modelIndex, speed_->currentIndex()), kSpeed);
-}
-
-void PrintAndPagePage::GapDetectGet() {
-    ReadForm();
-    gapDetect_->setCurrentIndex(-1);
-    GetSwitch(kSwitchFour, kGapDetect,
-              [this](std::uint8_t byte) {
-                  gapDetect_->setCurrentIndex(SwitchFourCodes::GapDetectIndex(byte));
-              },
-              {gapDetectSet_, gapDetect_});
-}
-
-void PrintAndPagePage::GapDetectSet() {
-    ReadForm();
-    SetSwitch(kSwitchFour, SwitchFourCodes::GapDetectByte(gapDetect_->currentIndex()), kGapDetect);
+    ReadSwitchForm();
+    ReportSet(switchRows_.Set(row, switches_), Noun(row));
 }
 
 void PrintAndPagePage::CheckLabelLengthSet() {
@@ -385,7 +386,7 @@ void PrintAndPagePage::CheckLabelLengthSet() {
     protocol_.SetCheckLabelLength(checkEnable_->isChecked());
 }
 
-void PrintAndPagePage::Initialize() {
+void PrintAndPagePage::Initialise() {
     ReadForm();
     PageControls::Report(context_.messages, protocol_.InitialiseUserSettings(),
                          tr("Initialize all user setting data is successful"),

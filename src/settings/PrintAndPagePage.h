@@ -2,11 +2,11 @@
 
 #include <QWidget>
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <initializer_list>
 
 #include "forms/ToolContext.h"
+#include "settings/PrintSwitchRows.h"
 #include "settings/SettingsProtocol.h"
 
 class QButtonGroup;
@@ -42,14 +42,10 @@ public:
     void UserValueSet(NumericRow row);
     void SignedGet(NumericRow row);
     void SignedSet(NumericRow row);
-    void StrobeGet();
-    void StrobeSet();
-    void SpeedGet();
-    void SpeedSet();
-    void GapDetectGet();
-    void GapDetectSet();
+    void SwitchGet(PrintSwitchRows::Row row);
+    void SwitchSet(PrintSwitchRows::Row row);
     void CheckLabelLengthSet();
-    void Initialize();
+    void Initialise();
 
 private:
     struct Row {
@@ -61,9 +57,8 @@ private:
 
     void BuildForm();
     void AddNumericRow(QGridLayout* grid, int line, NumericRow row);
-    // A disabled list named <name>Combo, with its label.
-    QComboBox* AddList(QGridLayout* grid, int line, const QString& label, const QString& name,
-                       const QStringList& entries);
+    // Puts a list with its label into the row, disabled.
+    void AddList(QGridLayout* grid, int line, const QString& label, QComboBox* list);
     // The Get and Set buttons at the end of a row, Set disabled; returns Set.
     QPushButton* AddButtons(QGridLayout* grid, int line, const QString& name,
                             const std::function<void()>& get, const std::function<void()>& set);
@@ -74,14 +69,14 @@ private:
     void ReportGet(bool success, const char* noun);
     void ReportSet(bool success, const char* noun);
     void MarkRead(std::initializer_list<QWidget*> widgets);
-    // A switch row's Get: on a reply `show` puts the byte on screen, `widgets` are enabled and
-    // the row says so.
-    void GetSwitch(int number, const char* noun, const std::function<void(std::uint8_t)>& show,
-                   std::initializer_list<QWidget*> widgets);
-    void SetSwitch(int number, std::uint8_t byte, const char* noun);
+    // The selections of the switch rows into switches_, and back.
+    void ReadSwitchForm();
+    void ShowSwitches();
 
     ToolContext context_;
     SettingsProtocol protocol_;
+    PrintSwitchRows switchRows_;
+    PrintSwitchRows::Fields switches_;
     std::array<Row, kNumericRows> rows_{};
     std::array<QRadioButton*, 3> strobe_{};
     QButtonGroup* strobeGroup_ = nullptr;

@@ -1,7 +1,6 @@
 #include "settings/PrintSpeedTable.h"
 
 #include <QCoreApplication>
-#include <array>
 #include <vector>
 
 namespace {
@@ -52,34 +51,23 @@ const SpeedList& ListFor(int modelIndex) {
 
 }  // namespace
 
-QStringList PrintSpeedTable::Entries(int modelIndex) {
-    QStringList entries{QCoreApplication::translate("PrintSpeedTable", "Default")};
-    for (const char* entry : ListFor(modelIndex).entries) {
-        entries << QCoreApplication::translate("PrintSpeedTable", entry);
+std::vector<PrintSpeedTable::Speed> PrintSpeedTable::Entries(int modelIndex) {
+    std::vector<Speed> entries{
+        {QCoreApplication::translate("PrintSpeedTable", "Default"), kDefaultCode}};
+    const SpeedList& list = ListFor(modelIndex);
+    for (std::size_t i = 0; i < list.entries.size(); ++i) {
+        entries.push_back(
+            {QCoreApplication::translate("PrintSpeedTable", list.entries[i]), list.codes[i]});
     }
     return entries;
 }
 
-int PrintSpeedTable::IndexForByte(int modelIndex, std::uint8_t byte) {
+std::uint8_t PrintSpeedTable::CodeOf(int modelIndex, std::uint8_t byte) {
     const std::uint8_t code = byte & kSpeedBits;
-    const std::vector<std::uint8_t>& codes = ListFor(modelIndex).codes;
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        if (codes[i] == code) {
-            return static_cast<int>(i) + 1;
+    for (const std::uint8_t listed : ListFor(modelIndex).codes) {
+        if (listed == code) {
+            return code;
         }
     }
-    return 0;
-}
-
-std::uint8_t PrintSpeedTable::ByteForIndex(int modelIndex, int index) {
-    // By position, whatever the list holds; only the M43 and R45 shift their codes.
-    static constexpr std::array<std::uint8_t, 7> kMetric = {0x00, 0x40, 0x60, 0x80,
-                                                            0x80, 0xA0, 0xC0};
-    static constexpr std::array<std::uint8_t, 7> kOthers = {0x00, 0x20, 0x40, 0x60,
-                                                            0x80, 0xA0, 0xC0};
-    if (index < 0 || index >= static_cast<int>(kOthers.size())) {
-        return 0x00;
-    }
-    const bool metric = modelIndex == 3 || modelIndex == 5;
-    return (metric ? kMetric : kOthers)[static_cast<std::size_t>(index)];
+    return kDefaultCode;
 }

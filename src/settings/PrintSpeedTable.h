@@ -1,18 +1,24 @@
 #pragma once
 
-#include <QStringList>
+#include <QString>
 #include <cstdint>
+#include <vector>
 
-// The print speed list of each printer model, and how its positions map to the speed code in
-// bits 5-7 of memory switch 3. Position 0 is "Default" (code 0) in every list.
+// The print speed list of each printer model, and the speed code in bits 5-7 of memory switch 3
+// each entry stands for. The first entry is "Default" (code 0) in every list.
 class PrintSpeedTable {
 public:
     static constexpr std::uint8_t kSpeedBits = 0xE0;
+    static constexpr std::uint8_t kDefaultCode = 0x00;
+
+    struct Speed {
+        QString text;
+        std::uint8_t code = kDefaultCode;
+    };
 
     // The entries for a model index (-1: none identified; unknown models get the full list).
-    static QStringList Entries(int modelIndex);
-    // The list position a switch 3 byte stands for; codes the model does not list are "Default".
-    static int IndexForByte(int modelIndex, std::uint8_t byte);
-    // The switch 3 byte for a list position (-1: none, sent as "Default").
-    static std::uint8_t ByteForIndex(int modelIndex, int index);
+    static std::vector<Speed> Entries(int modelIndex);
+    // The code of the entry a switch 3 byte stands for; codes the model does not list are
+    // "Default".
+    static std::uint8_t CodeOf(int modelIndex, std::uint8_t byte);
 };

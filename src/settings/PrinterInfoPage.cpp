@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "forms/Controls.h"
 #include "forms/Messages.h"
-#include "settings/PageControls.h"
 
 PrinterInfoPage::PrinterInfoPage(const ToolContext& context, QWidget* parent)
     : QWidget(parent), context_(context), protocol_(context.port, context.pacer) {
@@ -31,8 +31,8 @@ PrinterInfoPage::PrinterInfoPage(const ToolContext& context, QWidget* parent)
         labels_[i] = label;
     }
 
-    auto* get = PageControls::Button(tr("Get"), QStringLiteral("printerInfoGetButton"), this, this,
-                                     &PrinterInfoPage::Get);
+    auto* get = Controls::Button(this, tr("Get"), QStringLiteral("printerInfoGetButton"), this,
+                                 &PrinterInfoPage::Get);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("printerInfoProgress"));
     progress_->setRange(0, 100);

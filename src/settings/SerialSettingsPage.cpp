@@ -4,13 +4,16 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QPushButton>
+#include <optional>
+#include <vector>
 
+#include "forms/Controls.h"
 #include "forms/Messages.h"
 #include "settings/PageControls.h"
 
 namespace {
 
-constexpr int kSwitch = 2;
+using Entries = std::vector<Controls::Entry<int>>;
 
 }  // namespace
 
@@ -19,34 +22,36 @@ SerialSettingsPage::SerialSettingsPage(const ToolContext& context, QWidget* pare
     auto* group = new QGroupBox(tr("Serial Communication Setting"), this);
     auto* form = new QFormLayout(group);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    const std::array<QString, SerialSwitch::kLists> labels = {
-        tr("Hand Shake :"),   tr("Stop Bit :"),         tr("Data Length :"),
-        tr("Parity Check :"), tr("Parity Selection :"), tr("Baudrate :")};
-    const std::array<QStringList, SerialSwitch::kLists> entries = {
-        QStringList{tr("Hardware"), tr("Software")},
-        QStringList{tr("1 Stop Bit"), tr("2 Stop Bit")},
-        QStringList{QStringLiteral("8"), QStringLiteral("7")},
-        QStringList{tr("No Parity"), tr("Parity")},
-        QStringList{tr("Even"), tr("Odd")},
-        QStringList{tr("By Dip Switch"), QStringLiteral("38400"), QStringLiteral("57600")}};
-    const std::array<const char*, SerialSwitch::kLists> names = {
-        "handShakeCombo",   "stopBitCombo",         "dataLengthCombo",
-        "parityCheckCombo", "paritySelectionCombo", "baudrateCombo"};
+    // Each entry carries its SerialSwitch selection.
+    const struct {
+        QString label;
+        const char* name;
+        Entries entries;
+    } lists[SerialSwitch::kLists] = {
+        {tr("Hand Shake :"), "handShakeCombo", Entries{{tr("Hardware"), 0}, {tr("Software"), 1}}},
+        {tr("Stop Bit :"), "stopBitCombo", Entries{{tr("1 Stop Bit"), 0}, {tr("2 Stop Bit"), 1}}},
+        {tr("Data Length :"), "dataLengthCombo",
+         Entries{{QStringLiteral("8"), 0}, {QStringLiteral("7"), 1}}},
+        {tr("Parity Check :"), "parityCheckCombo",
+         Entries{{tr("No Parity"), 0}, {tr("Parity"), 1}}},
+        {tr("Parity Selection :"), "paritySelectionCombo",
+         Entries{{tr("Even"), 0}, {tr("Odd"), 1}}},
+        {tr("Baudrate :"), "baudrateCombo",
+         Entries{
+             {tr("By Dip Switch"), 0}, {QStringLiteral("38400"), 1}, {QStringLiteral("57600"), 2}}},
+    };
     for (std::size_t i = 0; i < lists_.size(); ++i) {
-        auto* list = new QComboBox(group);
-        list->setObjectName(QLatin1String(names[i]));
-        list->addItems(entries[i]);
-        form->addRow(labels[i], list);
-        lists_[i] = list;
+        lists_[i] = Controls::List(group, QLatin1String(lists[i].name), lists[i].entries);
+        form->addRow(lists[i].label, lists_[i]);
     }
 
     auto* defaults =
-        PageControls::Button(tr("Default Setting"), QStringLiteral("serialDefaultButton"), this,
-                             this, &SerialSettingsPage::DefaultSetting);
-    auto* get = PageControls::Button(tr("Get"), QStringLiteral("serialGetButton"), this, this,
-                                     &SerialSettingsPage::Get);
-    set_ = PageControls::Button(tr("Set"), QStringLiteral("serialSetButton"), this, this,
-                                &SerialSettingsPage::Set);
+        Controls::Button(this, tr("Default Setting"), QStringLiteral("serialDefaultButton"), this,
+                         &SerialSettingsPage::DefaultSetting);
+    auto* get = Controls::Button(this, tr("Get"), QStringLiteral("serialGetButton"), this,
+                                 &SerialSettingsPage::Get);
+    set_ = Controls::Button(this, tr("Set"), QStringLiteral("serialSetButton"), this,
+                            &SerialSettingsPage::Set);
 
     // Room around the longer caption, as the other buttons have.
     defaults->setMinimumWidth(defaults->sizeHint().width() +
@@ -60,13 +65,15 @@ SerialSettingsPage::SerialSettingsPage(const ToolContext& context, QWidget* pare
 
 void SerialSettingsPage::ReadForm() {
     for (std::size_t i = 0; i < lists_.size(); ++i) {
-        fields_.selections[i] = lists_[i]->currentIndex();
+        fields_.selections[i] = PageControls::Selected<int>(lists_[i]).value_or(-1);
     }
 }
 
 void SerialSettingsPage::ShowFields() {
     for (std::size_t i = 0; i < lists_.size(); ++i) {
-        lists_[i]->setCurrentIndex(fields_.selections[i]);
+        const int selection = fields_.selections[i];
+        PageControls::Select(lists_[i],
+                             selection < 0 ? std::nullopt : std::optional<int>(selection));
     }
 }
 
@@ -79,8 +86,8 @@ void SerialSettingsPage::EnableLists(bool enabled) {
 void SerialSettingsPage::Get() {
     fields_ = SerialSwitch{};
     ShowFields();
-    const SettingsProtocol::SwitchReply reply =
-        protocol_.ReadSwitch(kSwitch, SettingsProtocol::kReplyPauseMs);
+    const SettingsProtocol::SwitchReply reply = protocol_.ReadSwitch(
+        SettingsProtocol::MemorySwitch::SerialLine, SettingsProtocol::kReplyPauseMs);
     if (!reply.received) {
         context_.messages.Warning(tr("Get serial communication status is faied"));
         return;
@@ -99,7 +106,7 @@ void SerialSettingsPage::Set() {
         context_.messages.Warning(tr("Please choose an entry in every list before Set."));
         return;
     }
-    if (!protocol_.WriteSwitch(kSwitch, *byte, false)) {
+    if (!protocol_.WriteSwitch(SettingsProtocol::MemorySwitch::SerialLine, *byte, false)) {
         context_.messages.Warning(tr("Set serial communication status is faied"));
         return;
     }

@@ -8,7 +8,8 @@
 struct SerialSwitch {
     enum List { HandShake, StopBit, DataLength, ParityCheck, ParitySelection, Baudrate, kLists };
 
-    // Every list's selection (-1: none). Indexes 0..1, 0..2 for the baud rate.
+    // Every list's selection (-1: none): 0..1, 0..2 for the baud rate. The lists of the serial
+    // page carry these as the values of their entries.
     std::array<int, kLists> selections{-1, -1, -1, -1, -1, -1};
 
     static SerialSwitch Decode(std::uint8_t byte);

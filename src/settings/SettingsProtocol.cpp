@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <span>
 
 #include "forms/Pacer.h"
 #include "link/PrinterPort.h"
@@ -46,14 +45,12 @@ char SettingsProtocol::InterfaceDigit() const {
     return InterfaceDigit(port_.Kind());
 }
 
-int SettingsProtocol::Read(QByteArray& buffer, int offset, int length) {
-    const std::span<char> room(buffer.data() + offset,
-                               static_cast<std::size_t>(buffer.size() - offset));
-    // A socket error counts as nothing received.
-    return std::max(port_.Read(room, length), 0);
+int SettingsProtocol::Read(QByteArray& buffer, int length, qsizetype offset) {
+    return std::max(port_.Read(buffer, length, offset), 0);
 }
 
-SettingsProtocol::SwitchReply SettingsProtocol::ReadSwitch(int number, int pauseMs) {
+SettingsProtocol::SwitchReply SettingsProtocol::ReadSwitch(MemorySwitch which, int pauseMs) {
+    const int number = static_cast<int>(which);
     if (number < 1 || number > kMaxSwitch) {
         return {};
     }
@@ -65,7 +62,8 @@ SettingsProtocol::SwitchReply SettingsProtocol::ReadSwitch(int number, int pause
     return {reply.count > 0, static_cast<std::uint8_t>(reply.bytes[0])};
 }
 
-bool SettingsProtocol::WriteSwitch(int number, std::uint8_t value, bool terminator) {
+bool SettingsProtocol::WriteSwitch(MemorySwitch which, std::uint8_t value, bool terminator) {
+    const int number = static_cast<int>(which);
     if (number < 1 || number > kMaxSwitch) {
         return false;
     }
@@ -162,7 +160,7 @@ SettingsProtocol::BytesReply SettingsProtocol::QueryBytes(QByteArrayView request
     SendRequest(request);
     pacer_.Pause(pauseMs);
     QByteArray buffer(std::max(kReplyBufferSize, length), '\0');
-    const int count = Read(buffer, 0, length);
+    const int count = Read(buffer, length);
     return {count, buffer};
 }
 
@@ -229,7 +227,7 @@ SettingsProtocol::ExactReply SettingsProtocol::ReadSensing(
         beforeDiscard();
     }
     QByteArray discard(kSensingReplyLength, '\0');
-    Read(discard, 0, kSensingReplyLength);
+    Read(discard, kSensingReplyLength);
     return {false, reply.bytes};
 }
 
@@ -240,12 +238,12 @@ bool SettingsProtocol::SensingInPieces(PortKind kind, int usbModelIndex) {
 SettingsProtocol::BytesReply SettingsProtocol::ReadSensingReply(bool inPieces) {
     QByteArray buffer(kSensingReplyLength, '\0');
     if (!inPieces) {
-        return {Read(buffer, 0, kSensingReplyLength), buffer};
+        return {Read(buffer, kSensingReplyLength), buffer};
     }
     int count = 0;
     for (int offset = 0; offset < kSensingReplyLength; offset += kUsbSensingPiece) {
         pacer_.Pause(kUsbSensingPiecePauseMs);
-        const int piece = std::min(Read(buffer, offset, kUsbSensingPiece), kUsbSensingPiece);
+        const int piece = std::min(Read(buffer, kUsbSensingPiece, offset), kUsbSensingPiece);
         count += piece;
         if (piece != kUsbSensingPiece) {
             break;
@@ -290,23 +288,23 @@ SettingsProtocol::ExactReply SettingsProtocol::QueryExact(
         beforeDiscard();
     }
     // A late reply lands in the same buffer, so the page can still show it.
-    Read(reply.bytes, 0, length);
+    Read(reply.bytes, length);
     return {false, reply.bytes};
 }
 
 SettingsProtocol::ExactReply SettingsProtocol::QueryStatus(
     Status which, const std::function<void()>& beforeDiscard) {
     switch (which) {
-        case Status::Cp:
+        case Status::ErrorsAndJob:
             return QueryExact("^cp\r", 50, 2, {}, beforeDiscard);
-        case Status::Cu:
+        case Status::Errors:
             return QueryExact("^cu\r", 50, 1, {}, beforeDiscard);
-        case Status::Ee:
+        case Status::ErrorCode:
             return QueryExact(
                 "^ee\r", 30, 4,
                 [](const QByteArray& bytes) { return bytes[2] == '\r' && bytes[3] == '\n'; },
                 beforeDiscard);
-        case Status::Cps:
+        case Status::MechanismErrors:
             return QueryExact("CPS\r", 50, 1, {}, beforeDiscard);
     }
     return {};

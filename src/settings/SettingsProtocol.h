@@ -48,7 +48,20 @@ public:
     };
     enum class Identification { HardwareVersion = 0, SerialNumber = 1, PrinterId = 2 };
     enum class SensingType { Gap, BlackMark };
-    enum class Status { Cp, Cu, Ee, Cps };
+    // The memory switches by what the pages keep in them; the value is the switch's number.
+    enum class MemorySwitch {
+        CodePage = 1,
+        SerialLine = 2,
+        SpeedAndCharacterSet = 3,  // the speed in bits 5-7; the language page reads it whole
+        StrobeAndGapDetect = 4,
+    };
+    // The four status requests, by what the printer answers.
+    enum class Status {
+        ErrorsAndJob,     // "^cp": two bytes, the error bits and the state of the label in hand
+        Errors,           // "^cu": one byte, the error bits alone
+        ErrorCode,        // "^ee": the last error as two code characters and a line end (serial)
+        MechanismErrors,  // "CPS": one byte, cover, paper, jam and head temperature bits
+    };
 
     struct SwitchReply {
         bool received = false;
@@ -80,11 +93,10 @@ public:
     char InterfaceDigit() const;
     static char InterfaceDigit(PortKind kind);
 
-    // Memory switches 1..4.
-    SwitchReply ReadSwitch(int number, int pauseMs);
+    SwitchReply ReadSwitch(MemorySwitch which, int pauseMs);
     // Sends the byte, then the request that applies it; false (and no apply request) when the
     // link did not take the byte.
-    bool WriteSwitch(int number, std::uint8_t value, bool terminator);
+    bool WriteSwitch(MemorySwitch which, std::uint8_t value, bool terminator);
 
     bool SetUserValue(UserValue which, std::int32_t value);
     // The request that reads a user value back.
@@ -127,7 +139,8 @@ public:
     static SignedReply DecodeSigned(QByteArrayView reply);
 
 private:
-    int Read(QByteArray& buffer, int offset, int length);
+    // A socket error counts as nothing received.
+    int Read(QByteArray& buffer, int length, qsizetype offset = 0);
     // Writes an identification request and waits while the printer stores it.
     bool SendToFlash(QByteArrayView request);
     ExactReply QueryExact(QByteArrayView request, int pauseMs, int length,

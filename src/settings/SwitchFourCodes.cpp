@@ -4,40 +4,36 @@
 
 namespace {
 
-constexpr std::array<std::uint8_t, 3> kStrobe = {0x00, 0x40, 0x80};
-constexpr std::array<std::uint8_t, 2> kGapDetect = {0x00, 0x20};
+using Strobe = SwitchFourCodes::Strobe;
+using GapDetect = SwitchFourCodes::GapDetect;
 
-template <std::size_t N>
-int IndexOf(const std::array<std::uint8_t, N>& codes, std::uint8_t byte) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (codes[i] == byte) {
-            return static_cast<int>(i);
+constexpr std::array kStrobes = {Strobe::Two, Strobe::Three, Strobe::Four};
+constexpr std::array kGapDetects = {GapDetect::Lower, GapDetect::Upper};
+
+template <typename Position, std::size_t N>
+std::optional<Position> PositionOf(const std::array<Position, N>& positions, std::uint8_t byte) {
+    for (const Position position : positions) {
+        if (static_cast<std::uint8_t>(position) == byte) {
+            return position;
         }
     }
-    return -1;
-}
-
-// No selection is sent as the first code.
-template <std::size_t N>
-std::uint8_t CodeAt(const std::array<std::uint8_t, N>& codes, int index) {
-    return index >= 0 && index < static_cast<int>(N) ? codes[static_cast<std::size_t>(index)]
-                                                     : codes[0];
+    return std::nullopt;
 }
 
 }  // namespace
 
-int SwitchFourCodes::StrobeIndex(std::uint8_t byte) {
-    return IndexOf(kStrobe, byte);
+std::optional<Strobe> SwitchFourCodes::StrobeOf(std::uint8_t byte) {
+    return PositionOf(kStrobes, byte);
 }
 
-std::uint8_t SwitchFourCodes::StrobeByte(int index) {
-    return CodeAt(kStrobe, index);
+std::optional<GapDetect> SwitchFourCodes::GapDetectOf(std::uint8_t byte) {
+    return PositionOf(kGapDetects, byte);
 }
 
-int SwitchFourCodes::GapDetectIndex(std::uint8_t byte) {
-    return IndexOf(kGapDetect, byte);
+std::uint8_t SwitchFourCodes::Byte(std::optional<Strobe> strobe) {
+    return static_cast<std::uint8_t>(strobe.value_or(kStrobes.front()));
 }
 
-std::uint8_t SwitchFourCodes::GapDetectByte(int index) {
-    return CodeAt(kGapDetect, index);
+std::uint8_t SwitchFourCodes::Byte(std::optional<GapDetect> gapDetect) {
+    return static_cast<std::uint8_t>(gapDetect.value_or(kGapDetects.front()));
 }

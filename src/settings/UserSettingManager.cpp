@@ -5,9 +5,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "forms/Controls.h"
 #include "settings/HardwareInfoPage.h"
 #include "settings/LanguageSettingsPage.h"
-#include "settings/PageControls.h"
 #include "settings/PrintAndPagePage.h"
 #include "settings/PrinterInfoPage.h"
 #include "settings/SerialSettingsPage.h"
@@ -25,8 +25,8 @@ UserSettingManager::UserSettingManager(const ToolContext& context, QWidget* pare
     tabs_->addTab(new PrinterInfoPage(context, tabs_), tr("Printer Info"));
     tabs_->setCurrentIndex(Serial);
 
-    auto* close = PageControls::Button(tr("Close"), QStringLiteral("closeButton"), this, this,
-                                       &QDialog::accept);
+    auto* close =
+        Controls::Button(this, tr("Close"), QStringLiteral("closeButton"), this, &QDialog::accept);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(close);

@@ -2,11 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QTest>
 
-#include "PageDriver.h"
 #include "settings/HardwareInfoPage.h"
 #include "support/TestRig.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -32,11 +31,11 @@ struct Page {
     Page() {
         rig.ConnectAndClear(QStringLiteral("COM1:"));
         page = std::make_unique<HardwareInfoPage>(rig.Context());
-        ui = std::make_unique<PageDriver>(*page);
     }
+    QLineEdit* Edit(const char* stem) const { return Find<QLineEdit>(*page, Name(stem, "Edit")); }
+    void Click(const char* stem, const char* suffix) const { ::Click(*page, Name(stem, suffix)); }
     TestRig rig;
     std::unique_ptr<HardwareInfoPage> page;
-    std::unique_ptr<PageDriver> ui;
 };
 
 TEST(HardwareInfoPage, GetReadsEachTextWithItsPauseAndLength) {
@@ -47,29 +46,29 @@ TEST(HardwareInfoPage, GetReadsEachTextWithItsPauseAndLength) {
         QStringList messages;
         bool warning;
     } cases[] = {
-        {0, "1.00\r\n", "1.00", Strings({"H/W version is 1.00."}), false},
-        {0, "\r\n", "", Strings({"H/W version is NULL"}), true},
-        {0, "", "", Strings({"H/W version is NULL"}), true},
-        {1, "TW0001\r\n", "TW0001", Strings({"Serial Number is TW0001."}), false},
+        {0, "1.00\r\n", "1.00", Texts({"H/W version is 1.00."}), false},
+        {0, "\r\n", "", Texts({"H/W version is NULL"}), true},
+        {0, "", "", Texts({"H/W version is NULL"}), true},
+        {1, "TW0001\r\n", "TW0001", Texts({"Serial Number is TW0001."}), false},
         // A blank serial number is still a reply.
-        {1, "\r\n", "", Strings({"Serial Number is ."}), false},
-        {1, "", "", Strings({"Serial Number is NULL"}), true},
-        {2, "ABC\r\n", "ABC", Strings({"Printer ID is ABC."}), false},
-        {2, "\n", "", Strings({"Printer ID is NULL"}), true},
+        {1, "\r\n", "", Texts({"Serial Number is ."}), false},
+        {1, "", "", Texts({"Serial Number is NULL"}), true},
+        {2, "ABC\r\n", "ABC", Texts({"Printer ID is ABC."}), false},
+        {2, "\n", "", Texts({"Printer ID is NULL"}), true},
     };
     for (const auto& c : cases) {
         const Group& group = kGroups[c.group];
         Page p;
-        p.ui->SetText(Name(group.stem, "Edit"), QStringLiteral("old"));
+        Type(p.Edit(group.stem), QStringLiteral("old"));
         if (!c.reply.isEmpty()) {
             p.rig.link.QueueReply(c.reply);
         }
-        p.ui->Click(Name(group.stem, "GetButton"));
+        p.Click(group.stem, "GetButton");
         const std::string name = testing::PrintToString(c.reply);
         EXPECT_EQ(p.rig.link.writes, std::vector<QByteArray>{group.read}) << name;
         EXPECT_EQ(p.rig.pacer.pauses.front(), group.pause) << name;
         EXPECT_EQ(p.rig.link.readSizes.front(), group.length) << name;
-        EXPECT_EQ(p.ui->Text(Name(group.stem, "Edit")), QLatin1String(c.field)) << name;
+        EXPECT_EQ(p.Edit(group.stem)->text(), QLatin1String(c.field)) << name;
         EXPECT_EQ(p.rig.messages.Texts(), c.messages) << name;
         EXPECT_EQ(p.rig.messages.Warnings().size(), c.warning ? 1 : 0) << name;
     }
@@ -87,41 +86,41 @@ TEST(HardwareInfoPage, TextsLongerThanTheirLimitAreCutWithOneWarning) {
     };
     for (const auto& l : limits) {
         const Group& group = kGroups[l.group];
-        const QString edit = Name(group.stem, "Edit");
 
         // Typed: the character over the limit goes again.
         Page typed;
-        QTest::keyClicks(typed.ui->Find<QLineEdit>(edit), QString(l.limit + 1, QLatin1Char('7')));
-        EXPECT_EQ(typed.ui->Text(edit), QString(l.limit, QLatin1Char('7')));
+        Type(typed.Edit(group.stem), QString(l.limit + 1, QLatin1Char('7')));
+        EXPECT_EQ(typed.Edit(group.stem)->text(), QString(l.limit, QLatin1Char('7')));
         EXPECT_EQ(typed.rig.messages.Warnings(), QStringList{QLatin1String(l.warning)});
 
         // Pasted: the first characters stay, one warning.
         Page pasted;
         QApplication::clipboard()->setText(QStringLiteral("ABCDEFGHIJKLMNOPQRST"));
-        pasted.ui->Find<QLineEdit>(edit)->paste();
-        EXPECT_EQ(pasted.ui->Text(edit), QStringLiteral("ABCDEFGHIJKLMNOPQRST").left(l.limit));
+        pasted.Edit(group.stem)->paste();
+        EXPECT_EQ(pasted.Edit(group.stem)->text(),
+                  QStringLiteral("ABCDEFGHIJKLMNOPQRST").left(l.limit));
         EXPECT_EQ(pasted.rig.messages.Warnings(), QStringList{QLatin1String(l.warning)});
 
         // A reply that is too long: shown, then cut with the warning.
         Page read;
         const QByteArray reply(18, 'N');
         read.rig.link.QueueReply(reply + "\r\n");
-        read.ui->Click(Name(group.stem, "GetButton"));
+        read.Click(group.stem, "GetButton");
         const int received = std::min(group.length, 20);
         const QString shown = QString(std::min(received, 18), QLatin1Char('N'));
-        EXPECT_EQ(read.ui->Text(edit), QString(l.limit, QLatin1Char('N')));
+        EXPECT_EQ(read.Edit(group.stem)->text(), QString(l.limit, QLatin1Char('N')));
         ASSERT_EQ(read.rig.messages.entries.size(), 2u) << group.stem;
         EXPECT_TRUE(read.rig.messages.entries[0].text.endsWith(shown + QLatin1Char('.')));
         EXPECT_EQ(read.rig.messages.entries[1].text, QLatin1String(l.warning));
     }
 }
 
-TEST(HardwareInfoPage, SetAndInitializeWriteThenWaitForTheFlash) {
+TEST(HardwareInfoPage, SetAndInitialiseWriteThenWaitForTheFlash) {
     for (const Group& group : kGroups) {
         Page p;
-        p.ui->SetText(Name(group.stem, "Edit"), QStringLiteral("A1"));
-        p.ui->Click(Name(group.stem, "SetButton"));
-        p.ui->Click(Name(group.stem, "InitializeButton"));
+        Type(p.Edit(group.stem), QStringLiteral("A1"));
+        p.Click(group.stem, "SetButton");
+        p.Click(group.stem, "InitialiseButton");
         EXPECT_EQ(p.rig.link.writes,
                   (std::vector<QByteArray>{QByteArray("^MBY") + group.digit + ",A1\r\n",
                                            QByteArray("^MBY\x0F,") + group.digit + "\r\n"}));
@@ -132,12 +131,12 @@ TEST(HardwareInfoPage, SetAndInitializeWriteThenWaitForTheFlash) {
                 QStringLiteral("Set %1 is successful").arg(QLatin1String(group.what)),
                 QStringLiteral("Initialize %1 is successful").arg(QLatin1String(group.what))}));
         // The page does not read the text back.
-        EXPECT_EQ(p.ui->Text(Name(group.stem, "Edit")), QStringLiteral("A1"));
+        EXPECT_EQ(p.Edit(group.stem)->text(), QStringLiteral("A1"));
 
         p.rig.messages.Clear();
         p.rig.link.acceptPerWrite = 0;
-        p.ui->Click(Name(group.stem, "SetButton"));
-        p.ui->Click(Name(group.stem, "InitializeButton"));
+        p.Click(group.stem, "SetButton");
+        p.Click(group.stem, "InitialiseButton");
         const QString portError = QStringLiteral("Port error! Check printer's port, please.");
         EXPECT_EQ(p.rig.messages.Warnings(),
                   (QStringList{
@@ -149,8 +148,8 @@ TEST(HardwareInfoPage, SetAndInitializeWriteThenWaitForTheFlash) {
 
 TEST(HardwareInfoPage, SetOfThePrinterIdWritesItsBytes) {
     Page p;
-    p.ui->SetText(QStringLiteral("printerIdEdit"), QStringLiteral("ABC"));
-    p.ui->Click(QStringLiteral("printerIdSetButton"));
+    Type(p.Edit("printerId"), QStringLiteral("ABC"));
+    p.Click("printerId", "SetButton");
     EXPECT_EQ(p.rig.link.Written(), QByteArray::fromHex("5E4D425932 2C414243 0D0A"));
 }
 
@@ -158,14 +157,15 @@ TEST(HardwareInfoPage, TextsThePrinterCannotHoldAreRefused) {
     for (const QString& text : {QStringLiteral("\u00e9t\u00e9"),
                                 QStringLiteral("\u30c6\u30b9\u30c8"), QStringLiteral("A\rB")}) {
         Page p;
-        p.ui->SetText(QStringLiteral("serialNumberEdit"), text);
-        p.ui->Click(QStringLiteral("serialNumberSetButton"));
+        // Not Latin-1 or a control character: put in as a paste would.
+        p.Edit("serialNumber")->setText(text);
+        p.Click("serialNumber", "SetButton");
         EXPECT_TRUE(p.rig.link.writes.empty()) << text.toStdString();
         EXPECT_EQ(
             p.rig.messages.Warnings(),
             QStringList{QStringLiteral(
                 "Only letters, digits, spaces and ASCII signs can be stored in the printer.")});
-        EXPECT_EQ(p.ui->Text(QStringLiteral("serialNumberEdit")), text);
+        EXPECT_EQ(p.Edit("serialNumber")->text(), text);
     }
 }
 

@@ -2,35 +2,35 @@
 
 #include <memory>
 
-#include "PageDriver.h"
 #include "settings/LanguageSettingsPage.h"
 #include "support/TestRig.h"
+#include "support/Widgets.h"
 
 namespace {
 
-const QString kCodePage = QStringLiteral("codePageCombo");
-const QString kIcs = QStringLiteral("icsCombo");
-const QString kGet = QStringLiteral("languageGetButton");
-const QString kSet = QStringLiteral("languageSetButton");
+const char* const kCodePage = "codePageCombo";
+const char* const kIcs = "icsCombo";
+const char* const kGet = "languageGetButton";
+const char* const kSet = "languageSetButton";
 
 // A page on a connected link, nothing recorded yet.
 struct Page {
     explicit Page(const char* port = "COM1:") {
         rig.ConnectAndClear(QLatin1String(port));
         page = std::make_unique<LanguageSettingsPage>(rig.Context());
-        ui = std::make_unique<PageDriver>(*page);
     }
+    QComboBox* List(const char* name) const { return Find<QComboBox>(*page, name); }
+    bool Enabled(const char* name) const { return Find(*page, name)->isEnabled(); }
     // A Get answered with these switch bytes, then forgotten by the record.
     void GetAndForget(const QByteArray& codePage, const QByteArray& ics) {
         rig.link.QueueReply(codePage);
         rig.link.QueueReply(ics);
-        ui->Click(kGet);
+        Click(*page, kGet);
         rig.link.ClearRecord();
         rig.messages.Clear();
     }
     TestRig rig;
     std::unique_ptr<LanguageSettingsPage> page;
-    std::unique_ptr<PageDriver> ui;
 };
 
 TEST(LanguageSettingsPage, GetSelectsTheSwitchValuesAsListPositions) {
@@ -55,18 +55,16 @@ TEST(LanguageSettingsPage, GetSelectsTheSwitchValuesAsListPositions) {
     for (const auto& c : cases) {
         Page p;
         TestRig& rig = p.rig;
-        const PageDriver& ui = *p.ui;
         rig.link.Answer("^MBR1,1", c.codePage);
         rig.link.Answer("^MBR3,1", c.ics);
-        ui.Click(kGet);
+        Click(*p.page, kGet);
         const std::string name = testing::PrintToString(c.codePage + '|' + c.ics);
         EXPECT_EQ(rig.link.writes, (std::vector<QByteArray>{"^MBR1,1", "^MBR3,1"})) << name;
-        EXPECT_EQ(ui.Find<QComboBox>(kCodePage)->currentText(), QLatin1String(c.codePageShown))
-            << name;
-        EXPECT_EQ(ui.Find<QComboBox>(kIcs)->currentText(), QLatin1String(c.icsShown)) << name;
-        EXPECT_EQ(ui.Enabled(kSet), c.success) << name;
-        EXPECT_EQ(ui.Enabled(kCodePage), c.success) << name;
-        EXPECT_EQ(ui.Enabled(kIcs), c.success) << name;
+        EXPECT_EQ(p.List(kCodePage)->currentText(), QLatin1String(c.codePageShown)) << name;
+        EXPECT_EQ(p.List(kIcs)->currentText(), QLatin1String(c.icsShown)) << name;
+        EXPECT_EQ(p.Enabled(kSet), c.success) << name;
+        EXPECT_EQ(p.Enabled(kCodePage), c.success) << name;
+        EXPECT_EQ(p.Enabled(kIcs), c.success) << name;
         EXPECT_EQ(
             rig.messages.Texts(),
             QStringList{c.success ? QStringLiteral("Get default codepage && ICS is successful.")
@@ -79,7 +77,7 @@ TEST(LanguageSettingsPage, ReadsPauseFiftyMillisecondsWithTheInterfaceDigit) {
     Page p("LPT1:");
     p.rig.link.QueueReply("\x01");
     p.rig.link.QueueReply("\x01");
-    p.ui->Click(kGet);
+    Click(*p.page, kGet);
     EXPECT_EQ(p.rig.link.writes, (std::vector<QByteArray>{"^MBR1,2", "^MBR3,2"}));
     EXPECT_EQ(p.rig.pacer.pauses, (std::vector<int>{50, 10, 50, 10}));
 }
@@ -87,12 +85,11 @@ TEST(LanguageSettingsPage, ReadsPauseFiftyMillisecondsWithTheInterfaceDigit) {
 TEST(LanguageSettingsPage, SetWritesBothSwitchesWithoutTerminator) {
     Page p;
     TestRig& rig = p.rig;
-    const PageDriver& ui = *p.ui;
     p.GetAndForget("\x01", "\x01");
 
-    ui.Choose(kCodePage, 23);  // PC858 - Latin 1 + Euro
-    ui.Choose(kIcs, 16);       // China
-    ui.Click(kSet);
+    Choose(p.List(kCodePage), 23);  // PC858 - Latin 1 + Euro
+    Choose(p.List(kIcs), 16);       // China
+    Click(*p.page, kSet);
     EXPECT_EQ(rig.link.writes,
               (std::vector<QByteArray>{QByteArray("^MBS1,\x17"), QByteArray("^MBA\x01\r"),
                                        QByteArray("^MBS3,\x10"), QByteArray("^MBA\x03\r")}));
@@ -103,7 +100,7 @@ TEST(LanguageSettingsPage, SetWritesBothSwitchesWithoutTerminator) {
     rig.link.ClearRecord();
     rig.messages.Clear();
     rig.link.acceptPerWrite = 0;
-    ui.Click(kSet);
+    Click(*p.page, kSet);
     EXPECT_EQ(rig.link.Written(), QByteArray("^MBS1,\x17").repeated(PrinterPort::kWriteAttempts));
     EXPECT_EQ(rig.messages.Texts(),
               (QStringList{QStringLiteral("Port error! Check printer's port, please."),
@@ -113,7 +110,7 @@ TEST(LanguageSettingsPage, SetWritesBothSwitchesWithoutTerminator) {
 TEST(LanguageSettingsPage, SetRefusesAListWithoutSelection) {
     Page p;
     p.GetAndForget("\x02", "\x45");
-    p.ui->Click(kSet);
+    Click(*p.page, kSet);
     EXPECT_TRUE(p.rig.link.writes.empty());
     EXPECT_EQ(
         p.rig.messages.Warnings(),

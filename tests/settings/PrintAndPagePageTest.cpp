@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QButtonGroup>
-#include <QTest>
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
 
-#include "PageDriver.h"
 #include "settings/PrintAndPagePage.h"
 #include "support/TestRig.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -17,21 +18,34 @@ const char* const kNumericStems[] = {"paperWidth",       "paperLength",    "gapL
                                      "horizontalMargin", "verticalMargin", "printDensity",
                                      "offset",           "tearOff"};
 
-// A page on a serial link, its start forgotten by the record.
+// A page on a serial link, its start forgotten by the record. It is shown, so that a click lands
+// on a radio button's own area.
 struct Page {
     explicit Page(int modelIndex = -1) {
         rig.ConnectAndClear(QStringLiteral("COM1:"));
         page = std::make_unique<PrintAndPagePage>(rig.Context(modelIndex));
-        ui = std::make_unique<PageDriver>(*page);
+        page->show();
     }
-    void Click(const char* stem, const char* suffix) { ui->Click(Name(stem, suffix)); }
+    void Click(const char* stem, const char* suffix) const { ::Click(*page, Name(stem, suffix)); }
+    void Click(const char* name) const { ::Click(*page, name); }
+    QLineEdit* Edit(const char* stem) const { return Find<QLineEdit>(*page, Name(stem, "Edit")); }
+    void Type(const char* field, const char* text) const {
+        ::Type(Find<QLineEdit>(*page, field), QLatin1String(text));
+    }
+    QComboBox* List(const char* name) const { return Find<QComboBox>(*page, name); }
+    bool Enabled(const QString& name) const { return Find(*page, name)->isEnabled(); }
+    bool Enabled(const char* name) const { return Enabled(QLatin1String(name)); }
+    bool Checked(const QString& name) const {
+        return Find<QAbstractButton>(*page, name)->isChecked();
+    }
+    bool Checked(const char* name) const { return Checked(QLatin1String(name)); }
     void Forget() {
         rig.link.ClearRecord();
         rig.messages.Clear();
         rig.pacer.Clear();
     }
     QStringList SpeedEntries() const {
-        auto* speed = ui->Find<QComboBox>(QStringLiteral("speedCombo"));
+        QComboBox* speed = List("speedCombo");
         QStringList entries;
         for (int i = 0; i < speed->count(); ++i) {
             entries << speed->itemText(i);
@@ -40,41 +54,40 @@ struct Page {
     }
     TestRig rig;
     std::unique_ptr<PrintAndPagePage> page;
-    std::unique_ptr<PageDriver> ui;
 };
 
 TEST(PrintAndPagePage, StartsWithEveryRowUnread) {
     Page p;
     for (const char* stem : kNumericStems) {
-        EXPECT_EQ(p.ui->Text(Name(stem, "Edit")), QStringLiteral("0")) << stem;
-        EXPECT_FALSE(p.ui->Enabled(Name(stem, "Edit"))) << stem;
+        EXPECT_EQ(p.Edit(stem)->text(), QStringLiteral("0")) << stem;
+        EXPECT_FALSE(p.Edit(stem)->isEnabled()) << stem;
     }
     for (const char* stem :
          {"paperWidth", "paperLength", "gapLength", "horizontalMargin", "verticalMargin",
           "printDensity", "strobe", "speed", "offset", "tearOff", "gapDetect"}) {
-        EXPECT_TRUE(p.ui->Enabled(Name(stem, "GetButton"))) << stem;
-        EXPECT_FALSE(p.ui->Enabled(Name(stem, "SetButton"))) << stem;
+        EXPECT_TRUE(p.Enabled(Name(stem, "GetButton"))) << stem;
+        EXPECT_FALSE(p.Enabled(Name(stem, "SetButton"))) << stem;
     }
     for (const char* name : {"strobe2Radio", "strobe3Radio", "strobe4Radio", "speedCombo",
                              "gapDetectCombo", "offsetNegativeCheck", "tearOffNegativeCheck"}) {
-        EXPECT_FALSE(p.ui->Enabled(QLatin1String(name))) << name;
-        if (auto* button = p.page->findChild<QAbstractButton*>(QLatin1String(name))) {
+        EXPECT_FALSE(p.Enabled(name)) << name;
+        if (auto* button = qobject_cast<QAbstractButton*>(Find(*p.page, name))) {
             EXPECT_FALSE(button->isChecked()) << name;
         }
     }
-    EXPECT_EQ(p.ui->Index(QStringLiteral("speedCombo")), -1);
-    EXPECT_EQ(p.ui->Index(QStringLiteral("gapDetectCombo")), 0);
-    EXPECT_TRUE(p.ui->Checked(QStringLiteral("checkLabelDisableRadio")));
-    for (const char* name : {"initializeButton", "checkLabelSetButton", "checkLabelDisableRadio",
+    EXPECT_EQ(p.List("speedCombo")->currentIndex(), -1);
+    EXPECT_EQ(p.List("gapDetectCombo")->currentIndex(), 0);
+    EXPECT_TRUE(p.Checked("checkLabelDisableRadio"));
+    for (const char* name : {"initialiseButton", "checkLabelSetButton", "checkLabelDisableRadio",
                              "checkLabelEnableRadio"}) {
-        EXPECT_TRUE(p.ui->Enabled(QLatin1String(name))) << name;
+        EXPECT_TRUE(p.Enabled(name)) << name;
     }
     EXPECT_TRUE(p.rig.link.writes.empty());
 }
 
 TEST(PrintAndPagePage, SpeedListFollowsTheModel) {
-    const QStringList inches = Strings(
-        {"Default", "3 inch/s", "4 inch/s", "5 inch/s", "6 inch/s", "7 inch/s", "8 inch/s"});
+    const QStringList inches =
+        Texts({"Default", "3 inch/s", "4 inch/s", "5 inch/s", "6 inch/s", "7 inch/s", "8 inch/s"});
     const std::pair<int, QStringList> models[] = {
         {-1, inches},
         {0, inches},
@@ -82,15 +95,15 @@ TEST(PrintAndPagePage, SpeedListFollowsTheModel) {
         {2, inches.mid(0, 5)},
         {4, inches.mid(0, 5)},
         {6, inches.mid(0, 5)},
-        {3, Strings({"Default", "70 mm/s", "85 mm/s", "100 mm/s"})},
-        {5, Strings({"Default", "70 mm/s", "85 mm/s", "100 mm/s"})},
-        {7, Strings({"Default", "2 inch/s", "2.5 inch/s", "3 inch/s", "4 inch/s"})},
+        {3, Texts({"Default", "70 mm/s", "85 mm/s", "100 mm/s"})},
+        {5, Texts({"Default", "70 mm/s", "85 mm/s", "100 mm/s"})},
+        {7, Texts({"Default", "2 inch/s", "2.5 inch/s", "3 inch/s", "4 inch/s"})},
         {9, inches},
     };
     for (const auto& [model, entries] : models) {
         Page p(model);
         EXPECT_EQ(p.SpeedEntries(), entries) << model;
-        EXPECT_EQ(p.ui->Index(QStringLiteral("speedCombo")), -1) << model;
+        EXPECT_EQ(p.List("speedCombo")->currentIndex(), -1) << model;
     }
 }
 
@@ -109,10 +122,10 @@ TEST(PrintAndPagePage, SpeedGetKeepsBitsFiveToSevenAndMapsThemByModel) {
         p.rig.link.QueueReply(QByteArray(1, c.byte));
         p.Click("speed", "GetButton");
         EXPECT_EQ(p.rig.link.writes, std::vector<QByteArray>{"^MBR3,1"});
-        EXPECT_EQ(p.ui->Index(QStringLiteral("speedCombo")), c.index)
+        EXPECT_EQ(p.List("speedCombo")->currentIndex(), c.index)
             << c.model << " " << int(static_cast<unsigned char>(c.byte));
-        EXPECT_TRUE(p.ui->Enabled(QStringLiteral("speedCombo")));
-        EXPECT_TRUE(p.ui->Enabled(QStringLiteral("speedSetButton")));
+        EXPECT_TRUE(p.Enabled("speedCombo"));
+        EXPECT_TRUE(p.Enabled("speedSetButton"));
         EXPECT_EQ(p.rig.messages.Texts(),
                   QStringList{QStringLiteral("Getting speed is successful")});
     }
@@ -129,7 +142,7 @@ TEST(PrintAndPagePage, SpeedSetWritesTheModelsCodeWithTerminator) {
         Page p(c.model);
         p.rig.link.QueueReply(QByteArray(1, '\0'));
         p.Click("speed", "GetButton");
-        p.ui->Choose(QStringLiteral("speedCombo"), c.index);
+        Choose(p.List("speedCombo"), c.index);
         p.Forget();
         p.Click("speed", "SetButton");
         EXPECT_EQ(p.rig.link.writes, (std::vector<QByteArray>{QByteArray("^MBS3,") + c.byte + '\r',
@@ -147,12 +160,18 @@ struct TextRow {
     const char* what;      // as the messages name it
 };
 const TextRow kTextRows[] = {
-    {"paperWidth", "^PI5,0\r\n", "^MBU0,", "paper width"},
-    {"paperLength", "^PI5,1\r\n", "^MBU2,", "paper length"},
-    {"gapLength", "^PI5,2\r\n", "^MBU5,", "gap length"},
-    {"horizontalMargin", "^PI5,3\r\n", "^MBU3,", "paper horizontal margin"},
-    {"verticalMargin", "^PI5,4\r\n", "^MBU4,", "paper vertical margin"},
-    {"printDensity", "^PI4,1\r\n", "^MBU1,", "print density"},
+    {.stem = "paperWidth", .query = "^PI5,0\r\n", .setPrefix = "^MBU0,", .what = "paper width"},
+    {.stem = "paperLength", .query = "^PI5,1\r\n", .setPrefix = "^MBU2,", .what = "paper length"},
+    {.stem = "gapLength", .query = "^PI5,2\r\n", .setPrefix = "^MBU5,", .what = "gap length"},
+    {.stem = "horizontalMargin",
+     .query = "^PI5,3\r\n",
+     .setPrefix = "^MBU3,",
+     .what = "paper horizontal margin"},
+    {.stem = "verticalMargin",
+     .query = "^PI5,4\r\n",
+     .setPrefix = "^MBU4,",
+     .what = "paper vertical margin"},
+    {.stem = "printDensity", .query = "^PI4,1\r\n", .setPrefix = "^MBU1,", .what = "print density"},
 };
 
 QString Message(const char* verb, const char* what, const char* outcome) {
@@ -168,13 +187,13 @@ TEST(PrintAndPagePage, EachNumericRowGetsItsTextAndSetsItsUserValue) {
         EXPECT_EQ(p.rig.link.writes, std::vector<QByteArray>{row.query}) << row.stem;
         EXPECT_EQ(p.rig.pacer.pauses, (std::vector<int>{10, 10})) << row.stem;
         EXPECT_EQ(p.rig.link.readSizes, std::vector<int>{32}) << row.stem;
-        EXPECT_EQ(p.ui->Text(Name(row.stem, "Edit")), QStringLiteral("12")) << row.stem;
-        EXPECT_TRUE(p.ui->Enabled(Name(row.stem, "Edit"))) << row.stem;
-        EXPECT_TRUE(p.ui->Enabled(Name(row.stem, "SetButton"))) << row.stem;
+        EXPECT_EQ(p.Edit(row.stem)->text(), QStringLiteral("12")) << row.stem;
+        EXPECT_TRUE(p.Edit(row.stem)->isEnabled()) << row.stem;
+        EXPECT_TRUE(p.Enabled(Name(row.stem, "SetButton"))) << row.stem;
         EXPECT_EQ(p.rig.messages.Texts(), QStringList{Message("Getting", row.what, "successful")});
 
         p.Forget();
-        p.ui->SetText(Name(row.stem, "Edit"), QStringLiteral("0012"));
+        Type(p.Edit(row.stem), QStringLiteral("0012"));
         p.Click(row.stem, "SetButton");
         EXPECT_EQ(p.rig.link.writes, std::vector<QByteArray>{row.setPrefix + "12\r"}) << row.stem;
         EXPECT_EQ(p.rig.messages.Texts(), QStringList{Message("Setting", row.what, "successful")});
@@ -184,8 +203,8 @@ TEST(PrintAndPagePage, EachNumericRowGetsItsTextAndSetsItsUserValue) {
         p.rig.link.answers.clear();
         p.Click(row.stem, "GetButton");
         EXPECT_EQ(p.rig.messages.Texts(), QStringList{Message("Getting", row.what, "failed")});
-        EXPECT_EQ(p.ui->Text(Name(row.stem, "Edit")), QStringLiteral("0012")) << row.stem;
-        EXPECT_TRUE(p.ui->Enabled(Name(row.stem, "SetButton"))) << row.stem;
+        EXPECT_EQ(p.Edit(row.stem)->text(), QStringLiteral("0012")) << row.stem;
+        EXPECT_TRUE(p.Enabled(Name(row.stem, "SetButton"))) << row.stem;
 
         p.Forget();
         p.rig.link.acceptPerWrite = 0;
@@ -202,21 +221,21 @@ TEST(PrintAndPagePage, TextGetShowsTheReplyAsItCame) {
         const char* shown;
         QStringList messages;
     } cases[] = {
-        {"\r\n", "0", Strings({"Getting paper width is successful"})},
-        {"832\r\n\r\n", "832", Strings({"Getting paper width is successful"})},
-        {"0832\r\n", "0832", Strings({"Getting paper width is successful"})},
+        {"\r\n", "0", Texts({"Getting paper width is successful"})},
+        {"832\r\n\r\n", "832", Texts({"Getting paper width is successful"})},
+        {"0832\r\n", "0832", Texts({"Getting paper width is successful"})},
         // The form is read again after the reply is in: an out-of-range width warns, once.
         {"900\r\n", "900",
-         Strings(
+         Texts(
              {"Please enter an integer between 0 and 832.", "Getting paper width is successful"})},
         {"abc\r\n", "abc",
-         Strings({"Please enter an integer.", "Getting paper width is successful"})},
+         Texts({"Please enter an integer.", "Getting paper width is successful"})},
     };
     for (const auto& c : cases) {
         Page p;
         p.rig.link.QueueReply(c.reply);
         p.Click("paperWidth", "GetButton");
-        EXPECT_EQ(p.ui->Text(QStringLiteral("paperWidthEdit")), QLatin1String(c.shown));
+        EXPECT_EQ(p.Edit("paperWidth")->text(), QLatin1String(c.shown));
         EXPECT_EQ(p.rig.messages.Texts(), c.messages) << testing::PrintToString(c.reply);
     }
 }
@@ -252,10 +271,10 @@ TEST(PrintAndPagePage, FormReadingChecksTheFieldsInItsOrderAndStopsAtTheFirst) {
     };
     for (const auto& c : cases) {
         for (const char* stem : kNumericStems) {
-            p.ui->SetText(Name(stem, "Edit"), QStringLiteral("1"));
+            Type(p.Edit(stem), QStringLiteral("1"));
         }
         for (const auto& [field, text] : c.fields) {
-            p.ui->SetText(QLatin1String(field), QLatin1String(text));
+            p.Type(field, text);
         }
         p.Forget();
         p.Click("paperWidth", "SetButton");
@@ -272,7 +291,7 @@ TEST(PrintAndPagePage, AnOffsetOutOfRangeBlocksNumericSetsButNotSwitchSets) {
     p.Click("offset", "GetButton");
     p.Click("paperWidth", "GetButton");
     p.Click("strobe", "GetButton");
-    p.ui->SetText(QStringLiteral("offsetEdit"), QStringLiteral("101"));
+    p.Type("offsetEdit", "101");
     const QString range = QStringLiteral("Please enter an integer between 0 and 100.");
 
     for (const char* stem : {"offset", "paperWidth"}) {
@@ -282,7 +301,7 @@ TEST(PrintAndPagePage, AnOffsetOutOfRangeBlocksNumericSetsButNotSwitchSets) {
         EXPECT_EQ(p.rig.messages.Texts(), QStringList{range}) << stem;
     }
     p.Forget();
-    p.ui->Click(QStringLiteral("strobe3Radio"));
+    p.Click("strobe3Radio");
     p.Click("strobe", "SetButton");
     EXPECT_EQ(p.rig.link.writes,
               (std::vector<QByteArray>{QByteArray("^MBS4,\x40\r"), QByteArray("^MBA\x04\r")}));
@@ -290,7 +309,7 @@ TEST(PrintAndPagePage, AnOffsetOutOfRangeBlocksNumericSetsButNotSwitchSets) {
               (QStringList{range, QStringLiteral("Setting strobe is successful")}));
 
     p.Forget();
-    p.ui->SetText(QStringLiteral("offsetEdit"), QStringLiteral("100"));
+    p.Type("offsetEdit", "100");
     p.Click("offset", "SetButton");
     EXPECT_EQ(p.rig.link.writes, std::vector<QByteArray>{"SA+100\r\n"});
 }
@@ -302,17 +321,45 @@ TEST(PrintAndPagePage, SignedRowsShowSignAndMagnitudeAndSendTheDigitsAsShown) {
         QByteArray reply;
         bool negative;
         const char* shown;
-        const char* typed;  // the field before Set (nullptr: as shown)
+        const char* typed = nullptr;  // the field before Set (nullptr: as shown)
         bool negativeForSet;
         QByteArray set;
         const char* what;
     } cases[] = {
-        {"offset", "^SA\r\n", "-015", true, "15", nullptr, true, "SA-15\r\n", "offset"},
-        {"offset", "^SA\r\n", "+050\r\n", false, "50", "007", false, "SA+007\r\n", "offset"},
-        {"tearOff", "^PI4,2\r\n", "+007\r\n", false, "7", nullptr, true, "TA-7\r\n",
-         "Tear-Off/Cutting position"},
-        {"tearOff", "^PI4,2\r\n", "-100\r\n", true, "100", "0", true, "TA-0\r\n",
-         "Tear-Off/Cutting position"},
+        {.stem = "offset",
+         .query = "^SA\r\n",
+         .reply = "-015",
+         .negative = true,
+         .shown = "15",
+         .negativeForSet = true,
+         .set = "SA-15\r\n",
+         .what = "offset"},
+        {.stem = "offset",
+         .query = "^SA\r\n",
+         .reply = "+050\r\n",
+         .negative = false,
+         .shown = "50",
+         .typed = "007",
+         .negativeForSet = false,
+         .set = "SA+007\r\n",
+         .what = "offset"},
+        {.stem = "tearOff",
+         .query = "^PI4,2\r\n",
+         .reply = "+007\r\n",
+         .negative = false,
+         .shown = "7",
+         .negativeForSet = true,
+         .set = "TA-7\r\n",
+         .what = "Tear-Off/Cutting position"},
+        {.stem = "tearOff",
+         .query = "^PI4,2\r\n",
+         .reply = "-100\r\n",
+         .negative = true,
+         .shown = "100",
+         .typed = "0",
+         .negativeForSet = true,
+         .set = "TA-0\r\n",
+         .what = "Tear-Off/Cutting position"},
     };
     for (const auto& c : cases) {
         Page p;
@@ -320,17 +367,18 @@ TEST(PrintAndPagePage, SignedRowsShowSignAndMagnitudeAndSendTheDigitsAsShown) {
         p.Click(c.stem, "GetButton");
         EXPECT_EQ(p.rig.link.writes, std::vector<QByteArray>{c.query});
         EXPECT_EQ(p.rig.link.readSizes, std::vector<int>{7});
-        EXPECT_EQ(p.ui->Checked(Name(c.stem, "NegativeCheck")), c.negative) << c.stem;
-        EXPECT_EQ(p.ui->Text(Name(c.stem, "Edit")), QLatin1String(c.shown));
+        EXPECT_EQ(p.Checked(Name(c.stem, "NegativeCheck")), c.negative) << c.stem;
+        EXPECT_EQ(p.Edit(c.stem)->text(), QLatin1String(c.shown));
         for (const char* suffix : {"Edit", "NegativeCheck", "SetButton"}) {
-            EXPECT_TRUE(p.ui->Enabled(Name(c.stem, suffix))) << suffix;
+            EXPECT_TRUE(p.Enabled(Name(c.stem, suffix))) << suffix;
         }
         p.Forget();
         if (c.typed != nullptr) {
-            p.ui->SetText(Name(c.stem, "Edit"), QLatin1String(c.typed));
+            Type(p.Edit(c.stem), QLatin1String(c.typed));
         }
-        p.page->findChild<QAbstractButton*>(Name(c.stem, "NegativeCheck"))
-            ->setChecked(c.negativeForSet);
+        if (p.Checked(Name(c.stem, "NegativeCheck")) != c.negativeForSet) {
+            Click(*p.page, Name(c.stem, "NegativeCheck"));
+        }
         p.Click(c.stem, "SetButton");
         EXPECT_EQ(p.rig.link.writes, std::vector<QByteArray>{c.set});
         EXPECT_EQ(p.rig.messages.Informations(),
@@ -344,8 +392,8 @@ TEST(PrintAndPagePage, ASignedGetWithoutDigitsOrReplyIsAFailure) {
         p.rig.link.QueueReply(reply);
         p.Click("offset", "GetButton");
         EXPECT_EQ(p.rig.messages.Texts(), QStringList{QStringLiteral("Getting offset is failed")});
-        EXPECT_EQ(p.ui->Text(QStringLiteral("offsetEdit")), QStringLiteral("0"));
-        EXPECT_FALSE(p.ui->Enabled(QStringLiteral("offsetSetButton")));
+        EXPECT_EQ(p.Edit("offset")->text(), QStringLiteral("0"));
+        EXPECT_FALSE(p.Enabled("offsetSetButton"));
         p.rig.link.QueueReply(reply);
         p.rig.messages.Clear();
         p.Click("tearOff", "GetButton");
@@ -369,13 +417,13 @@ TEST(PrintAndPagePage, StrobeAndGapDetectShareSwitchFour) {
         p.Click("strobe", "GetButton");
         p.Click("gapDetect", "GetButton");
         for (const char* radio : {"strobe2Radio", "strobe3Radio", "strobe4Radio"}) {
-            EXPECT_EQ(p.ui->Checked(QLatin1String(radio)),
+            EXPECT_EQ(p.Checked(radio),
                       c.strobeChecked != nullptr && QByteArray(radio) == c.strobeChecked)
                 << radio << " for " << int(static_cast<unsigned char>(c.byte));
-            EXPECT_TRUE(p.ui->Enabled(QLatin1String(radio)));
+            EXPECT_TRUE(p.Enabled(radio));
         }
-        EXPECT_EQ(p.ui->Index(QStringLiteral("gapDetectCombo")), c.gapDetect);
-        EXPECT_TRUE(p.ui->Enabled(QStringLiteral("gapDetectCombo")));
+        EXPECT_EQ(p.List("gapDetectCombo")->currentIndex(), c.gapDetect);
+        EXPECT_TRUE(p.Enabled("gapDetectCombo"));
         EXPECT_EQ(p.rig.messages.Texts(),
                   (QStringList{QStringLiteral("Getting strobe is successful"),
                                QStringLiteral("Getting gap detect position is successful")}));
@@ -386,11 +434,11 @@ TEST(PrintAndPagePage, StrobeAndGapDetectShareSwitchFour) {
     p.Click("strobe", "GetButton");
     p.Click("gapDetect", "GetButton");
     p.Forget();
-    p.ui->Click(QStringLiteral("strobe4Radio"));
+    p.Click("strobe4Radio");
     p.Click("strobe", "SetButton");
-    p.ui->Choose(QStringLiteral("gapDetectCombo"), 1);
+    Choose(p.List("gapDetectCombo"), 1);
     p.Click("gapDetect", "SetButton");
-    p.ui->Choose(QStringLiteral("gapDetectCombo"), -1);
+    Choose(p.List("gapDetectCombo"), -1);
     p.Click("gapDetect", "SetButton");
     EXPECT_EQ(p.rig.link.writes,
               (std::vector<QByteArray>{QByteArray("^MBS4,\x80\r"), QByteArray("^MBA\x04\r"),
@@ -416,10 +464,10 @@ TEST(PrintAndPagePage, SwitchGetFailuresLeaveSelectionsClearedAndSetsAsTheyWere)
               (QStringList{QStringLiteral("Getting strobe is failed"),
                            QStringLiteral("Getting gap detect position is failed"),
                            QStringLiteral("Getting speed is failed")}));
-    EXPECT_FALSE(p.ui->Checked(QStringLiteral("strobe4Radio")));
-    EXPECT_EQ(p.ui->Index(QStringLiteral("gapDetectCombo")), -1);
-    EXPECT_TRUE(p.ui->Enabled(QStringLiteral("strobeSetButton")));
-    EXPECT_FALSE(p.ui->Enabled(QStringLiteral("speedSetButton")));
+    EXPECT_FALSE(p.Checked("strobe4Radio"));
+    EXPECT_EQ(p.List("gapDetectCombo")->currentIndex(), -1);
+    EXPECT_TRUE(p.Enabled("strobeSetButton"));
+    EXPECT_FALSE(p.Enabled("speedSetButton"));
 
     // No strobe checked is sent as "2".
     p.Forget();
@@ -427,23 +475,23 @@ TEST(PrintAndPagePage, SwitchGetFailuresLeaveSelectionsClearedAndSetsAsTheyWere)
     EXPECT_EQ(p.rig.link.writes.front(), QByteArray("^MBS4,\0\r", 8));
 }
 
-TEST(PrintAndPagePage, CheckLabelLengthAndInitializeNeedNoGet) {
+TEST(PrintAndPagePage, CheckLabelLengthAndInitialiseNeedNoGet) {
     Page p;
     p.Click("checkLabel", "SetButton");
-    p.ui->Click(QStringLiteral("checkLabelEnableRadio"));
+    p.Click("checkLabelEnableRadio");
     p.Click("checkLabel", "SetButton");
     EXPECT_EQ(p.rig.link.writes, (std::vector<QByteArray>{"^MBL0", "^MBL1"}));
     EXPECT_TRUE(p.rig.messages.entries.empty());
 
     p.Forget();
-    p.ui->Click(QStringLiteral("initializeButton"));
+    p.Click("initialiseButton");
     EXPECT_EQ(p.rig.link.writes, std::vector<QByteArray>{QByteArray("^MBU\x0F,99\r")});
     EXPECT_EQ(p.rig.messages.Texts(),
               QStringList{QStringLiteral("Initialize all user setting data is successful")});
 
     p.Forget();
     p.rig.link.acceptPerWrite = 0;
-    p.ui->Click(QStringLiteral("initializeButton"));
+    p.Click("initialiseButton");
     EXPECT_EQ(p.rig.messages.Texts(),
               (QStringList{QStringLiteral("Port error! Check printer's port, please."),
                            QStringLiteral("Initialize all user setting data is failed")}));
@@ -453,9 +501,8 @@ TEST(PrintAndPagePage, NumberFieldsTakeDigitsOnly) {
     Page p;
     p.rig.link.QueueReply("5\r\n");
     p.Click("gapLength", "GetButton");
-    auto* edit = p.ui->Find<QLineEdit>(QStringLiteral("gapLengthEdit"));
-    edit->clear();
-    QTest::keyClicks(edit, QStringLiteral("-1a2 3+"));
+    QLineEdit* edit = p.Edit("gapLength");
+    Type(edit, QStringLiteral("-1a2 3+"));
     EXPECT_EQ(edit->text(), QStringLiteral("123"));
 }
 

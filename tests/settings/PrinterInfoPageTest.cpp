@@ -3,19 +3,19 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "PageDriver.h"
 #include "settings/PrinterInfoPage.h"
 #include "support/TestRig.h"
+#include "support/Widgets.h"
 
 namespace {
 
 const char* const kLabels[] = {"modelNameLabel", "modelTypeLabel", "firmwareVersionLabel",
                                "temperatureLabel"};
 
-QStringList Shown(const PageDriver& ui) {
+QStringList Shown(const QWidget& page) {
     QStringList texts;
     for (const char* label : kLabels) {
-        texts << ui.Find<QLabel>(QLatin1String(label))->text();
+        texts << Find<QLabel>(page, label)->text();
     }
     return texts;
 }
@@ -27,13 +27,13 @@ TEST(PrinterInfoPage, GetReadsFourFactsAndShowsThem) {
         QStringList messages;
         int progress;
     } cases[] = {
-        {"25\r\n", Strings({"QX-M43", "DT", "V1.04", "25 Celsius"}),
-         Strings({"Get printer information is successful."}), 0},
-        {"\r\n", Strings({"QX-M43", "DT", "V1.04", " Celsius"}),
-         Strings({"Get printer information is successful."}), 0},
+        {"25\r\n", Texts({"QX-M43", "DT", "V1.04", "25 Celsius"}),
+         Texts({"Get printer information is successful."}), 0},
+        {"\r\n", Texts({"QX-M43", "DT", "V1.04", " Celsius"}),
+         Texts({"Get printer information is successful."}), 0},
         // The first three answered, the temperature did not: nothing is shown.
-        {"", Strings({"", "", "", ""}),
-         Strings({"Get printer information is failed", "Get printer information is failed."}), 100},
+        {"", Texts({"", "", "", ""}),
+         Texts({"Get printer information is failed", "Get printer information is failed."}), 100},
     };
     for (const auto& c : cases) {
         TestRig rig;
@@ -45,16 +45,14 @@ TEST(PrinterInfoPage, GetReadsFourFactsAndShowsThem) {
             rig.link.Answer("^PI4,0", c.temperature);
         }
         PrinterInfoPage page(rig.Context());
-        const PageDriver ui(page);
-        ui.Click(QStringLiteral("printerInfoGetButton"));
+        Click(page, "printerInfoGetButton");
         EXPECT_EQ(rig.link.writes, (std::vector<QByteArray>{"^PI0", "^PI1", "^PI2", "^PI4,0"}));
         EXPECT_EQ(rig.link.readSizes.front(), 32);
         EXPECT_EQ(rig.pacer.pauses.front(), 10);
-        EXPECT_EQ(Shown(ui), c.shown);
+        EXPECT_EQ(Shown(page), c.shown);
         EXPECT_EQ(rig.messages.Texts(), c.messages);
         EXPECT_EQ(rig.messages.Warnings().size(), c.progress == 100 ? 2 : 0);
-        EXPECT_EQ(ui.Find<QProgressBar>(QStringLiteral("printerInfoProgress"))->value(),
-                  c.progress);
+        EXPECT_EQ(Find<QProgressBar>(page, "printerInfoProgress")->value(), c.progress);
         EXPECT_EQ(page.Field(PrinterInfoPage::ModelName),
                   c.progress == 0 ? QStringLiteral("QX-M43\r\n") : QString());
     }
@@ -65,12 +63,11 @@ TEST(PrinterInfoPage, AFailedGetEmptiesWhatAnEarlierOneShowed) {
     rig.ConnectAndClear(QStringLiteral("ETHERNET"));
     rig.link.Answer("^PI4,0", "31\r\n");
     PrinterInfoPage page(rig.Context());
-    const PageDriver ui(page);
-    ui.Click(QStringLiteral("printerInfoGetButton"));
-    EXPECT_EQ(Shown(ui), Strings({"", "", "", "31 Celsius"}));
+    Click(page, "printerInfoGetButton");
+    EXPECT_EQ(Shown(page), Texts({"", "", "", "31 Celsius"}));
     rig.link.answers.clear();
-    ui.Click(QStringLiteral("printerInfoGetButton"));
-    EXPECT_EQ(Shown(ui), Strings({"", "", "", ""}));
+    Click(page, "printerInfoGetButton");
+    EXPECT_EQ(Shown(page), Texts({"", "", "", ""}));
 }
 
 }  // namespace

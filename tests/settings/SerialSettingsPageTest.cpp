@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "PageDriver.h"
 #include "settings/SerialSettingsPage.h"
 #include "support/TestRig.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -12,35 +12,37 @@ const QStringList kLists = {
     QStringLiteral("paritySelectionCombo"), QStringLiteral("baudrateCombo")};
 
 struct Serial {
-    explicit Serial(TestRig& rig) : page(rig.Context()), ui(page) {}
+    explicit Serial(TestRig& rig) : page(rig.Context()) {}
+    QComboBox* List(const QString& name) const { return Find<QComboBox>(page, name); }
     std::vector<int> Selections() const {
         std::vector<int> selections;
         for (const QString& list : kLists) {
-            selections.push_back(ui.Index(list));
+            selections.push_back(List(list)->currentIndex());
         }
         return selections;
     }
     QStringList SelectionTexts() const {
         QStringList texts;
         for (const QString& list : kLists) {
-            texts.push_back(ui.Find<QComboBox>(list)->currentText());
+            texts.push_back(List(list)->currentText());
         }
         return texts;
     }
     bool ListsEnabled() const {
-        const bool first = ui.Enabled(kLists.front());
+        const bool first = List(kLists.front())->isEnabled();
         for (const QString& list : kLists) {
-            EXPECT_EQ(ui.Enabled(list), first) << list.toStdString();
+            EXPECT_EQ(List(list)->isEnabled(), first) << list.toStdString();
         }
         return first;
     }
+    bool Enabled(const char* name) const { return Find(page, name)->isEnabled(); }
+    void Click(const char* name) const { ::Click(page, name); }
     void Select(const std::vector<int>& selections) const {
         for (std::size_t i = 0; i < selections.size(); ++i) {
-            ui.Choose(kLists[static_cast<qsizetype>(i)], selections[i]);
+            Choose(List(kLists[static_cast<qsizetype>(i)]), selections[i]);
         }
     }
     SerialSettingsPage page;
-    PageDriver ui;
 };
 
 TEST(SerialSettingsPage, StartsEmptyWithOnlyGetAndDefaultEnabled) {
@@ -48,9 +50,9 @@ TEST(SerialSettingsPage, StartsEmptyWithOnlyGetAndDefaultEnabled) {
     Serial serial(rig);
     EXPECT_EQ(serial.Selections(), std::vector<int>(6, -1));
     EXPECT_FALSE(serial.ListsEnabled());
-    EXPECT_TRUE(serial.ui.Enabled(QStringLiteral("serialGetButton")));
-    EXPECT_TRUE(serial.ui.Enabled(QStringLiteral("serialDefaultButton")));
-    EXPECT_FALSE(serial.ui.Enabled(QStringLiteral("serialSetButton")));
+    EXPECT_TRUE(serial.Enabled("serialGetButton"));
+    EXPECT_TRUE(serial.Enabled("serialDefaultButton"));
+    EXPECT_FALSE(serial.Enabled("serialSetButton"));
 }
 
 TEST(SerialSettingsPage, GetDecodesEachBitOfSwitchTwo) {
@@ -69,7 +71,7 @@ TEST(SerialSettingsPage, GetDecodesEachBitOfSwitchTwo) {
         rig.ConnectAndClear(QStringLiteral("COM1:"));
         rig.link.QueueReply(QByteArray(1, c.byte));
         Serial serial(rig);
-        serial.ui.Click(QStringLiteral("serialGetButton"));
+        serial.Click("serialGetButton");
         QStringList shown;
         for (const char* text : c.shown) {
             shown << QLatin1String(text);
@@ -80,7 +82,7 @@ TEST(SerialSettingsPage, GetDecodesEachBitOfSwitchTwo) {
         EXPECT_EQ(rig.messages.Informations(),
                   QStringList{QStringLiteral("Get serial communication status is successful")});
         EXPECT_TRUE(serial.ListsEnabled());
-        EXPECT_TRUE(serial.ui.Enabled(QStringLiteral("serialSetButton")));
+        EXPECT_TRUE(serial.Enabled("serialSetButton"));
     }
 }
 
@@ -88,28 +90,28 @@ TEST(SerialSettingsPage, AFailedGetEmptiesTheListsButKeepsAnEarlierSetEnabled) {
     TestRig rig;
     rig.ConnectAndClear(QStringLiteral("USB"));
     Serial serial(rig);
-    serial.ui.Click(QStringLiteral("serialGetButton"));
+    serial.Click("serialGetButton");
     EXPECT_EQ(rig.link.writes, std::vector<QByteArray>{"^MBR2,3"});
     EXPECT_EQ(rig.messages.Warnings(),
               QStringList{QStringLiteral("Get serial communication status is faied")});
     EXPECT_FALSE(serial.ListsEnabled());
-    EXPECT_FALSE(serial.ui.Enabled(QStringLiteral("serialSetButton")));
+    EXPECT_FALSE(serial.Enabled("serialSetButton"));
 
     rig.link.QueueReply("\x35");
-    serial.ui.Click(QStringLiteral("serialGetButton"));
+    serial.Click("serialGetButton");
     ASSERT_TRUE(serial.ListsEnabled());
     rig.messages.Clear();
-    serial.ui.Click(QStringLiteral("serialGetButton"));
+    serial.Click("serialGetButton");
     EXPECT_EQ(serial.Selections(), std::vector<int>(6, -1));
     EXPECT_TRUE(serial.ListsEnabled());
-    EXPECT_TRUE(serial.ui.Enabled(QStringLiteral("serialSetButton")));
+    EXPECT_TRUE(serial.Enabled("serialSetButton"));
     EXPECT_EQ(rig.messages.Warnings(),
               QStringList{QStringLiteral("Get serial communication status is faied")});
 
     // Lists left empty by that failure give no byte to send.
     rig.link.ClearRecord();
     rig.messages.Clear();
-    serial.ui.Click(QStringLiteral("serialSetButton"));
+    serial.Click("serialSetButton");
     EXPECT_TRUE(rig.link.writes.empty());
     EXPECT_EQ(rig.messages.Warnings(),
               QStringList{QStringLiteral("Please choose an entry in every list before Set.")});
@@ -120,12 +122,12 @@ TEST(SerialSettingsPage, SetWritesTheByteWithoutTerminatorAndAsksForARestart) {
     rig.ConnectAndClear(QStringLiteral("COM1:"));
     Serial serial(rig);
     rig.link.QueueReply(QByteArray(1, '\0'));
-    serial.ui.Click(QStringLiteral("serialGetButton"));
+    serial.Click("serialGetButton");
     rig.link.ClearRecord();
     rig.messages.Clear();
 
     serial.Select({0, 1, 0, 1, 0, 2});  // Hardware, 2 Stop Bit, 8, Parity, Even, 57600
-    serial.ui.Click(QStringLiteral("serialSetButton"));
+    serial.Click("serialSetButton");
     EXPECT_EQ(rig.link.writes,
               (std::vector<QByteArray>{QByteArray("^MBS2,\x6A"), QByteArray("^MBA\x02\r")}));
     EXPECT_EQ(rig.messages.Informations(),
@@ -136,7 +138,7 @@ TEST(SerialSettingsPage, SetWritesTheByteWithoutTerminatorAndAsksForARestart) {
     rig.link.ClearRecord();
     rig.messages.Clear();
     rig.link.acceptPerWrite = 0;
-    serial.ui.Click(QStringLiteral("serialSetButton"));
+    serial.Click("serialSetButton");
     EXPECT_EQ(rig.messages.Texts(),
               (QStringList{QStringLiteral("Port error! Check printer's port, please."),
                            QStringLiteral("Set serial communication status is faied")}));
@@ -147,14 +149,14 @@ TEST(SerialSettingsPage, DefaultSettingFillsFiveListsLocally) {
     TestRig rig;
     rig.ConnectAndClear(QStringLiteral("COM1:"));
     Serial serial(rig);
-    serial.ui.Click(QStringLiteral("serialDefaultButton"));
+    serial.Click("serialDefaultButton");
     EXPECT_EQ(serial.Selections(), (std::vector<int>{0, 0, 0, 0, 0, -1}));
     EXPECT_FALSE(serial.ListsEnabled());
-    EXPECT_FALSE(serial.ui.Enabled(QStringLiteral("serialSetButton")));
+    EXPECT_FALSE(serial.Enabled("serialSetButton"));
 
     rig.link.QueueReply("\x7F");
-    serial.ui.Click(QStringLiteral("serialGetButton"));
-    serial.ui.Click(QStringLiteral("serialDefaultButton"));
+    serial.Click("serialGetButton");
+    serial.Click("serialDefaultButton");
     EXPECT_EQ(serial.Selections(), (std::vector<int>{0, 0, 0, 0, 0, 2}));
     EXPECT_EQ(rig.link.writes, std::vector<QByteArray>{"^MBR2,1"});
 }

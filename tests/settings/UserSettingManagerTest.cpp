@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTabWidget>
 
-#include "PageDriver.h"
 #include "settings/UserSettingManager.h"
 #include "support/TestRig.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -18,11 +20,10 @@ TEST(UserSettingManager, HoldsTheFivePagesInOrderAndShowsSerialFirst) {
         labels << tabs->tabText(i);
     }
     EXPECT_EQ(labels,
-              Strings({"Serial", "Language", "Print&&Page", "Hardware Info", "Printer Info"}));
+              Texts({"Serial", "Language", "Print&&Page", "Hardware Info", "Printer Info"}));
     EXPECT_EQ(tabs->currentIndex(), 0);
-    const PageDriver ui(window);
-    EXPECT_FALSE(ui.Enabled(QStringLiteral("handShakeCombo")));
-    EXPECT_EQ(ui.Index(QStringLiteral("handShakeCombo")), -1);
+    EXPECT_FALSE(Find(window, "handShakeCombo")->isEnabled());
+    EXPECT_EQ(Find<QComboBox>(window, "handShakeCombo")->currentIndex(), -1);
     EXPECT_TRUE(rig.link.writes.empty());
 }
 
@@ -32,28 +33,25 @@ TEST(UserSettingManager, PagesKeepTheirValuesAcrossSwitchesAndReopeningStartsAfr
     {
         UserSettingManager window(rig.Context(3));
         window.show();
-        const PageDriver ui(window);
         rig.link.QueueReply("\x35");
-        ui.Click(QStringLiteral("serialGetButton"));
+        Click(window, "serialGetButton");
         window.Tabs()->setCurrentIndex(UserSettingManager::PrintAndPage);
         rig.link.QueueReply("832\r\n");
-        ui.Click(QStringLiteral("paperWidthGetButton"));
+        Click(window, "paperWidthGetButton");
         window.Tabs()->setCurrentIndex(UserSettingManager::Serial);
-        EXPECT_EQ(ui.Index(QStringLiteral("baudrateCombo")), 1);
-        EXPECT_TRUE(ui.Enabled(QStringLiteral("serialSetButton")));
-        EXPECT_EQ(ui.Text(QStringLiteral("paperWidthEdit")), QStringLiteral("832"));
-        EXPECT_EQ(ui.Find<QComboBox>(QStringLiteral("speedCombo"))->itemText(1),
-                  QStringLiteral("70 mm/s"));
-        ui.Click(QStringLiteral("closeButton"));
+        EXPECT_EQ(Find<QComboBox>(window, "baudrateCombo")->currentIndex(), 1);
+        EXPECT_TRUE(Find(window, "serialSetButton")->isEnabled());
+        EXPECT_EQ(Find<QLineEdit>(window, "paperWidthEdit")->text(), QStringLiteral("832"));
+        EXPECT_EQ(Find<QComboBox>(window, "speedCombo")->itemText(1), QStringLiteral("70 mm/s"));
+        Click(window, "closeButton");
         EXPECT_FALSE(window.isVisible());
     }
     UserSettingManager again(rig.Context(1));
-    const PageDriver ui(again);
-    EXPECT_EQ(ui.Index(QStringLiteral("baudrateCombo")), -1);
-    EXPECT_FALSE(ui.Enabled(QStringLiteral("serialSetButton")));
-    EXPECT_EQ(ui.Text(QStringLiteral("paperWidthEdit")), QStringLiteral("0"));
-    EXPECT_FALSE(ui.Enabled(QStringLiteral("paperWidthSetButton")));
-    EXPECT_EQ(ui.Find<QComboBox>(QStringLiteral("speedCombo"))->count(), 4);
+    EXPECT_EQ(Find<QComboBox>(again, "baudrateCombo")->currentIndex(), -1);
+    EXPECT_FALSE(Find(again, "serialSetButton")->isEnabled());
+    EXPECT_EQ(Find<QLineEdit>(again, "paperWidthEdit")->text(), QStringLiteral("0"));
+    EXPECT_FALSE(Find(again, "paperWidthSetButton")->isEnabled());
+    EXPECT_EQ(Find<QComboBox>(again, "speedCombo")->count(), 4);
 }
 
 }  // namespace
