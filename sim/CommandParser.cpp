@@ -12,52 +12,52 @@ bool IsLineEnd(char byte) {
 
 }  // namespace
 
-CommandParser::CommandParser(const CommandTable& table) : table(table) {}
+CommandParser::CommandParser(const CommandTable& table) : table_(table) {}
 
 void CommandParser::SkipJunk() {
-    const auto end = std::find_if(pending.begin(), pending.end(),
+    const auto end = std::find_if(pending_.begin(), pending_.end(),
                                   [](char byte) { return IsLineEnd(byte) || byte == '^'; });
-    const bool ended = end != pending.end();
-    const std::size_t junk = static_cast<std::size_t>(end - pending.begin());
-    const std::size_t room = kMaxJunkRun - junkRun;
+    const bool ended = end != pending_.end();
+    const std::size_t junk = static_cast<std::size_t>(end - pending_.begin());
+    const std::size_t room = kMaxJunkRun - junkRun_;
     if (junk >= room) {
         // A run this long has no end worth waiting for: parse again right after it.
-        pending.erase(0, room);
-        inJunk = false;
-        junkRun = 0;
+        pending_.erase(0, room);
+        inJunk_ = false;
+        junkRun_ = 0;
         return;
     }
-    pending.erase(0, junk);
-    junkRun += junk;
+    pending_.erase(0, junk);
+    junkRun_ += junk;
     if (ended) {
-        inJunk = false;
-        junkRun = 0;
+        inJunk_ = false;
+        junkRun_ = 0;
     }
 }
 
 std::string CommandParser::Feed(std::string_view bytes, PrinterState& state) {
-    pending.append(bytes);
+    pending_.append(bytes);
     std::string replies;
     std::size_t start = 0;  // consumed bytes are erased in one go at the end
     while (true) {
-        if (inJunk) {
-            pending.erase(0, start);
+        if (inJunk_) {
+            pending_.erase(0, start);
             start = 0;
             SkipJunk();
-            if (inJunk) {
+            if (inJunk_) {
                 break;
             }
         }
-        while (start < pending.size() && IsLineEnd(pending[start])) {
+        while (start < pending_.size() && IsLineEnd(pending_[start])) {
             ++start;
         }
-        if (start == pending.size()) {
+        if (start == pending_.size()) {
             break;
         }
-        const std::string_view front = std::string_view(pending).substr(start);
+        const std::string_view front = std::string_view(pending_).substr(start);
         bool waiting = false;
         bool done = false;
-        for (const CommandTable::Entry& entry : table.Entries()) {
+        for (const CommandTable::Entry& entry : table_.Entries()) {
             HandlerResult result = entry.handler(front, state);
             if (result.verdict == HandlerResult::Verdict::Done) {
                 // Consuming nothing would loop for ever; a handler that does is taken to mean one.
@@ -76,10 +76,10 @@ std::string CommandParser::Feed(std::string_view bytes, PrinterState& state) {
         }
         // Junk starts here; its first byte goes even when it is a "^" that began nothing known.
         start += 1;
-        inJunk = true;
-        junkRun = 1;
+        inJunk_ = true;
+        junkRun_ = 1;
     }
-    pending.erase(0, start);
+    pending_.erase(0, start);
     return replies;
 }
 

@@ -28,15 +28,15 @@ public:
     std::string Feed(std::string_view bytes, PrinterState& state);
 
     // Bytes of an incomplete command, waiting for the rest.
-    std::string_view Pending() const { return pending; }
+    std::string_view Pending() const { return pending_; }
 
 private:
     void SkipJunk();
 
-    const CommandTable& table;
-    std::string pending;
-    bool inJunk = false;
-    std::size_t junkRun = 0;
+    const CommandTable& table_;
+    std::string pending_;
+    bool inJunk_ = false;
+    std::size_t junkRun_ = 0;
 };
 
 }  // namespace sim

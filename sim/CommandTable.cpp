@@ -5,7 +5,7 @@
 namespace sim {
 
 void CommandTable::Add(std::string name, CommandHandler handler) {
-    entries.push_back({std::move(name), std::move(handler)});
+    entries_.push_back({std::move(name), std::move(handler)});
 }
 
 }  // namespace sim

@@ -16,10 +16,10 @@ public:
     };
 
     void Add(std::string name, CommandHandler handler);
-    const std::vector<Entry>& Entries() const { return entries; }
+    const std::vector<Entry>& Entries() const { return entries_; }
 
 private:
-    std::vector<Entry> entries;
+    std::vector<Entry> entries_;
 };
 
 }  // namespace sim

@@ -7,21 +7,21 @@ namespace sim {
 FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
     if (this != &other) {
         Close();
-        fd = other.Release();
+        fd_ = other.Release();
     }
     return *this;
 }
 
 int FileDescriptor::Release() {
-    const int released = fd;
-    fd = -1;
+    const int released = fd_;
+    fd_ = -1;
     return released;
 }
 
 void FileDescriptor::Close() {
-    if (fd >= 0) {
-        ::close(fd);
-        fd = -1;
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
     }
 }
 

@@ -17,12 +17,12 @@ constexpr std::size_t kMostDigits = 9;
 // still fit (Whole), need more to tell (Partial), or cannot be this command (Mismatch).
 class Scan {
 public:
-    explicit Scan(std::string_view bytes) : bytes(bytes) {}
+    explicit Scan(std::string_view bytes) : bytes_(bytes) {}
 
     Match Literal(std::string_view text) {
-        const Match match = MatchLiteral(bytes.substr(at), text);
+        const Match match = MatchLiteral(bytes_.substr(at_), text);
         if (match == Match::Whole) {
-            at += text.size();
+            at_ += text.size();
         }
         return match;
     }
@@ -31,13 +31,13 @@ public:
     Match Number(long& value) {
         value = 0;
         std::size_t digits = 0;
-        while (at < bytes.size() && bytes[at] >= '0' && bytes[at] <= '9') {
+        while (at_ < bytes_.size() && bytes_[at_] >= '0' && bytes_[at_] <= '9') {
             if (++digits > kMostDigits) {
                 return Match::Mismatch;
             }
-            value = value * 10 + (bytes[at++] - '0');
+            value = value * 10 + (bytes_[at_++] - '0');
         }
-        if (at == bytes.size()) {
+        if (at_ == bytes_.size()) {
             return Match::Partial;
         }
         return digits == 0 ? Match::Mismatch : Match::Whole;
@@ -49,26 +49,26 @@ public:
         if (open != Match::Whole) {
             return open;
         }
-        for (std::size_t i = at; i < bytes.size(); ++i) {
-            if (bytes[i] == '\'') {
-                name.assign(bytes.substr(at, i - at));
-                at = i + 1;
+        for (std::size_t i = at_; i < bytes_.size(); ++i) {
+            if (bytes_[i] == '\'') {
+                name.assign(bytes_.substr(at_, i - at_));
+                at_ = i + 1;
                 return Match::Whole;
             }
-            if (bytes[i] == '\r' || bytes[i] == '\n' || i - at >= kLongestName) {
+            if (bytes_[i] == '\r' || bytes_[i] == '\n' || i - at_ >= kLongestName) {
                 return Match::Mismatch;
             }
         }
         return Match::Partial;
     }
 
-    std::size_t Used() const { return at; }
-    std::size_t Left() const { return bytes.size() - at; }
-    std::string_view Rest() const { return bytes.substr(at); }
+    std::size_t Used() const { return at_; }
+    std::size_t Left() const { return bytes_.size() - at_; }
+    std::string_view Rest() const { return bytes_.substr(at_); }
 
 private:
-    std::string_view bytes;
-    std::size_t at = 0;
+    std::string_view bytes_;
+    std::size_t at_ = 0;
 };
 
 HandlerResult Store(std::string_view pending, PrinterState& state) {

@@ -9,23 +9,23 @@
 
 namespace sim {
 
-Printer::Printer(std::string modelName) : ownStream(StandardCommands()) {
-    state.modelName = std::move(modelName);
+Printer::Printer(std::string modelName) : ownStream_(StandardCommands()) {
+    state_.modelName = std::move(modelName);
 }
 
 std::string Printer::Receive(std::string_view bytes) {
-    return ReceiveOn(ownStream, bytes);
+    return ReceiveOn(ownStream_, bytes);
 }
 
 std::string Printer::ReceiveOn(CommandParser& stream, std::string_view bytes) {
-    const std::lock_guard lock(mutex);
-    received.append(bytes);
-    if (recordFile.is_open()) {
-        recordFile.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    const std::lock_guard lock(mutex_);
+    received_.append(bytes);
+    if (recordFile_.is_open()) {
+        recordFile_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         // Someone may be watching the file while the printer runs.
-        recordFile.flush();
+        recordFile_.flush();
     }
-    return stream.Feed(bytes, state);
+    return stream.Feed(bytes, state_);
 }
 
 CommandParser Printer::NewStream() const {
@@ -33,44 +33,44 @@ CommandParser Printer::NewStream() const {
 }
 
 std::string Printer::Received() const {
-    const std::lock_guard lock(mutex);
-    return received;
+    const std::lock_guard lock(mutex_);
+    return received_;
 }
 
 void Printer::ClearReceived() {
-    const std::lock_guard lock(mutex);
-    received.clear();
+    const std::lock_guard lock(mutex_);
+    received_.clear();
 }
 
 bool Printer::SetRecordFile(const std::string& path) {
-    const std::lock_guard lock(mutex);
-    recordFile.close();
-    recordFile.clear();
+    const std::lock_guard lock(mutex_);
+    recordFile_.close();
+    recordFile_.clear();
     if (path.empty()) {
         return true;
     }
-    recordFile.open(path, std::ios::binary | std::ios::app);
-    return recordFile.is_open();
+    recordFile_.open(path, std::ios::binary | std::ios::app);
+    return recordFile_.is_open();
 }
 
 void Printer::SetModelName(std::string name) {
-    const std::lock_guard lock(mutex);
-    state.modelName = std::move(name);
+    const std::lock_guard lock(mutex_);
+    state_.modelName = std::move(name);
 }
 
 std::string Printer::ModelName() const {
-    const std::lock_guard lock(mutex);
-    return state.modelName;
+    const std::lock_guard lock(mutex_);
+    return state_.modelName;
 }
 
 PrinterState Printer::Snapshot() const {
-    const std::lock_guard lock(mutex);
-    return state;
+    const std::lock_guard lock(mutex_);
+    return state_;
 }
 
 void Printer::Edit(const std::function<void(PrinterState&)>& change) {
-    const std::lock_guard lock(mutex);
-    change(state);
+    const std::lock_guard lock(mutex_);
+    change(state_);
 }
 
 // Image family.

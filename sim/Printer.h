@@ -40,18 +40,17 @@ public:
     // Changes the state under the printer's lock (a test preparing the printer, say).
     void Edit(const std::function<void(PrinterState&)>& change);
 
-private:
-    mutable std::mutex mutex;
-    PrinterState state;
-    CommandParser ownStream;
-    std::string received;
-    std::ofstream recordFile;
-
-public:
     // Image family.
     // Writes every stored picture as <folder>/<name>.png (the name made safe for a file name).
     // False, with `error` said, when the folder or a file cannot be written.
     bool WriteImagesAsPng(const std::string& folder, std::string& error) const;
+
+private:
+    mutable std::mutex mutex_;
+    PrinterState state_;
+    CommandParser ownStream_;
+    std::string received_;
+    std::ofstream recordFile_;
 };
 
 }  // namespace sim

@@ -56,17 +56,17 @@ bool SerialLink::Create(const std::string& linkPath, const std::string& linkTarg
         error = Failure("cannot create the link", linkPath);
         return false;
     }
-    path = linkPath;
-    target = linkTarget;
+    path_ = linkPath;
+    target_ = linkTarget;
     return true;
 }
 
 void SerialLink::Remove() {
-    if (!path.empty() && ReadLink(path) == target) {
-        ::unlink(path.c_str());
+    if (!path_.empty() && ReadLink(path_) == target_) {
+        ::unlink(path_.c_str());
     }
-    path.clear();
-    target.clear();
+    path_.clear();
+    target_.clear();
 }
 
 }  // namespace sim

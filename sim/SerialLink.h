@@ -21,15 +21,15 @@ public:
     // Creates the link's folder (mode 0700) when it is missing and the link itself. An existing
     // link at that path (left by a simulator that was killed) is replaced; any other file is not
     // touched. False with `error` set when it fails.
-    bool Create(const std::string& linkPath, const std::string& target, std::string& error);
+    bool Create(const std::string& linkPath, const std::string& linkTarget, std::string& error);
     // Removes the link, unless someone has made it point elsewhere since.
     void Remove();
 
-    std::string Path() const { return path; }
+    std::string Path() const { return path_; }
 
 private:
-    std::string path;
-    std::string target;
+    std::string path_;
+    std::string target_;
 };
 
 }  // namespace sim

@@ -41,8 +41,8 @@ bool WouldBlock(int error) {
 struct Server::Connection {
     enum class Kind { Tcp, Pty };
 
-    Connection(Kind kind, FileDescriptor fd, CommandParser stream)
-        : kind(kind), fd(std::move(fd)), stream(std::move(stream)) {}
+    Connection(Kind streamKind, FileDescriptor descriptor, CommandParser parser)
+        : kind(streamKind), fd(std::move(descriptor)), stream(std::move(parser)) {}
 
     Kind kind;
     FileDescriptor fd;
@@ -53,11 +53,11 @@ struct Server::Connection {
     bool closing = false;
 };
 
-Server::Server(Printer& printer) : printer(printer) {
+Server::Server(Printer& printer) : printer_(printer) {
     int pipeFds[2];
     if (::pipe2(pipeFds, O_NONBLOCK | O_CLOEXEC) == 0) {
-        wakeRead = FileDescriptor(pipeFds[0]);
-        wakeWrite = FileDescriptor(pipeFds[1]);
+        wakeRead_ = FileDescriptor(pipeFds[0]);
+        wakeWrite_ = FileDescriptor(pipeFds[1]);
     }
 }
 
@@ -66,12 +66,12 @@ Server::~Server() {
 }
 
 void Server::Fail(const std::string& what, int error) {
-    lastError = what + ": " + std::strerror(error);
+    lastError_ = what + ": " + std::strerror(error);
 }
 
 bool Server::ListenTcp(std::uint16_t port, const std::string& host) {
-    if (thread.joinable() || listener.IsOpen()) {
-        lastError = "already listening or running";
+    if (thread_.joinable() || listener_.IsOpen()) {
+        lastError_ = "already listening or running";
         return false;
     }
     addrinfo hints{};
@@ -83,7 +83,7 @@ bool Server::ListenTcp(std::uint16_t port, const std::string& host) {
     const int resolved = ::getaddrinfo(host.empty() ? nullptr : host.c_str(),
                                        std::to_string(port).c_str(), &hints, &found);
     if (resolved != 0) {
-        lastError = "cannot listen on " + where + ": " + ::gai_strerror(resolved);
+        lastError_ = "cannot listen on " + where + ": " + ::gai_strerror(resolved);
         return false;
     }
     int error = EADDRNOTAVAIL;
@@ -99,18 +99,18 @@ bool Server::ListenTcp(std::uint16_t port, const std::string& host) {
             error = errno;
             continue;
         }
-        listener = std::move(fd);
+        listener_ = std::move(fd);
         break;
     }
     ::freeaddrinfo(found);
-    if (!listener.IsOpen()) {
+    if (!listener_.IsOpen()) {
         Fail("cannot listen on " + where, error);
         return false;
     }
     sockaddr_storage bound{};
     socklen_t length = sizeof bound;
-    if (::getsockname(listener.Get(), reinterpret_cast<sockaddr*>(&bound), &length) == 0) {
-        tcpPort =
+    if (::getsockname(listener_.Get(), reinterpret_cast<sockaddr*>(&bound), &length) == 0) {
+        tcpPort_ =
             ntohs(bound.ss_family == AF_INET6 ? reinterpret_cast<sockaddr_in6*>(&bound)->sin6_port
                                               : reinterpret_cast<sockaddr_in*>(&bound)->sin_port);
     }
@@ -118,8 +118,8 @@ bool Server::ListenTcp(std::uint16_t port, const std::string& host) {
 }
 
 bool Server::OpenPty() {
-    if (thread.joinable() || ptyOpen) {
-        lastError = "pseudo-terminal already open or running";
+    if (thread_.joinable() || ptyOpen_) {
+        lastError_ = "pseudo-terminal already open or running";
         return false;
     }
     FileDescriptor master(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC));
@@ -141,18 +141,18 @@ bool Server::OpenPty() {
         Fail(std::string("cannot set up ") + name, errno);
         return false;
     }
-    ptySlave = std::move(slave);
-    ptyPath = name;
-    connections.push_back(std::make_unique<Connection>(Connection::Kind::Pty, std::move(master),
-                                                       printer.NewStream()));
-    ptyOpen = true;
+    ptySlave_ = std::move(slave);
+    ptyPath_ = name;
+    connections_.push_back(std::make_unique<Connection>(Connection::Kind::Pty, std::move(master),
+                                                        printer_.NewStream()));
+    ptyOpen_ = true;
     return true;
 }
 
 void Server::SetMisbehaviour(const Misbehaviour& m) {
     {
-        const std::lock_guard lock(mutex);
-        misbehaviour = m;
+        const std::lock_guard lock(mutex_);
+        misbehaviour_ = m;
     }
     // A lower drop limit may already be reached: let the thread look now, not at the next byte.
     Wake();
@@ -160,59 +160,59 @@ void Server::SetMisbehaviour(const Misbehaviour& m) {
 
 void Server::Wake() {
     const char wake = 1;
-    [[maybe_unused]] const ssize_t written = ::write(wakeWrite.Get(), &wake, 1);
+    [[maybe_unused]] const ssize_t written = ::write(wakeWrite_.Get(), &wake, 1);
 }
 
 Misbehaviour Server::CurrentMisbehaviour() const {
-    const std::lock_guard lock(mutex);
-    return misbehaviour;
+    const std::lock_guard lock(mutex_);
+    return misbehaviour_;
 }
 
 bool Server::Start() {
-    if (thread.joinable()) {
-        lastError = "already running";
+    if (thread_.joinable()) {
+        lastError_ = "already running";
         return false;
     }
-    if (!wakeRead.IsOpen()) {
-        lastError = "cannot create the wake-up pipe";
+    if (!wakeRead_.IsOpen()) {
+        lastError_ = "cannot create the wake-up pipe";
         return false;
     }
-    stopping = false;
-    thread = std::thread([this] { Run(); });
+    stopping_ = false;
+    thread_ = std::thread([this] { Run(); });
     return true;
 }
 
 void Server::Stop() {
-    if (thread.joinable()) {
-        stopping = true;
+    if (thread_.joinable()) {
+        stopping_ = true;
         Wake();
-        thread.join();
+        thread_.join();
     }
-    connections.clear();
-    listener.Close();
-    ptySlave.Close();
-    ptyOpen = false;
+    connections_.clear();
+    listener_.Close();
+    ptySlave_.Close();
+    ptyOpen_ = false;
 }
 
 void Server::Run() {
     std::vector<pollfd> polled;
-    while (!stopping) {
+    while (!stopping_) {
         polled.clear();
-        polled.push_back({wakeRead.Get(), POLLIN, 0});
-        polled.push_back({listener.Get(), POLLIN, 0});  // a negative descriptor is left out
-        for (const auto& connection : connections) {
+        polled.push_back({wakeRead_.Get(), POLLIN, 0});
+        polled.push_back({listener_.Get(), POLLIN, 0});  // a negative descriptor is left out
+        for (const auto& connection : connections_) {
             const short events = connection->outbox.empty() ? POLLIN : POLLIN | POLLOUT;
             polled.push_back({connection->fd.Get(), events, 0});
         }
         if (::poll(polled.data(), polled.size(), MillisecondsToNextDue()) < 0 && errno != EINTR) {
             break;
         }
-        if (stopping) {
+        if (stopping_) {
             break;
         }
         if (polled[0].revents & POLLIN) {
             char drained[64];
-            while (::read(wakeRead.Get(), drained, sizeof drained) > 0) {
+            while (::read(wakeRead_.Get(), drained, sizeof drained) > 0) {
             }
             DropConnectionsOverLimit();
         }
@@ -221,7 +221,7 @@ void Server::Run() {
         }
         // Accept may have added connections; only the ones polled have an entry.
         for (std::size_t i = 2; i < polled.size(); ++i) {
-            Connection& connection = *connections[i - 2];
+            Connection& connection = *connections_[i - 2];
             const short events = polled[i].revents;
             if (events & (POLLIN | POLLHUP | POLLERR)) {
                 ReadFrom(connection);
@@ -231,19 +231,20 @@ void Server::Run() {
             }
         }
         ReleaseDueReplies();
-        for (auto& connection : connections) {
+        for (auto& connection : connections_) {
             if (connection->closing) {
                 CloseConnection(*connection);
             }
         }
-        std::erase_if(connections, [](const auto& connection) { return !connection->fd.IsOpen(); });
+        std::erase_if(connections_,
+                      [](const auto& connection) { return !connection->fd.IsOpen(); });
     }
 }
 
 void Server::Accept() {
     while (true) {
         FileDescriptor client(
-            ::accept4(listener.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+            ::accept4(listener_.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
         if (!client.IsOpen()) {
             return;
         }
@@ -252,14 +253,14 @@ void Server::Accept() {
         }
         const int yes = 1;
         ::setsockopt(client.Get(), IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
-        connections.push_back(std::make_unique<Connection>(Connection::Kind::Tcp, std::move(client),
-                                                           printer.NewStream()));
+        connections_.push_back(std::make_unique<Connection>(
+            Connection::Kind::Tcp, std::move(client), printer_.NewStream()));
     }
 }
 
 void Server::DropConnectionsOverLimit() {
     const long dropAfter = CurrentMisbehaviour().dropAfterBytes;
-    for (auto& connection : connections) {
+    for (auto& connection : connections_) {
         if (dropAfter >= 0 && connection->receivedBytes >= dropAfter) {
             connection->closing = true;
         }
@@ -292,7 +293,7 @@ void Server::ReadFrom(Connection& connection) {
     }
     connection.receivedBytes += count;
     Deliver(connection,
-            printer.ReceiveOn(connection.stream, std::string_view(buffer, std::size_t(count))));
+            printer_.ReceiveOn(connection.stream, std::string_view(buffer, std::size_t(count))));
     if (dropAfter >= 0 && connection.receivedBytes >= dropAfter) {
         connection.closing = true;
     }
@@ -318,7 +319,7 @@ void Server::Deliver(Connection& connection, std::string reply) {
 
 void Server::ReleaseDueReplies() {
     const Clock::time_point now = Clock::now();
-    for (auto& connection : connections) {
+    for (auto& connection : connections_) {
         bool released = false;
         while (!connection->late.empty() && connection->late.front().first <= now) {
             connection->outbox += connection->late.front().second;
@@ -358,15 +359,15 @@ void Server::Flush(Connection& connection) {
 void Server::CloseConnection(Connection& connection) {
     connection.fd.Close();
     if (connection.kind == Connection::Kind::Pty) {
-        ptySlave.Close();
-        ptyOpen = false;
+        ptySlave_.Close();
+        ptyOpen_ = false;
     }
 }
 
 int Server::MillisecondsToNextDue() const {
     bool any = false;
     Clock::time_point next{};
-    for (const auto& connection : connections) {
+    for (const auto& connection : connections_) {
         if (!connection->late.empty() && (!any || connection->late.front().first < next)) {
             next = connection->late.front().first;
             any = true;

@@ -36,12 +36,12 @@ public:
 
     // Listens on host:port (port 0: any free port). False, with LastError(), when it cannot.
     bool ListenTcp(std::uint16_t port = 0, const std::string& host = "127.0.0.1");
-    std::uint16_t TcpPort() const { return tcpPort; }
+    std::uint16_t TcpPort() const { return tcpPort_; }
 
     // Opens a pseudo-terminal whose other side a host opens as its serial port.
     bool OpenPty();
-    std::string PtyPath() const { return ptyPath; }  // e.g. "/dev/pts/7"; empty before OpenPty
-    bool PtyOpen() const { return ptyOpen; }         // false once a drop closed it
+    std::string PtyPath() const { return ptyPath_; }  // e.g. "/dev/pts/7"; empty before OpenPty
+    bool PtyOpen() const { return ptyOpen_; }         // false once a drop closed it
 
     void SetMisbehaviour(const Misbehaviour& m);
     Misbehaviour CurrentMisbehaviour() const;
@@ -49,7 +49,7 @@ public:
     bool Start();
     void Stop();  // joins the thread and closes the listener, every client and the terminal
 
-    std::string LastError() const { return lastError; }
+    std::string LastError() const { return lastError_; }
 
 private:
     struct Connection;
@@ -66,24 +66,24 @@ private:
     int MillisecondsToNextDue() const;
     void Fail(const std::string& what, int error);
 
-    Printer& printer;
-    mutable std::mutex mutex;  // guards misbehaviour
-    Misbehaviour misbehaviour;
+    Printer& printer_;
+    mutable std::mutex mutex_;  // guards misbehaviour_
+    Misbehaviour misbehaviour_;
 
-    FileDescriptor listener;
-    std::uint16_t tcpPort = 0;
-    FileDescriptor ptySlave;  // held open so the master never sees a hang-up between clients
-    std::string ptyPath;
-    std::atomic<bool> ptyOpen = false;
+    FileDescriptor listener_;
+    std::uint16_t tcpPort_ = 0;
+    FileDescriptor ptySlave_;  // held open so the master never sees a hang-up between clients
+    std::string ptyPath_;
+    std::atomic<bool> ptyOpen_ = false;
     // Owned by the server thread while it runs; by the caller's thread before Start, after Stop.
-    std::vector<std::unique_ptr<Connection>> connections;
+    std::vector<std::unique_ptr<Connection>> connections_;
 
     // Wakes the thread up, to stop or to apply a new misbehaviour; lives as long as the server.
-    FileDescriptor wakeRead;
-    FileDescriptor wakeWrite;
-    std::atomic<bool> stopping = false;
-    std::thread thread;
-    std::string lastError;
+    FileDescriptor wakeRead_;
+    FileDescriptor wakeWrite_;
+    std::atomic<bool> stopping_ = false;
+    std::thread thread_;
+    std::string lastError_;
 };
 
 }  // namespace sim

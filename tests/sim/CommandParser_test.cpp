@@ -44,17 +44,20 @@ TEST_P(SimParserModelQuery, AnswersEachQueryOnceItIsComplete) {
 INSTANTIATE_TEST_SUITE_P(
     Sim, SimParserModelQuery,
     testing::Values(
-        Exchange{"BareQuery", {{"^PI0", kModel}}}, Exchange{"WithCrLf", {{"^PI0\r\n", kModel}}},
-        Exchange{"CrLfArrivesLater", {{"^PI0", kModel}, {"\r", ""}, {"\n", ""}}},
-        Exchange{"SingleBytes", SingleBytes("^PI0\r\n", kModel)},
-        Exchange{"SeveralInOneChunk", {{"^PI0^PI0\r\n\r\n^PI0", kModel + kModel + kModel}}},
-        Exchange{"PrefixWaits", {{"^PI", ""}, {"0", kModel}}},
-        Exchange{"JunkLineBefore", {{"hello\r\n^PI0", kModel}}},
-        Exchange{"JunkRightBefore", {{"xx^PI0", kModel}}},
-        Exchange{"UnknownCaretCommandBefore", {{"^PX^PI0", kModel}}},
-        Exchange{"BrokenPrefixThenQuery", {{"^PI", ""}, {"X^PI0", kModel}}},
-        Exchange{"JunkSplitAcrossChunks", {{"abc", ""}, {"def\n^P", ""}, {"I0", kModel}}},
-        Exchange{"OnlyLineEnds", {{"\r\n\n\r", ""}}}),
+        Exchange{.name = "BareQuery", .chunks = {{"^PI0", kModel}}},
+        Exchange{.name = "WithCrLf", .chunks = {{"^PI0\r\n", kModel}}},
+        Exchange{.name = "CrLfArrivesLater", .chunks = {{"^PI0", kModel}, {"\r", ""}, {"\n", ""}}},
+        Exchange{.name = "SingleBytes", .chunks = SingleBytes("^PI0\r\n", kModel)},
+        Exchange{.name = "SeveralInOneChunk",
+                 .chunks = {{"^PI0^PI0\r\n\r\n^PI0", kModel + kModel + kModel}}},
+        Exchange{.name = "PrefixWaits", .chunks = {{"^PI", ""}, {"0", kModel}}},
+        Exchange{.name = "JunkLineBefore", .chunks = {{"hello\r\n^PI0", kModel}}},
+        Exchange{.name = "JunkRightBefore", .chunks = {{"xx^PI0", kModel}}},
+        Exchange{.name = "UnknownCaretCommandBefore", .chunks = {{"^PX^PI0", kModel}}},
+        Exchange{.name = "BrokenPrefixThenQuery", .chunks = {{"^PI", ""}, {"X^PI0", kModel}}},
+        Exchange{.name = "JunkSplitAcrossChunks",
+                 .chunks = {{"abc", ""}, {"def\n^P", ""}, {"I0", kModel}}},
+        Exchange{.name = "OnlyLineEnds", .chunks = {{"\r\n\n\r", ""}}}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(SimParser, ReportsWhateverModelNameIsSet) {
@@ -124,17 +127,33 @@ const std::string kLongJunk(sim::CommandParser::kMaxJunkRun, 'z');
 
 INSTANTIATE_TEST_SUITE_P(
     Sim, SimParserRules,
-    testing::Values(Rule{"CommandsBackToBack", "ABL1\rAB", "[ab][L1][ab]", ""},
-                    Rule{"LineWaitsForItsEnd", "ABL12", "[ab]", "L12"},
-                    Rule{"RawBytesInsideACommandAreItsOwn", "L\n^x\r", "[L\n^x]", ""},
-                    // Junk is dropped as a whole line: a command letter inside it starts nothing.
-                    Rule{"JunkLineHidesCommandLetters", "zzAB L1\rAB", "[ab]", ""},
-                    Rule{"JunkEndsAtLineFeed", "zz\nAB", "[ab]", ""},
-                    Rule{"JunkEndsAtCaret", "zz^C", "[c]", ""},
-                    Rule{"UnknownCaretCommandIsJunk", "^D AB\r^C", "[c]", ""},
-                    Rule{"BrokenPrefixIsJunk", "AxAB\r\nAB", "[ab]", ""},
-                    Rule{"JunkWithoutEndWaits", "zzz", "", ""},
-                    Rule{"EndlessJunkGivesUp", kLongJunk + "AB", "[ab]", ""}),
+    testing::Values(
+        Rule{.name = "CommandsBackToBack",
+             .input = "ABL1\rAB",
+             .replies = "[ab][L1][ab]",
+             .pending = ""},
+        Rule{.name = "LineWaitsForItsEnd", .input = "ABL12", .replies = "[ab]", .pending = "L12"},
+        Rule{.name = "RawBytesInsideACommandAreItsOwn",
+             .input = "L\n^x\r",
+             .replies = "[L\n^x]",
+             .pending = ""},
+        // Junk is dropped as a whole line: a command letter inside it starts nothing.
+        Rule{.name = "JunkLineHidesCommandLetters",
+             .input = "zzAB L1\rAB",
+             .replies = "[ab]",
+             .pending = ""},
+        Rule{.name = "JunkEndsAtLineFeed", .input = "zz\nAB", .replies = "[ab]", .pending = ""},
+        Rule{.name = "JunkEndsAtCaret", .input = "zz^C", .replies = "[c]", .pending = ""},
+        Rule{.name = "UnknownCaretCommandIsJunk",
+             .input = "^D AB\r^C",
+             .replies = "[c]",
+             .pending = ""},
+        Rule{.name = "BrokenPrefixIsJunk", .input = "AxAB\r\nAB", .replies = "[ab]", .pending = ""},
+        Rule{.name = "JunkWithoutEndWaits", .input = "zzz", .replies = "", .pending = ""},
+        Rule{.name = "EndlessJunkGivesUp",
+             .input = kLongJunk + "AB",
+             .replies = "[ab]",
+             .pending = ""}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(SimParser, JunkWithoutEndKeepsSwallowingAcrossChunks) {

@@ -13,6 +13,7 @@
 #include "sim/ImageFiles.h"
 #include "sim/Printer.h"
 #include "sim/ProgramOptions.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -56,41 +57,39 @@ const std::vector<std::string> kSmallRows = {"#.........", "##########"};
 struct StoreCase {
     const char* name;
     std::string stream;
-    bool byteByByte;
-    std::vector<std::string> stored;  // names in the image memory afterwards
-    std::vector<std::string> refused;
+    bool byteByByte = false;
+    std::vector<std::string> stored{};  // names in the image memory afterwards
+    std::vector<std::string> refused{};
 };
 
 TEST(SimImages, StoresOneBitPcxFilesAndRefusesTheRestWithoutHarm) {
     const std::string rgb = Pcx(10, 2, 10, std::string(60, '\x11'), 3);
     const StoreCase cases[] = {
-        {"whole", Store("logo", kSmall), false, {"logo"}, {}},
-        {"byte by byte", Store("logo", kSmall), true, {"logo"}, {}},
-        {"a run across the line end",
-         Store("wide", Pcx(16, 2, 2, std::string("\xc4\x00", 2))),
-         false,
-         {"wide"},
-         {}},
-        {"garbage", Store("x", "abcde"), false, {}, {"IS 'x': not a PCX file"}},
-        {"cut short",
-         Store("cut", kSmall.substr(0, kSmall.size() - 2)),
-         false,
-         {},
-         {"IS 'cut': data ends early"}},
-        {"colour", Store("rgb", rgb), false, {}, {"IS 'rgb': not one bit in one plane"}},
-        {"no name", Store("", kSmall), false, {}, {"IS '': no name"}},
-        {"more than memory",
-         "IS99999999,'big'",
-         false,
-         {},
-         {"IS 'big': 99999999 bytes is more than the image memory holds"}},
-        {"the same name again",
-         Store("logo", "junk!") + Store("logo", kSmall),
-         false,
-         {"logo"},
-         {"IS 'logo': not a PCX file"}},
+        {.name = "whole", .stream = Store("logo", kSmall), .stored = {"logo"}},
+        {.name = "byte by byte",
+         .stream = Store("logo", kSmall),
+         .byteByByte = true,
+         .stored = {"logo"}},
+        {.name = "a run across the line end",
+         .stream = Store("wide", Pcx(16, 2, 2, std::string("\xc4\x00", 2))),
+         .stored = {"wide"}},
+        {.name = "garbage", .stream = Store("x", "abcde"), .refused = {"IS 'x': not a PCX file"}},
+        {.name = "cut short",
+         .stream = Store("cut", kSmall.substr(0, kSmall.size() - 2)),
+         .refused = {"IS 'cut': data ends early"}},
+        {.name = "colour",
+         .stream = Store("rgb", rgb),
+         .refused = {"IS 'rgb': not one bit in one plane"}},
+        {.name = "no name", .stream = Store("", kSmall), .refused = {"IS '': no name"}},
+        {.name = "more than memory",
+         .stream = "IS99999999,'big'",
+         .refused = {"IS 'big': 99999999 bytes is more than the image memory holds"}},
+        {.name = "the same name again",
+         .stream = Store("logo", "junk!") + Store("logo", kSmall),
+         .stored = {"logo"},
+         .refused = {"IS 'logo': not a PCX file"}},
         // A line break inside the name: no store command at all.
-        {"broken name", "IS3,'lo\r\ngo'abc", false, {}, {}},
+        {.name = "broken name", .stream = "IS3,'lo\r\ngo'abc"},
     };
     for (const StoreCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -188,8 +187,7 @@ TEST(SimImages, TheProgramWritesThePicturesWhenItStops) {
     QTemporaryDir folder;
     QProcess program;
     program.start(QStringLiteral(TAGWELL_SIM_PROGRAM),
-                  {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--no-pty"),
-                   QStringLiteral("--png-folder"), folder.path()});
+                  Texts({"--port", "0", "--no-pty", "--png-folder"}) << folder.path());
     ASSERT_TRUE(program.waitForStarted(5000));
     ASSERT_TRUE(program.waitForReadyRead(5000));
     const QString line = QString::fromUtf8(program.readLine()).trimmed();

@@ -15,33 +15,40 @@ TEST(SimLabelCommands, KeepsTheLabelAndPrintsItOnP) {
     struct Case {
         const char* what;
         std::string bytes;
-        Lines current;
-        std::vector<Lines> printed;
-        long printedCount;
+        Lines current{};
+        std::vector<Lines> printed{};
+        long printedCount = 0;
     };
     const Case cases[] = {
-        {"CR", "SOT\rT20,20,3,1,1,0,0,N,N,'x'\rP1\r", {}, {{"SOT", "T20,20,3,1,1,0,0,N,N,'x'"}}, 1},
-        {"CR LF", "SOT\r\nSD20\r\nP1\r\n", {}, {{"SOT", "SD20"}}, 1},
-        {"LF", "SOT\nP2\n", {}, {{"SOT"}}, 2},
-        {"copies", "SW812\rP3,2\r", {}, {{"SW812"}}, 6},
-        {"two labels", "T1\rP1\rT2\rP1\rT3\r", {"T3"}, {{"T1"}, {"T2"}}, 2},
-        {"no line end yet", "SOT\rP1", {"SOT"}, {}, 0},
-        {"no print command",
-         "PX\rP\rP-1\rP1,\rP1,2,3\rP 1\r",
-         {"PX", "P", "P-1", "P1,", "P1,2,3", "P 1"},
-         {},
-         0},
-        {"caret, apostrophe and high bytes in the data",
-         "T1,1,3,1,1,0,0,N,N,'a^b \\' \xE9\xFF'\r",
-         {"T1,1,3,1,1,0,0,N,N,'a^b \\' \xE9\xFF'"},
-         {},
-         0},
-        {"a backslash does not hide the line end", "T1,'C:\\\rP1\r", {}, {{"T1,'C:\\"}}, 1},
-        {"CS and barcodes",
-         "CS0,22\rB1100,100,0,2,7,100,0,1,'1'\rBD1,2,3,4,O\r",
-         {"CS0,22", "B1100,100,0,2,7,100,0,1,'1'", "BD1,2,3,4,O"},
-         {},
-         0},
+        {.what = "CR",
+         .bytes = "SOT\rT20,20,3,1,1,0,0,N,N,'x'\rP1\r",
+         .printed = {{"SOT", "T20,20,3,1,1,0,0,N,N,'x'"}},
+         .printedCount = 1},
+        {.what = "CR LF",
+         .bytes = "SOT\r\nSD20\r\nP1\r\n",
+         .printed = {{"SOT", "SD20"}},
+         .printedCount = 1},
+        {.what = "LF", .bytes = "SOT\nP2\n", .printed = {{"SOT"}}, .printedCount = 2},
+        {.what = "copies", .bytes = "SW812\rP3,2\r", .printed = {{"SW812"}}, .printedCount = 6},
+        {.what = "two labels",
+         .bytes = "T1\rP1\rT2\rP1\rT3\r",
+         .current = {"T3"},
+         .printed = {{"T1"}, {"T2"}},
+         .printedCount = 2},
+        {.what = "no line end yet", .bytes = "SOT\rP1", .current = {"SOT"}},
+        {.what = "no print command",
+         .bytes = "PX\rP\rP-1\rP1,\rP1,2,3\rP 1\r",
+         .current = {"PX", "P", "P-1", "P1,", "P1,2,3", "P 1"}},
+        {.what = "caret, apostrophe and high bytes in the data",
+         .bytes = "T1,1,3,1,1,0,0,N,N,'a^b \\' \xE9\xFF'\r",
+         .current = {"T1,1,3,1,1,0,0,N,N,'a^b \\' \xE9\xFF'"}},
+        {.what = "a backslash does not hide the line end",
+         .bytes = "T1,'C:\\\rP1\r",
+         .printed = {{"T1,'C:\\"}},
+         .printedCount = 1},
+        {.what = "CS and barcodes",
+         .bytes = "CS0,22\rB1100,100,0,2,7,100,0,1,'1'\rBD1,2,3,4,O\r",
+         .current = {"CS0,22", "B1100,100,0,2,7,100,0,1,'1'", "BD1,2,3,4,O"}},
     };
     for (const Case& c : cases) {
         // Whole, and byte by byte: a line may arrive in pieces.

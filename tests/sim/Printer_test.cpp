@@ -4,18 +4,14 @@
 #include <QTemporaryDir>
 
 #include "sim/Printer.h"
+#include "support/Widgets.h"
 
 namespace {
 
 TEST(SimPrinter, RecordsEveryByteAlsoIntoTheRecordFile) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("record.bin"));
-    {
-        QFile earlier(path);
-        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-        earlier.write("old|");
-    }
+    const QString path = WriteFile(folder.path(), QStringLiteral("record.bin"), "old|");
     sim::Printer printer;
     ASSERT_TRUE(printer.SetRecordFile(path.toStdString()));
     const std::string bytes("^PI0\r\njunk\0\xff^P", 14);

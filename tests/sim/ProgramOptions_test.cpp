@@ -8,8 +8,8 @@ namespace {
 
 struct CommandLine {
     const char* name;
-    std::vector<std::string> arguments;
-    std::function<void(const sim::ProgramOptions&)> check;  // empty: the line must be refused
+    std::vector<std::string> arguments{};
+    std::function<void(const sim::ProgramOptions&)> check{};  // empty: the line must be refused
 };
 
 void PrintTo(const CommandLine& line, std::ostream* out) {
@@ -33,44 +33,47 @@ TEST_P(SimProgramOptions, ReadsTheCommandLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sim, SimProgramOptions,
-    testing::Values(CommandLine{"Defaults",
-                                {},
-                                [](const sim::ProgramOptions& o) {
-                                    EXPECT_EQ(o.port, 9100);
-                                    EXPECT_EQ(o.host, "127.0.0.1");
-                                    EXPECT_EQ(o.model, "QX-M43");
-                                    EXPECT_TRUE(o.tcp && o.pty);
-                                    EXPECT_FALSE(o.misbehaviour.silent || o.misbehaviour.garbage);
-                                    EXPECT_EQ(o.misbehaviour.lateMs, 0);
-                                    EXPECT_EQ(o.misbehaviour.dropAfterBytes, -1);
-                                }},
-                    CommandLine{"AnyFreePort",
-                                {"--port", "0"},
-                                [](const sim::ProgramOptions& o) { EXPECT_EQ(o.port, 0); }},
-                    CommandLine{"PortTooHigh", {"--port", "65536"}, {}},
-                    CommandLine{"PortNotANumber", {"--port", "91a"}, {}},
-                    CommandLine{"PortMissing", {"--port"}, {}},
-                    CommandLine{"Misbehaviours",
-                                {"--silent", "--late", "250", "--garbage", "--drop-after", "12"},
-                                [](const sim::ProgramOptions& o) {
-                                    EXPECT_TRUE(o.misbehaviour.silent);
-                                    EXPECT_TRUE(o.misbehaviour.garbage);
-                                    EXPECT_EQ(o.misbehaviour.lateMs, 250);
-                                    EXPECT_EQ(o.misbehaviour.dropAfterBytes, 12);
-                                }},
-                    CommandLine{"NegativeLate", {"--late", "-5"}, {}},
-                    CommandLine{"Texts",
-                                {"--model", "qx-r40", "--record", "r.bin", "--serial-link",
-                                 "/tmp/l", "--no-tcp"},
-                                [](const sim::ProgramOptions& o) {
-                                    EXPECT_EQ(o.model, "qx-r40");
-                                    EXPECT_EQ(o.recordFile, "r.bin");
-                                    EXPECT_EQ(o.serialLink, "/tmp/l");
-                                    EXPECT_FALSE(o.tcp);
-                                    EXPECT_TRUE(o.pty);
-                                }},
-                    CommandLine{"NothingToServe", {"--no-tcp", "--no-pty"}, {}},
-                    CommandLine{"Unknown", {"--colour"}, {}}),
+    testing::Values(
+        CommandLine{.name = "Defaults",
+                    .check =
+                        [](const sim::ProgramOptions& o) {
+                            EXPECT_EQ(o.port, 9100);
+                            EXPECT_EQ(o.host, "127.0.0.1");
+                            EXPECT_EQ(o.model, "QX-M43");
+                            EXPECT_TRUE(o.tcp && o.pty);
+                            EXPECT_FALSE(o.misbehaviour.silent || o.misbehaviour.garbage);
+                            EXPECT_EQ(o.misbehaviour.lateMs, 0);
+                            EXPECT_EQ(o.misbehaviour.dropAfterBytes, -1);
+                        }},
+        CommandLine{.name = "AnyFreePort",
+                    .arguments = {"--port", "0"},
+                    .check = [](const sim::ProgramOptions& o) { EXPECT_EQ(o.port, 0); }},
+        CommandLine{.name = "PortTooHigh", .arguments = {"--port", "65536"}},
+        CommandLine{.name = "PortNotANumber", .arguments = {"--port", "91a"}},
+        CommandLine{.name = "PortMissing", .arguments = {"--port"}},
+        CommandLine{.name = "Misbehaviours",
+                    .arguments = {"--silent", "--late", "250", "--garbage", "--drop-after", "12"},
+                    .check =
+                        [](const sim::ProgramOptions& o) {
+                            EXPECT_TRUE(o.misbehaviour.silent);
+                            EXPECT_TRUE(o.misbehaviour.garbage);
+                            EXPECT_EQ(o.misbehaviour.lateMs, 250);
+                            EXPECT_EQ(o.misbehaviour.dropAfterBytes, 12);
+                        }},
+        CommandLine{.name = "NegativeLate", .arguments = {"--late", "-5"}},
+        CommandLine{.name = "Texts",
+                    .arguments = {"--model", "qx-r40", "--record", "r.bin", "--serial-link",
+                                  "/tmp/l", "--no-tcp"},
+                    .check =
+                        [](const sim::ProgramOptions& o) {
+                            EXPECT_EQ(o.model, "qx-r40");
+                            EXPECT_EQ(o.recordFile, "r.bin");
+                            EXPECT_EQ(o.serialLink, "/tmp/l");
+                            EXPECT_FALSE(o.tcp);
+                            EXPECT_TRUE(o.pty);
+                        }},
+        CommandLine{.name = "NothingToServe", .arguments = {"--no-tcp", "--no-pty"}},
+        CommandLine{.name = "Unknown", .arguments = {"--colour"}}),
     [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

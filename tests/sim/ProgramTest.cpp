@@ -10,6 +10,7 @@
 #include <csignal>
 
 #include "link/SerialDirectory.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -37,10 +38,7 @@ TEST(SimProgram, ListensAnnouncesItsTerminalAndEndsCleanlyOnASignal) {
     for (const int signal : {SIGTERM, SIGINT}) {
         QProcess program;
         const QStringList lines =
-            StartAndReadLines(program,
-                              {QStringLiteral("--port"), QStringLiteral("0"),
-                               QStringLiteral("--model"), QStringLiteral("KV-510II")},
-                              2);
+            StartAndReadLines(program, Texts({"--port", "0", "--model", "KV-510II"}), 2);
         ASSERT_EQ(lines.size(), 2) << program.readAllStandardError().toStdString();
         ASSERT_TRUE(lines[0].startsWith(QStringLiteral("TCP 127.0.0.1:")));
         ASSERT_TRUE(lines[1].startsWith(QStringLiteral("serial /dev/pts/")));
@@ -69,10 +67,7 @@ TEST(SimProgram, RecordsWhatItReceivesToAFile) {
     const QString record = folder.filePath(QStringLiteral("record.bin"));
     QProcess program;
     const QStringList lines =
-        StartAndReadLines(program,
-                          {QStringLiteral("--port"), QStringLiteral("0"),
-                           QStringLiteral("--no-pty"), QStringLiteral("--record"), record},
-                          1);
+        StartAndReadLines(program, Texts({"--port", "0", "--no-pty", "--record"}) << record, 1);
     ASSERT_EQ(lines.size(), 1);
     QTcpSocket socket;
     socket.connectToHost(QStringLiteral("127.0.0.1"),

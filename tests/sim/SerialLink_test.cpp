@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "sim/SerialLink.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -47,11 +48,10 @@ TEST_F(SimSerialLink, ReplacesAStaleLinkButNoOtherFile) {
     ASSERT_TRUE(announced.Create(link, "/dev/pts/2", error)) << error;
     EXPECT_EQ(LinkTarget(link), "/dev/pts/2");
 
-    const std::string file = Path("file");
-    QFile(QString::fromStdString(file)).open(QIODevice::WriteOnly);
+    const QString file = WriteFile(folder.path(), QStringLiteral("file"), {});
     sim::SerialLink refused;
-    EXPECT_FALSE(refused.Create(file, "/dev/pts/2", error));
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(file)));
+    EXPECT_FALSE(refused.Create(file.toStdString(), "/dev/pts/2", error));
+    EXPECT_TRUE(QFile::exists(file));
 }
 
 TEST_F(SimSerialLink, LeavesALinkThatSomeoneElseTookOver) {

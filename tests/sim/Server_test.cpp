@@ -81,8 +81,8 @@ TEST_F(SimServer, OutlivesClientsThatVanish) {
 struct Behaviour {
     const char* name;
     sim::Misbehaviour misbehaviour;
-    bool replies;
-    bool garbled;
+    bool replies = false;
+    bool garbled = false;
 };
 
 void PrintTo(const Behaviour& behaviour, std::ostream* out) {
@@ -117,11 +117,16 @@ TEST_P(SimServerMisbehaving, ShapesTheReply) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sim, SimServerMisbehaving,
-    testing::Values(Behaviour{"Silent", {.silent = true}, false, false},
-                    Behaviour{"SilentEvenWhenLate", {.silent = true, .lateMs = 50}, false, false},
-                    Behaviour{"Late", {.lateMs = 150}, true, false},
-                    Behaviour{"Garbage", {.garbage = true}, true, true},
-                    Behaviour{"LateGarbage", {.lateMs = 80, .garbage = true}, true, true}),
+    testing::Values(
+        Behaviour{.name = "Silent", .misbehaviour = {.silent = true}},
+        Behaviour{.name = "SilentEvenWhenLate", .misbehaviour = {.silent = true, .lateMs = 50}},
+        Behaviour{.name = "Late", .misbehaviour = {.lateMs = 150}, .replies = true},
+        Behaviour{
+            .name = "Garbage", .misbehaviour = {.garbage = true}, .replies = true, .garbled = true},
+        Behaviour{.name = "LateGarbage",
+                  .misbehaviour = {.lateMs = 80, .garbage = true},
+                  .replies = true,
+                  .garbled = true}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(SimServer, LateRepliesKeepTheirOrderWhenTheDelayShrinks) {

@@ -48,8 +48,8 @@ TestClient TestClient::OpenTerminal(const std::string& path) {
 
 bool TestClient::Send(std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t sent = socket ? ::send(fd.Get(), bytes.data(), bytes.size(), MSG_NOSIGNAL)
-                                    : ::write(fd.Get(), bytes.data(), bytes.size());
+        const ssize_t sent = socket_ ? ::send(fd_.Get(), bytes.data(), bytes.size(), MSG_NOSIGNAL)
+                                     : ::write(fd_.Get(), bytes.data(), bytes.size());
         if (sent < 0 && errno == EINTR) {
             continue;
         }
@@ -65,13 +65,13 @@ std::string TestClient::Receive(std::size_t count, int timeoutMs) {
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     std::string received;
     while (received.size() < count) {
-        pollfd polled{fd.Get(), POLLIN, 0};
+        pollfd polled{fd_.Get(), POLLIN, 0};
         if (::poll(&polled, 1, RemainingMs(deadline)) <= 0) {
             break;
         }
         char buffer[4096];
         const ssize_t got =
-            ::read(fd.Get(), buffer, std::min(sizeof buffer, count - received.size()));
+            ::read(fd_.Get(), buffer, std::min(sizeof buffer, count - received.size()));
         if (got <= 0) {
             break;
         }
@@ -83,13 +83,13 @@ std::string TestClient::Receive(std::size_t count, int timeoutMs) {
 bool TestClient::WaitClosed(int timeoutMs) {
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     while (true) {
-        pollfd polled{fd.Get(), POLLIN, 0};
+        pollfd polled{fd_.Get(), POLLIN, 0};
         const int ready = ::poll(&polled, 1, RemainingMs(deadline));
         if (ready <= 0) {
             return false;
         }
         char buffer[4096];
-        const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
+        const ssize_t got = ::read(fd_.Get(), buffer, sizeof buffer);
         if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR)) {
             return true;
         }

@@ -14,7 +14,7 @@ public:
     static TestClient ConnectTcp(std::uint16_t port);
     static TestClient OpenTerminal(const std::string& path);  // in raw mode, like a serial port
 
-    bool IsOpen() const { return fd.IsOpen(); }
+    bool IsOpen() const { return fd_.IsOpen(); }
     // Writes all bytes; false when the peer is gone (never a SIGPIPE).
     bool Send(std::string_view bytes);
     // Whatever arrives until `count` bytes are in or `timeoutMs` has passed.
@@ -22,11 +22,11 @@ public:
     // True when the other end closes (end of stream or an error) within `timeoutMs`; bytes that
     // arrive meanwhile are read and thrown away.
     bool WaitClosed(int timeoutMs);
-    void Close() { fd.Close(); }
+    void Close() { fd_.Close(); }
 
 private:
-    TestClient(sim::FileDescriptor fd, bool socket) : fd(std::move(fd)), socket(socket) {}
+    TestClient(sim::FileDescriptor fd, bool socket) : fd_(std::move(fd)), socket_(socket) {}
 
-    sim::FileDescriptor fd;
-    bool socket;
+    sim::FileDescriptor fd_;
+    bool socket_;
 };
