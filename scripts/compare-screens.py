@@ -20,8 +20,8 @@ def main():
             print("missing:", name)
             different += 1
             continue
-        a = Image.open(path).convert("RGBA")
-        b = Image.open(other).convert("RGBA")
+        a = Image.open(path).convert("RGB")
+        b = Image.open(other).convert("RGB")
         if a.size != b.size:
             print("size differs:", name, a.size, b.size)
             different += 1

@@ -275,12 +275,22 @@
         <source>Initialize %1 is failed</source>
         <translation>%1を初期化できませんでした</translation>
     </message>
+    <message>
+        <source>Information</source>
+        <translation>情報</translation>
+    </message>
 </context>
 <context>
     <name>ImageCommands</name>
     <message>
         <source>An image name cannot contain a quote (&apos;) or a line break.</source>
         <translation>画像名に引用符 (&apos;) や改行は使用できません。</translation>
+    </message>
+    <message>
+        <source>The text holds characters the printer cannot take: %1
+Please use characters with one-byte codes only.</source>
+        <translation>プリンタに送れない文字が含まれています: %1
+1バイトコードの文字だけを使用してください。</translation>
     </message>
 </context>
 <context>
@@ -641,7 +651,7 @@
     </message>
     <message>
         <source>Set Configuration</source>
-        <translation>設定</translation>
+        <translation>構成の設定</translation>
     </message>
     <message>
         <source>Write/Read</source>
@@ -800,6 +810,13 @@
     <message>
         <source>Please, type image name!</source>
         <translation>画像名を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>This picture is too large to be read: it has more than %L1 pixels.</source>
+        <translation>この画像は大きすぎて読み込めません(%L1 画素を超えています)。</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1074,10 @@
     <message>
         <source>Get printer information is successful.</source>
         <translation>プリンター情報を取得しました。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1381,18 @@ Please use characters with one-byte codes only.</source>
     <message>
         <source>Cannot write the file %1.</source>
         <translation>ファイル %1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>All files(*.*)</source>
+        <translation>すべてのファイル(*.*)</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt)</source>
+        <translation>テキストファイル(*.txt)</translation>
+    </message>
+    <message>
+        <source>Binary files(*.bin)</source>
+        <translation>バイナリファイル(*.bin)</translation>
     </message>
 </context>
 <context>

@@ -3,22 +3,11 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace {
-
-void ShowBox(QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+void BoxMessages::Show(Kind kind, const QString& text, const QString& caption) {
+    QMessageBox box(kind == Kind::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                    caption.isEmpty() ? QCoreApplication::applicationName() : caption, text,
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
-}
-
-}  // namespace
-
-void BoxMessages::Information(const QString& text) {
-    ShowBox(QMessageBox::Information, text);
-}
-
-void BoxMessages::Warning(const QString& text) {
-    ShowBox(QMessageBox::Warning, text);
 }
 
 void ShowNotYetAvailable(Messages& messages) {

@@ -8,8 +8,7 @@
 class BoxMessages : public Messages {
     Q_DECLARE_TR_FUNCTIONS(BoxMessages)
 public:
-    void Information(const QString& text) override;
-    void Warning(const QString& text) override;
+    void Show(Kind kind, const QString& text, const QString& caption) override;
 };
 
 // For a button whose window this version does not have yet: an information box saying so.

@@ -6,9 +6,19 @@
 // QMessageBox themselves, so tests can record what a person would have been shown.
 class Messages {
 public:
+    enum class Kind {
+        Information,  // success: information icon
+        Warning,      // failure or refusal: exclamation icon
+    };
+
     virtual ~Messages() = default;
-    // Success: information icon.
-    virtual void Information(const QString& text) = 0;
-    // Failure or refusal: exclamation icon.
-    virtual void Warning(const QString& text) = 0;
+    // `caption` is the box's title where a window names one; empty: the program's name.
+    virtual void Show(Kind kind, const QString& text, const QString& caption) = 0;
+
+    void Information(const QString& text, const QString& caption = {}) {
+        Show(Kind::Information, text, caption);
+    }
+    void Warning(const QString& text, const QString& caption = {}) {
+        Show(Kind::Warning, text, caption);
+    }
 };

@@ -1,7 +1,20 @@
 #include "images/ImageCommands.h"
 
-QByteArray ImageCommands::Text(const QString& typed) {
-    return typed.toLocal8Bit();
+#include "forms/PrinterText.h"
+
+std::optional<QByteArray> ImageCommands::Text(const QString& typed) {
+    return PrinterText::FromField(typed);
+}
+
+QString ImageCommands::TextProblem(const QString& typed) {
+    const QString unsendable = PrinterText::UnsendableInField(typed);
+    if (unsendable.isEmpty()) {
+        return {};
+    }
+    // Worded as the tester words the same refusal.
+    return tr("The text holds characters the printer cannot take: %1\n"
+              "Please use characters with one-byte codes only.")
+        .arg(unsendable);
 }
 
 QString ImageCommands::NameProblem(const QString& name) {
@@ -10,19 +23,22 @@ QString ImageCommands::NameProblem(const QString& name) {
             return tr("An image name cannot contain a quote (') or a line break.");
         }
     }
-    return {};
+    return TextProblem(name);
 }
 
 QByteArray ImageCommands::StoreHeader(qint64 size, const QString& name) {
-    return "IS" + QByteArray::number(size) + ",'" + Text(name) + "'";
+    const std::optional<QByteArray> bytes = Text(name);
+    return bytes ? "IS" + QByteArray::number(size) + ",'" + *bytes + "'" : QByteArray();
 }
 
 QByteArray ImageCommands::StoreTrailer(const QString& name) {
-    return "\r\n\r\nIR100,100,'" + Text(name) + "'\r\nP1\r\n";
+    const std::optional<QByteArray> bytes = Text(name);
+    return bytes ? "\r\n\r\nIR100,100,'" + *bytes + "'\r\nP1\r\n" : QByteArray();
 }
 
 QByteArray ImageCommands::Delete(const QString& name) {
-    return "ID'" + Text(name) + "'II";
+    const std::optional<QByteArray> bytes = Text(name);
+    return bytes ? "ID'" + *bytes + "'II" : QByteArray();
 }
 
 QByteArray ImageCommands::DeleteAll() {
@@ -34,5 +50,11 @@ QByteArray ImageCommands::Information() {
 }
 
 QByteArray ImageCommands::Recall(const QString& x, const QString& y, const QString& name) {
-    return "IR" + Text(x) + "," + Text(y) + ",'" + Text(name) + "'\r\nP1\r\n";
+    const std::optional<QByteArray> xBytes = Text(x);
+    const std::optional<QByteArray> yBytes = Text(y);
+    const std::optional<QByteArray> nameBytes = Text(name);
+    if (!xBytes || !yBytes || !nameBytes) {
+        return {};
+    }
+    return "IR" + *xBytes + "," + *yBytes + ",'" + *nameBytes + "'\r\nP1\r\n";
 }

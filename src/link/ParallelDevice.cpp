@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QThread>
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -72,9 +73,11 @@ bool ParallelDevice::SetTimeouts(const SerialTimeouts& timeouts) {
 }
 
 // Moves `size` bytes with `step` (one non-blocking read or write of what is left), waiting in
-// short slices until they are all through, the deadline passes or the device fails.
+// short slices until they are all through, `complete` says the bytes so far are enough, the
+// deadline passes or the device fails.
 IoResult ParallelDevice::Transfer(std::size_t size, std::uint32_t perByte, std::uint32_t constant,
-                                  const std::function<ssize_t(std::size_t done)>& step) {
+                                  const std::function<ssize_t(std::size_t done)>& step,
+                                  const std::function<bool(std::size_t done)>& complete) {
     const QDeadlineTimer deadline(static_cast<qint64>(perByte) * static_cast<qint64>(size) +
                                   constant);
     std::size_t done = 0;
@@ -82,6 +85,9 @@ IoResult ParallelDevice::Transfer(std::size_t size, std::uint32_t perByte, std::
         const ssize_t n = step(done);
         if (n > 0) {
             done += static_cast<std::size_t>(n);
+            if (complete && complete(done)) {
+                break;
+            }
             continue;
         }
         if (n < 0 && !WouldBlock(errno)) {
@@ -103,8 +109,21 @@ IoResult ParallelDevice::Write(QByteArrayView data) {
         [&](std::size_t done) { return ::write(fd_, data.data() + done, size - done); });
 }
 
-IoResult ParallelDevice::Read(std::span<char> buffer) {
+IoResult ParallelDevice::Read(std::span<char> buffer, ReadEnd end) {
+    std::function<bool(std::size_t)> lineEnded;
+    if (end == ReadEnd::LineEnd) {
+        lineEnded = [&](std::size_t done) {
+            return std::memchr(buffer.data(), '\n', done) != nullptr;
+        };
+    }
     return Transfer(
         buffer.size(), timeouts_.readTotalPerByte, timeouts_.readTotalConstant,
-        [&](std::size_t done) { return ::read(fd_, buffer.data() + done, buffer.size() - done); });
+        [&](std::size_t done) { return ::read(fd_, buffer.data() + done, buffer.size() - done); },
+        lineEnded);
+}
+
+void ParallelDevice::DiscardInput() {
+    char sink[256];
+    while (::read(fd_, sink, sizeof sink) > 0) {
+    }
 }

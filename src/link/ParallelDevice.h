@@ -19,17 +19,19 @@ public:
     static std::uint8_t StatusByte(int lpStatus);
 
     IoResult Write(QByteArrayView data) override;
-    IoResult Read(std::span<char> buffer) override;
+    IoResult Read(std::span<char> buffer, ReadEnd end) override;
     std::optional<ModemLines> ModemStatus() override { return std::nullopt; }
     bool Configure(const SerialParams&) override { return true; }
     bool SetTimeouts(const SerialTimeouts& timeouts) override;
     std::optional<std::uint8_t> ParallelStatus() override;
     void Purge() override {}
+    void DiscardInput() override;
 
 private:
     ParallelDevice(int fd, std::function<void()> keepPainted);
     IoResult Transfer(std::size_t size, std::uint32_t perByte, std::uint32_t constant,
-                      const std::function<ssize_t(std::size_t done)>& step);
+                      const std::function<ssize_t(std::size_t done)>& step,
+                      const std::function<bool(std::size_t done)>& complete = {});
 
     int fd_;
     std::function<void()> keepPainted_;

@@ -19,13 +19,18 @@ struct ModemLines {
     bool dsr = false;
 };
 
+// Where one read request may end before its buffer is full: only when the time-out runs out
+// (raw bytes), or as soon as a line feed has come (a text reply ends with its line end).
+enum class ReadEnd { Length, LineEnd };
+
 // An open serial, parallel or USB device. Each call is bounded in time by the device's time-outs.
 class PortDevice {
 public:
     virtual ~PortDevice() = default;
     virtual IoResult Write(QByteArrayView data) = 0;
-    // One read request: returns when buffer.size() bytes have come or the time-out ran out.
-    virtual IoResult Read(std::span<char> buffer) = 0;
+    // One read request: returns when buffer.size() bytes have come, when `end` says the reply is
+    // complete, or when the time-out ran out.
+    virtual IoResult Read(std::span<char> buffer, ReadEnd end) = 0;
     // Serial: the CTS and DSR lines, or nothing when the device cannot report them.
     virtual std::optional<ModemLines> ModemStatus() = 0;
     // Serial: line settings, flow control by CTS and DSR, DTR and RTS on.
@@ -36,4 +41,6 @@ public:
     virtual std::optional<std::uint8_t> ParallelStatus() = 0;
     // Drops everything pending in both directions.
     virtual void Purge() = 0;
+    // Drops what the printer sent and nobody read yet; never waits.
+    virtual void DiscardInput() = 0;
 };

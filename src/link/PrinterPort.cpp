@@ -158,14 +158,22 @@ int PrinterPort::Write(QByteArrayView data) {
     return sent ? 1 : 0;
 }
 
-int PrinterPort::Read(QByteArray& buffer, int length, qsizetype offset) {
+int PrinterPort::Read(QByteArray& buffer, int length, qsizetype offset, ReadEnd end) {
     const qsizetype start = std::clamp<qsizetype>(offset, 0, buffer.size());
     return Read(
         std::span<char>(buffer.data() + start, static_cast<std::size_t>(buffer.size() - start)),
-        length);
+        length, end);
 }
 
-int PrinterPort::Read(std::span<char> buffer, int length) {
+void PrinterPort::DiscardInput() {
+    if (kind_ == PortKind::Ethernet) {
+        socket_.DiscardInput();
+    } else if (device_) {
+        device_->DiscardInput();
+    }
+}
+
+int PrinterPort::Read(std::span<char> buffer, int length, ReadEnd end) {
     const std::size_t wanted = static_cast<std::size_t>(std::max(length, 0));
     if (kind_ == PortKind::Ethernet) {
         const std::size_t room = std::min<std::size_t>(kEthernetReadLength, buffer.size());
@@ -178,7 +186,7 @@ int PrinterPort::Read(std::span<char> buffer, int length) {
     const std::span<char> target = buffer.first(std::min(wanted, buffer.size()));
     IoResult last;
     for (int request = 0; request < kReadRequests; ++request) {
-        last = device_ ? device_->Read(target) : IoResult{0, true};
+        last = device_ ? device_->Read(target, end) : IoResult{0, true};
         host_.Pause(kReadPauseMs);
         if (last.count > 0) {
             break;

@@ -56,11 +56,19 @@ public:
     int Write(QByteArrayView data);
     // Up to `length` bytes into `buffer`, never more than the buffer holds; on Ethernet up to
     // kEthernetReadLength bytes whatever `length` says. The number of bytes received (-1 for a
-    // socket error).
-    int Read(std::span<char> buffer, int length);
+    // socket error). A serial, parallel or USB read waits for all `length` bytes up to its
+    // time-out, or with ReadEnd::LineEnd only until a line feed has come (a text reply).
+    int Read(std::span<char> buffer, int length, ReadEnd end = ReadEnd::Length);
     // The same into `buffer` from `offset` on; the buffer keeps its size (make it at least
     // kEthernetReadLength long past `offset` for a whole Ethernet reply).
-    int Read(QByteArray& buffer, int length, qsizetype offset = 0);
+    int Read(QByteArray& buffer, int length, qsizetype offset = 0, ReadEnd end = ReadEnd::Length);
+    // A text reply: up to `length` bytes into `buffer`, ending at its line feed.
+    int ReadLine(QByteArray& buffer, int length) {
+        return Read(buffer, length, 0, ReadEnd::LineEnd);
+    }
+    // Drops whatever the printer sent that nobody read (a reply that came too late for its
+    // query), so that the next query reads its own reply. Never waits; sends nothing.
+    void DiscardInput();
 
 private:
     bool OpenSerial();

@@ -60,6 +60,12 @@ int PrinterSocket::Receive(std::span<char> buffer) {
     return link_->Receive(buffer);
 }
 
+void PrinterSocket::DiscardInput() {
+    if (link_) {
+        link_->DiscardInput();
+    }
+}
+
 void PrinterSocket::Disconnect() {
     if (link_) {
         link_->Close();

@@ -27,6 +27,8 @@ public:
     // Bytes received, 0 when the printer closed the connection or sent nothing in time, -1 on
     // error.
     int Receive(std::span<char> buffer);
+    // Drops what has arrived and nobody read; never waits.
+    void DiscardInput();
     void Disconnect();
 
     bool IsConnected() const { return connected_; }

@@ -74,18 +74,29 @@ IoResult SerialDevice::Write(QByteArrayView data) {
     return {static_cast<int>(data.size() - unsent), Broken()};
 }
 
-IoResult SerialDevice::Read(std::span<char> buffer) {
+IoResult SerialDevice::Read(std::span<char> buffer, ReadEnd end) {
     port_->clearError();
     const QDeadlineTimer deadline =
         DeadlineFor(timeouts_.readTotalPerByte, timeouts_.readTotalConstant,
                     static_cast<qsizetype>(buffer.size()));
-    while (port_->bytesAvailable() < static_cast<qint64>(buffer.size()) && !deadline.hasExpired() &&
-           !Broken()) {
+    const auto complete = [&] {
+        const qint64 available = port_->bytesAvailable();
+        if (available >= static_cast<qint64>(buffer.size())) {
+            return true;
+        }
+        // A text reply is complete at its line end: no need to wait out the time-out.
+        return end == ReadEnd::LineEnd && available > 0 && port_->peek(available).contains('\n');
+    };
+    while (!complete() && !deadline.hasExpired() && !Broken()) {
         port_->waitForReadyRead(kWaitSliceMs);
         keepPainted_();
     }
     const qint64 count = port_->read(buffer.data(), static_cast<qint64>(buffer.size()));
     return {static_cast<int>(std::max<qint64>(count, 0)), count <= 0 && Broken()};
+}
+
+void SerialDevice::DiscardInput() {
+    port_->clear(QSerialPort::Input);
 }
 
 std::optional<ModemLines> SerialDevice::ModemStatus() {

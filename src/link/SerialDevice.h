@@ -16,12 +16,13 @@ public:
     ~SerialDevice() override;
 
     IoResult Write(QByteArrayView data) override;
-    IoResult Read(std::span<char> buffer) override;
+    IoResult Read(std::span<char> buffer, ReadEnd end) override;
     std::optional<ModemLines> ModemStatus() override;
     bool Configure(const SerialParams& params) override;
     bool SetTimeouts(const SerialTimeouts& timeouts) override;
     std::optional<std::uint8_t> ParallelStatus() override { return std::nullopt; }
     void Purge() override;
+    void DiscardInput() override;
 
 private:
     SerialDevice(std::unique_ptr<QSerialPort> port, std::function<void()> keepPainted);

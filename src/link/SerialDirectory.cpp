@@ -58,18 +58,28 @@ QString SerialDirectory::SimulatorLinkFolder() {
            QStringLiteral("/tagwell-serial");
 }
 
-QStringList SerialDirectory::Ordered(const QStringList& adapters, const QStringList& builtIn) {
-    return NaturalSorted(adapters) + NaturalSorted(builtIn);
+QStringList SerialDirectory::Ordered(const QList<QStringList>& groups) {
+    QStringList ordered;
+    for (const QStringList& group : groups) {
+        ordered += NaturalSorted(group);
+    }
+    return ordered;
+}
+
+QString SerialDirectory::PinFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/tagwell/serial-ports.conf");
 }
 
 QStringList SerialDirectory::Devices() {
-    const QStringList adapters =
-        DevicesMatching({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")});
     QStringList builtIn = DevicesMatching({QStringLiteral("ttyS*")});
     builtIn.erase(std::remove_if(builtIn.begin(), builtIn.end(),
                                  [](const QString& path) { return !HasUart(path); }),
                   builtIn.end());
-    QStringList devices = Ordered(adapters, builtIn);
+    QStringList devices =
+        Ordered({DevicesMatching({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")}),
+                 DevicesMatching({QStringLiteral("rfcomm*")}), builtIn,
+                 DevicesMatching({QStringLiteral("ttyAMA*")})});
     const QDir links(SimulatorLinkFolder());
     for (const QFileInfo& link : links.entryInfoList(QDir::System | QDir::Files, QDir::Name)) {
         if (link.isSymLink() && link.symLinkTarget().startsWith(QStringLiteral("/dev/pts/")) &&
@@ -93,8 +103,60 @@ int SerialDirectory::ComNumber(const QString& comName) {
     return ok && number > 0 ? number : 0;
 }
 
+SerialDirectory::Pins SerialDirectory::ReadPins(const QString& text) {
+    Pins pins;
+    for (const QString& rawLine : text.split(QLatin1Char('\n'))) {
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) {
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        const int number = ComNumber(line.left(equals).trimmed());
+        const QString path = line.mid(equals + 1).trimmed();
+        if (equals > 0 && number >= 1 && number <= kComNames && !path.isEmpty()) {
+            pins[number] = path;
+        }
+    }
+    return pins;
+}
+
+QStringList SerialDirectory::Assign(
+    const Pins& pins, const QStringList& automatic,
+    const std::function<bool(const QString&, const QString&)>& sameDevice) {
+    QStringList free;
+    for (const QString& device : automatic) {
+        const bool pinned = std::any_of(pins.begin(), pins.end(), [&](const auto& pin) {
+            return sameDevice(pin.second, device);
+        });
+        if (!pinned) {
+            free << device;
+        }
+    }
+    QStringList devices;
+    qsizetype next = 0;
+    for (int number = 1; number <= kComNames; ++number) {
+        if (const auto pin = pins.find(number); pin != pins.end()) {
+            devices << pin->second;
+        } else {
+            devices << (next < free.size() ? free[next++] : QString());
+        }
+    }
+    return devices;
+}
+
 QString SerialDirectory::DeviceFor(const QString& comName) {
     const int number = ComNumber(comName);
-    const QStringList devices = Devices();
-    return number > 0 && number <= devices.size() ? devices[number - 1] : QString();
+    if (number < 1 || number > kComNames) {
+        return {};
+    }
+    Pins pins;
+    QFile file(PinFile());
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        pins = ReadPins(QString::fromUtf8(file.readAll()));
+    }
+    const auto sameDevice = [](const QString& a, const QString& b) {
+        const QString canonicalA = QFileInfo(a).canonicalFilePath();
+        return a == b || (!canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath());
+    };
+    return Assign(pins, Devices(), sameDevice)[number - 1];
 }

@@ -22,6 +22,7 @@ public:
     bool Connect(const QString& host, std::uint16_t port) override;
     int Send(QByteArrayView data) override;
     int Receive(std::span<char> buffer) override;
+    void DiscardInput() override;
     void Close() override;
 
 private:

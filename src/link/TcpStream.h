@@ -15,5 +15,7 @@ public:
     // As soon as anything is there: the bytes received (> 0); 0 when the peer closed the
     // connection or nothing came in time; -1 on error.
     virtual int Receive(std::span<char> buffer) = 0;
+    // Drops what has arrived and nobody read yet; never waits.
+    virtual void DiscardInput() = 0;
     virtual void Close() = 0;
 };

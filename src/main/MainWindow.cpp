@@ -72,9 +72,14 @@ void MainWindow::BuildForm() {
         interfaceGroup_->addButton(button, id);
         interfaceLayout->addWidget(button, id / 2, id % 2);
         interfaceButtons_[static_cast<std::size_t>(id)] = button;
+        // The checked state, not the click: the keyboard and assistive technology check the
+        // buttons without clicking them.
+        connect(button, &QRadioButton::toggled, this, [this, kind = entry.kind](bool checked) {
+            if (checked) {
+                ChooseInterface(kind);
+            }
+        });
     }
-    connect(interfaceGroup_, &QButtonGroup::idClicked, this,
-            [this](int id) { ChooseInterface(static_cast<PortKind>(id)); });
 
     auto* commBox = new QGroupBox(tr("Comm Setting"), this);
     auto* comm = new QGridLayout(commBox);
@@ -138,6 +143,10 @@ void MainWindow::BuildForm() {
                                 &MainWindow::Connect);
     disconnect_ = Controls::Button(commBox, tr("Disconnect"), QStringLiteral("disconnectButton"),
                                    this, &MainWindow::Disconnect);
+    // Enter is this window's own (see keyPressEvent); these keep the look of a dialog's
+    // default button for the one a person presses next.
+    connect_->setAutoDefault(true);
+    disconnect_->setAutoDefault(true);
     auto* connectRow = new QHBoxLayout;
     connectRow->addWidget(connect_);
     connectRow->addWidget(disconnect_);
@@ -177,8 +186,10 @@ void MainWindow::BuildForm() {
     QPushButton* tester = ToolButton(tr("TORQ Tester"), "testerButton", Tool::TorqTester);
     tester->setMinimumHeight(tester->sizeHint().height() * 3 / 2);
     right->addWidget(tester);
-    right->addWidget(
-        Controls::Button(this, tr("Exit"), QStringLiteral("exitButton"), this, &MainWindow::Exit));
+    QPushButton* exit =
+        Controls::Button(this, tr("Exit"), QStringLiteral("exitButton"), this, &MainWindow::Exit);
+    exit->setAutoDefault(true);
+    right->addWidget(exit);
 
     auto* columns = new QHBoxLayout(this);
     columns->addLayout(left, 3);

@@ -4,10 +4,11 @@
 #include "link/PrinterPort.h"
 
 std::optional<ModelIdentity::Reply> ModelIdentity::Query(PrinterPort& port, Pacer& pacer) {
+    port.DiscardInput();
     port.Write(kQuery);
     pacer.Pause(kReplyPauseMs);
     QByteArray reply(kReplyLength, '\0');
-    const int count = port.Read(reply, kReplyLength);
+    const int count = port.ReadLine(reply, kReplyLength);
     if (count == 0) {
         return std::nullopt;
     }

@@ -8,11 +8,11 @@
 #include <optional>
 
 #include "forms/Controls.h"
+#include "forms/PrinterText.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
 #include "tester/CommandBuilder.h"
 #include "tester/ConvertUnitForm.h"
-#include "tester/PrinterText.h"
 #include "tester/PrinterTextInput.h"
 #include "tester/StepField.h"
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "forms/Messages.h"
-#include "tester/PrinterText.h"
+#include "forms/PrinterText.h"
 
 std::optional<QByteArray> PrinterTextInput::ReadEditor(const QString& rawText, QWidget* editor,
                                                        Messages& messages) {

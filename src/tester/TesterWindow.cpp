@@ -16,21 +16,33 @@
 #include "forms/Controls.h"
 #include "forms/FileChooser.h"
 #include "forms/Pacer.h"
+#include "forms/PrinterText.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
-#include "tester/PrinterText.h"
 #include "tester/PrinterTextInput.h"
 #include "tester/ScriptFile.h"
 #include "tester/StepField.h"
 #include "tester/TorqCommand.h"
+#include "tester/ValueLabel.h"
 
 namespace {
 
-const QStringList kLoadFilters = {QStringLiteral("All files(*.*) (*.*)"),
-                                  QStringLiteral("Text files(*.txt) (*.txt)"),
-                                  QStringLiteral("Binary files(*.bin) (*.bin)")};
-const QStringList kSaveFilters = {QStringLiteral("All files(*.*) (*.*)"),
-                                  QStringLiteral("Text files(*.txt) (*.txt)")};
+// A Qt name filter: the description is translated, the patterns after it are not.
+QString NameFilter(const QString& description, const char* patterns) {
+    return description + QLatin1String(" (") + QLatin1String(patterns) + QLatin1Char(')');
+}
+
+QStringList LoadFilters() {
+    return {NameFilter(TesterWindow::tr("All files(*.*)"), "*.*"),
+            NameFilter(TesterWindow::tr("Text files(*.txt)"), "*.txt"),
+            NameFilter(TesterWindow::tr("Binary files(*.bin)"), "*.bin")};
+}
+
+QStringList SaveFilters() {
+    return {NameFilter(TesterWindow::tr("All files(*.*)"), "*.*"),
+            NameFilter(TesterWindow::tr("Text files(*.txt)"), "*.txt")};
+}
+
 const char* const kProposedName = "VELD.txt";
 
 // A group of buttons laid out in rows of `perRow`.
@@ -146,8 +158,7 @@ void TesterWindow::BuildForm() {
     count_ = StepField::Make(this, "countField", 0, kMostSends);
     count_->SetDigitsOnly(true);
     count_->SetText(QStringLiteral("1"));
-    counter_ = new QLabel(this);
-    counter_->setObjectName(QStringLiteral("sentCounter"));
+    counter_ = ValueLabel::Make(this, "sentCounter");
     counter_->setMinimumWidth(counter_->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
     QPushButton* load =
         Controls::Button(this, tr("Load"), QStringLiteral("loadButton"), this, &TesterWindow::Load);
@@ -203,7 +214,7 @@ void TesterWindow::MultiSend() {
 }
 
 void TesterWindow::Load() {
-    const QString path = context_.files.ChooseOpen(kLoadFilters);
+    const QString path = context_.files.ChooseOpen(LoadFilters());
     if (path.isEmpty()) {
         // The editor keeps its text: a cancelled choice must not cost an unsaved script.
         context_.messages.Warning(tr("Don't select load file"));
@@ -230,7 +241,7 @@ void TesterWindow::Load() {
 }
 
 void TesterWindow::Save() {
-    const QString path = context_.files.ChooseSave(kSaveFilters, QLatin1String(kProposedName));
+    const QString path = context_.files.ChooseSave(SaveFilters(), QLatin1String(kProposedName));
     if (path.isEmpty()) {
         context_.messages.Warning(tr("Don't select save file"));
         return;

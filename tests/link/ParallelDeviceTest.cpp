@@ -9,12 +9,23 @@
 
 namespace {
 
-TEST(ParallelDevice, MovesBytesAndGivesUpOnSilenceWithinItsTimeOut) {
+// A parallel device on a FIFO in a folder of its own: what is written comes back to be read.
+struct FifoDevice {
+    FifoDevice() {
+        const QString path = folder.filePath(QStringLiteral("lp0"));
+        EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        device = ParallelDevice::Open(path, [this] { ++waits; });
+    }
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("lp0"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     int waits = 0;
-    auto device = ParallelDevice::Open(path, [&waits] { ++waits; });
+    std::unique_ptr<ParallelDevice> device;
+};
+
+TEST(ParallelDevice, MovesBytesAndGivesUpOnSilenceWithinItsTimeOut) {
+    FifoDevice fifo;
+    auto& device = fifo.device;
+    const int& waits = fifo.waits;
+    const QTemporaryDir& folder = fifo.folder;
     ASSERT_NE(device, nullptr);
     SerialTimeouts quick;
     quick.readTotalConstant = 50;
@@ -25,17 +36,40 @@ TEST(ParallelDevice, MovesBytesAndGivesUpOnSilenceWithinItsTimeOut) {
     EXPECT_EQ(written.count, 4);
     EXPECT_FALSE(written.failed);
     char buffer[8] = {};
-    const IoResult read = device->Read(std::span<char>(buffer, sizeof buffer));
+    const IoResult read = device->Read(std::span<char>(buffer, sizeof buffer), ReadEnd::Length);
     EXPECT_EQ(read.count, 4);  // what came, after waiting out the time-out for the rest
     EXPECT_FALSE(read.failed);
     EXPECT_EQ(QByteArray(buffer, 4), QByteArray("P1\r\n"));
     EXPECT_GT(waits, 0) << "the windows were not kept painted while waiting";
 
-    const IoResult silent = device->Read(std::span<char>(buffer, sizeof buffer));
+    const IoResult silent = device->Read(std::span<char>(buffer, sizeof buffer), ReadEnd::Length);
     EXPECT_EQ(silent.count, 0);
     EXPECT_FALSE(silent.failed);
     EXPECT_EQ(device->ParallelStatus(), std::nullopt);  // not a parallel port
     EXPECT_EQ(ParallelDevice::Open(folder.filePath(QStringLiteral("missing")), [] {}), nullptr);
+}
+
+TEST(ParallelDevice, ATextReplyEndsAtItsLineFeedAndUnreadInputCanBeDropped) {
+    FifoDevice fifo;
+    auto& device = fifo.device;
+    ASSERT_NE(device, nullptr);
+    SerialTimeouts slow;
+    slow.readTotalConstant = 60000;  // a read that waited for all its bytes would never end here
+    device->SetTimeouts(slow);
+
+    ASSERT_EQ(device->Write(QByteArrayView("203\r\n")).count, 5);
+    char buffer[32] = {};
+    const IoResult line = device->Read(std::span<char>(buffer, sizeof buffer), ReadEnd::LineEnd);
+    EXPECT_EQ(line.count, 5);
+    EXPECT_EQ(QByteArray(buffer, 5), QByteArray("203\r\n"));
+    EXPECT_EQ(fifo.waits, 0) << "the read waited although its line had ended";
+
+    // A late reply left in the link is gone after DiscardInput; the next reply reads alone.
+    ASSERT_EQ(device->Write(QByteArrayView("832\r\n")).count, 5);
+    device->DiscardInput();
+    ASSERT_EQ(device->Write(QByteArrayView("1216\r\n")).count, 6);
+    const IoResult next = device->Read(std::span<char>(buffer, sizeof buffer), ReadEnd::LineEnd);
+    EXPECT_EQ(QByteArray(buffer, next.count), QByteArray("1216\r\n"));
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "forms/IpAddressField.h"
@@ -98,6 +102,32 @@ TEST(MainWindow, StartsWithTitleDefaultsAndTheSerialRow) {
     EXPECT_EQ(w.State(), (std::vector<bool>{false, true, false, true, true, false, false}));
 }
 
+TEST(MainWindow, TheRowFollowsTheCheckedInterfaceHoweverItWasChecked) {
+    // A click, the program, and a screen reader's toggle action all check the button; the row
+    // must follow each.
+    const std::pair<const char*, std::function<void(QRadioButton*)>> ways[] = {
+        {"click", [](QRadioButton* button) { Click(button); }},
+        {"setChecked", [](QRadioButton* button) { button->setChecked(true); }},
+        {"accessible toggle",
+         [](QRadioButton* button) {
+             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+             ASSERT_NE(accessible, nullptr);
+             ASSERT_NE(accessible->actionInterface(), nullptr);
+             accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+         }},
+    };
+    for (const auto& [way, check] : ways) {
+        TestRig rig;
+        Window w(rig);
+        check(w.Find<QRadioButton>(QStringLiteral("ethernetRadio")));
+        EXPECT_EQ(w.State(), (std::vector<bool>{false, false, true, true, true, false, false}))
+            << way;
+        check(w.Find<QRadioButton>(QStringLiteral("parallelRadio")));
+        EXPECT_EQ(w.State(), (std::vector<bool>{true, false, false, true, true, false, false}))
+            << way;
+    }
+}
+
 TEST(MainWindow, EveryInterfaceAppliesItsRowConnectedOrNot) {
     struct Case {
         PortKind choice;
@@ -173,6 +203,9 @@ TEST(MainWindow, ConnectIdentifiesTheModelAndAnnouncesSuccess) {
     w.Click(QStringLiteral("connectButton"));
     EXPECT_EQ(rig.link.writes, std::vector<QByteArray>{"^PI0\r\n"});
     EXPECT_EQ(rig.link.readSizes.front(), 32);
+    // The reply is a line: the read ends at its line feed; anything stale went first.
+    EXPECT_EQ(rig.link.readEnds.front(), ReadEnd::LineEnd);
+    EXPECT_EQ(rig.link.discards, 1);
     EXPECT_EQ(rig.pacer.pauses.front(), 10);
     EXPECT_EQ(w.window.ModelIndex(), 5);
     EXPECT_EQ(w.window.ModelName(), QStringLiteral("qx-r45"));
@@ -205,17 +238,38 @@ TEST(MainWindow, AFailedOpenWarnsAndStaysDisconnected) {
     EXPECT_EQ(w.State(), (std::vector<bool>{false, true, false, true, true, false, false}));
 }
 
-TEST(MainWindow, ARefusedTcpConnectionShowsBothMessages) {
-    TestRig rig;
-    rig.link.connectFails = true;
-    Window w(rig);
-    w.Choose(PortKind::Ethernet);
-    w.Click(QStringLiteral("connectButton"));
-    EXPECT_EQ(rig.messages.Warnings(),
-              (QStringList{QStringLiteral("Error : Failed to connect. Please, \ncheck IP port "
-                                          "configuration in printer control pannel"),
-                           QStringLiteral("Cannot open port! Please check printer and cable.")}));
-    EXPECT_FALSE(w.window.IsConnected());
+TEST(MainWindow, ARefusedOrUnreachableTcpConnectionShowsBothMessages) {
+    struct Case {
+        const char* port;
+        bool refused;  // the printer refuses the connection
+        bool tried;    // a connection was attempted at all
+    };
+    const Case cases[] = {
+        {.port = "9100", .refused = true, .tried = true},
+        // No TCP port has a number outside 0..65535: it fails as a refused connection would,
+        // without trying the port the number would wrap to.
+        {.port = "65536", .refused = false, .tried = false},
+        {.port = "70000", .refused = false, .tried = false},
+        {.port = "-1", .refused = false, .tried = false},
+    };
+    for (const Case& c : cases) {
+        TestRig rig;
+        rig.link.connectFails = c.refused;
+        Window w(rig);
+        w.Choose(PortKind::Ethernet);
+        Type(w.Find<QLineEdit>(QStringLiteral("portEdit")), QLatin1String(c.port));
+        w.Click(QStringLiteral("connectButton"));
+        EXPECT_EQ(
+            rig.messages.Warnings(),
+            (QStringList{QStringLiteral("Error : Failed to connect. Please, \ncheck IP port "
+                                        "configuration in printer control pannel"),
+                         QStringLiteral("Cannot open port! Please check printer and cable.")}))
+            << c.port;
+        EXPECT_EQ(rig.link.events.filter(QRegularExpression(QStringLiteral("^connect "))).size(),
+                  c.tried ? 1 : 0)
+            << c.port;
+        EXPECT_FALSE(w.window.IsConnected()) << c.port;
+    }
 }
 
 TEST(MainWindow, UsbConnectLeavesTheDeviceClosed) {

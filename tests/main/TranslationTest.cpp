@@ -6,6 +6,8 @@
 #include "forms/Translations.h"
 #include "main/MainWindow.h"
 #include "support/TestRig.h"
+#include "support/Widgets.h"
+#include "tester/TesterWindow.h"
 
 namespace {
 
@@ -33,7 +35,31 @@ TEST(Translations, AJapaneseLocaleGetsTheJapaneseTexts) {
     EXPECT_NE(
         window.findChild<QWidget*>(QStringLiteral("connectButton"))->property("text").toString(),
         QStringLiteral("Connect"));
+    // "Set Configuration" keeps its "Configuration": it must not read as every page's "Set".
+    const QString setConfiguration =
+        window.findChild<QWidget*>(QStringLiteral("rfidConfigButton"))->property("text").toString();
+    for (const char* page : {"SerialSettingsPage", "LanguageSettingsPage", "HardwareInfoPage"}) {
+        EXPECT_NE(setConfiguration, QCoreApplication::translate(page, "Set")) << page;
+    }
     RemoveTranslators();
+}
+
+TEST(Translations, TheTesterFileFiltersComeInJapaneseWithTheirPatterns) {
+    ASSERT_TRUE(
+        InstallTranslations(*QCoreApplication::instance(), QLocale(QStringLiteral("ja_JP"))));
+    TestRig rig;
+    TesterWindow window(rig.Context());
+    Click(window, "loadButton");
+    Click(window, "saveButton");
+    RemoveTranslators();
+    ASSERT_EQ(rig.files.requests.size(), 2u);
+    EXPECT_EQ(rig.files.requests[0].nameFilters,
+              QStringList({QStringLiteral("すべてのファイル(*.*) (*.*)"),
+                           QStringLiteral("テキストファイル(*.txt) (*.txt)"),
+                           QStringLiteral("バイナリファイル(*.bin) (*.bin)")}));
+    EXPECT_EQ(rig.files.requests[1].nameFilters,
+              QStringList({QStringLiteral("すべてのファイル(*.*) (*.*)"),
+                           QStringLiteral("テキストファイル(*.txt) (*.txt)")}));
 }
 
 TEST(Translations, AnEnglishLocaleKeepsTheOriginalTexts) {

@@ -25,7 +25,10 @@ public:
     ~FakeDevice() override { link_.events << QStringLiteral("close"); }
 
     IoResult Write(QByteArrayView data) override { return link_.DoWrite(data); }
-    IoResult Read(std::span<char> buffer) override { return link_.DoRead(buffer); }
+    IoResult Read(std::span<char> buffer, ReadEnd end) override {
+        link_.readEnds.push_back(end);
+        return link_.DoRead(buffer);
+    }
     std::optional<ModemLines> ModemStatus() override { return link_.modemLines; }
     bool Configure(const SerialParams& params) override {
         link_.events << QStringLiteral("configure");
@@ -39,6 +42,7 @@ public:
     }
     std::optional<std::uint8_t> ParallelStatus() override { return link_.parallelStatus; }
     void Purge() override { link_.events << QStringLiteral("purge"); }
+    void DiscardInput() override { ++link_.discards; }
 
 private:
     FakeLink& link_;
@@ -56,6 +60,7 @@ public:
         const IoResult result = link_.DoWrite(data);
         return result.failed || result.count < data.size() ? -1 : result.count;
     }
+    void DiscardInput() override { ++link_.discards; }
     int Receive(std::span<char> buffer) override {
         const IoResult result = link_.DoRead(buffer);
         return result.failed ? -1 : result.count;
@@ -79,6 +84,8 @@ QByteArray FakeLink::Written() const {
 void FakeLink::ClearRecord() {
     writes.clear();
     readSizes.clear();
+    readEnds.clear();
+    discards = 0;
     events.clear();
 }
 

@@ -45,6 +45,8 @@ public:
     // Record.
     std::vector<QByteArray> writes;  // the bytes offered by every write call to a device or socket
     std::vector<int> readSizes;      // the buffer size of every read request
+    std::vector<ReadEnd> readEnds;   // where every device read request may end
+    int discards = 0;                // how often unread input was dropped
     QStringList events;  // "open Serial COM1:", "configure", "close", "connect h:p", ...
     SerialParams configured;
     std::optional<SerialTimeouts> timeouts;

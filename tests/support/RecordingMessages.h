@@ -9,15 +9,16 @@
 // Keeps every box a window would have shown, in order, instead of showing it.
 class RecordingMessages : public Messages {
 public:
-    enum class Kind { Information, Warning };
     struct Entry {
         Kind kind;
         QString text;
+        QString caption = {};  // empty: the program's name
         bool operator==(const Entry&) const = default;
     };
 
-    void Information(const QString& text) override { entries.push_back({Kind::Information, text}); }
-    void Warning(const QString& text) override { entries.push_back({Kind::Warning, text}); }
+    void Show(Kind kind, const QString& text, const QString& caption) override {
+        entries.push_back({kind, text, caption});
+    }
 
     QStringList Texts() const;
     QStringList Warnings() const;

@@ -6,8 +6,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "forms/PrinterText.h"
 #include "support/TestRig.h"
-#include "tester/PrinterText.h"
 #include "tester/PrinterTextInput.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tester/PrinterText.h"
+#include "forms/PrinterText.h"
 
 #include <QList>
 
