@@ -149,7 +149,7 @@ void HardwareInfoPage::Get(Text which) {
     const bool shown = reply.received && (which == Text::SerialNumber || !field.isEmpty());
     const QString subject = tr(rules.subject);
     PageControls::Report(context_.messages, shown, tr("%1 is %2.").arg(subject, field),
-                         tr("%1 is NULL").arg(subject));
+                         tr("%1 is NULL").arg(subject), tr("Information"));
     ShowFields();
 }
 

@@ -13,9 +13,9 @@ void PageControls::Arrange(QWidget* page, QWidget* group, std::initializer_list<
 }
 
 void PageControls::Report(Messages& messages, bool success, const QString& successText,
-                          const QString& failureText) {
+                          const QString& failureText, const QString& successCaption) {
     if (success) {
-        messages.Information(successText);
+        messages.Information(successText, successCaption);
     } else {
         messages.Warning(failureText);
     }

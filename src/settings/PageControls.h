@@ -18,9 +18,10 @@ namespace PageControls {
 void Arrange(QWidget* page, QWidget* group, std::initializer_list<QWidget*> left,
              std::initializer_list<QWidget*> right);
 
-// The outcome of an exchange: information on success, warning on failure.
+// The outcome of an exchange: information on success, warning on failure. An empty caption is
+// the program's name.
 void Report(Messages& messages, bool success, const QString& successText,
-            const QString& failureText);
+            const QString& failureText, const QString& successCaption = {});
 
 // The value the list's current entry carries; nothing while no entry is chosen.
 template <typename Value>

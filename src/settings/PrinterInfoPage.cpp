@@ -14,20 +14,39 @@
 PrinterInfoPage::PrinterInfoPage(const ToolContext& context, QWidget* parent)
     : QWidget(parent), context_(context), protocol_(context.port, context.pacer) {
     auto* group = new QGroupBox(tr("Printer Information"), this);
-    auto* form = new QFormLayout(group);
+    // The values sit on a plain panel inside the group and have no buddy: a screen reader names
+    // an empty label after its group or its buddy, and would read a caption as the value. Each
+    // value carries its caption as its description instead.
+    auto* values = new QWidget(group);
+    (new QVBoxLayout(group))->addWidget(values);
+    auto* form = new QFormLayout(values);
+    form->setContentsMargins(0, 0, 0, 0);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignTop);
     const std::array<QString, kFacts> captions = {
         tr("Model Name :"), tr("Model Type :"), tr("Firmware Version :"), tr("TPH Temperature :")};
     const std::array<const char*, kFacts> names = {"modelNameLabel", "modelTypeLabel",
                                                    "firmwareVersionLabel", "temperatureLabel"};
     for (std::size_t i = 0; i < labels_.size(); ++i) {
-        auto* label = new QLabel(group);
+        auto* label = new QLabel(values);
         label->setObjectName(QLatin1String(names[i]));
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setAccessibleDescription(captions[i]);
+        // The printer's bytes are never read as markup.
+        label->setTextFormat(Qt::PlainText);
+        // A value is shown as received, its line end as a line break: room for two lines, the
+        // value on the first.
+        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
         label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         label->setMargin(3);
-        form->addRow(captions[i], label);
+        label->setText(QStringLiteral("0\n"));
+        label->setMinimumHeight(label->sizeHint().height());
+        label->clear();
+        auto* caption = new QLabel(captions[i], values);
+        // Level with the value's first line.
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        caption->setContentsMargins(0, label->margin() + label->frameWidth(), 0, 0);
+        form->addRow(caption, label);
         labels_[i] = label;
     }
 
@@ -50,9 +69,10 @@ PrinterInfoPage::PrinterInfoPage(const ToolContext& context, QWidget* parent)
 
 void PrinterInfoPage::ShowFields() {
     for (std::size_t i = 0; i < labels_.size(); ++i) {
-        // A label would grow a blank line for the line end the printer sends.
-        labels_[i]->setText(
-            QString(fields_[i]).remove(QLatin1Char('\r')).remove(QLatin1Char('\n')));
+        // Every byte as received; a label breaks a line only at a line feed.
+        labels_[i]->setText(QString(fields_[i])
+                                .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                                .replace(QLatin1Char('\r'), QLatin1Char('\n')));
     }
 }
 
@@ -81,7 +101,7 @@ void PrinterInfoPage::Get() {
         QString::fromLatin1(SettingsProtocol::StripLineEnds(temperature.text)) + tr(" Celsius");
     progress_->setValue(progress_->maximum());
     if (!temperature.received) {
-        context_.messages.Warning(tr("Get printer information is failed"));
+        context_.messages.Warning(tr("Get printer information is failed"), tr("Warning"));
         context_.messages.Warning(tr("Get printer information is failed."));
         return;
     }

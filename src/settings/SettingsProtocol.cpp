@@ -45,8 +45,8 @@ char SettingsProtocol::InterfaceDigit() const {
     return InterfaceDigit(port_.Kind());
 }
 
-int SettingsProtocol::Read(QByteArray& buffer, int length, qsizetype offset) {
-    return std::max(port_.Read(buffer, length, offset), 0);
+int SettingsProtocol::Read(QByteArray& buffer, int length, qsizetype offset, ReadEnd end) {
+    return std::max(port_.Read(buffer, length, offset, end), 0);
 }
 
 SettingsProtocol::SwitchReply SettingsProtocol::ReadSwitch(MemorySwitch which, int pauseMs) {
@@ -110,7 +110,7 @@ bool SettingsProtocol::SetCheckLabelLength(bool enable) {
 
 SettingsProtocol::TextReply SettingsProtocol::QueryText(QByteArrayView request, int pauseMs,
                                                         int length) {
-    const BytesReply reply = QueryBytes(request, pauseMs, length);
+    const BytesReply reply = QueryBytes(request, pauseMs, length, ReadEnd::LineEnd);
     QByteArray text = reply.bytes.left(reply.count);
     if (const qsizetype zero = text.indexOf('\0'); zero >= 0) {
         text.truncate(zero);
@@ -140,7 +140,8 @@ SettingsProtocol::SignedReply SettingsProtocol::DecodeSigned(QByteArrayView repl
 }
 
 SettingsProtocol::SignedReply SettingsProtocol::QuerySigned(QByteArrayView request) {
-    const BytesReply reply = QueryBytes(request, kReplyPauseMs, kSignedReplyLength);
+    const BytesReply reply =
+        QueryBytes(request, kReplyPauseMs, kSignedReplyLength, ReadEnd::LineEnd);
     SignedReply result = DecodeSigned(QByteArrayView(reply.bytes).first(reply.count));
     result.received = reply.count > 0;
     return result;
@@ -155,12 +156,13 @@ bool SettingsProtocol::SetSigned(QByteArrayView letters, bool negative, QByteArr
 }
 
 SettingsProtocol::BytesReply SettingsProtocol::QueryBytes(QByteArrayView request, int pauseMs,
-                                                          int length) {
+                                                          int length, ReadEnd end) {
+    port_.DiscardInput();
     // The reply is read even when the link reported a failed write.
     SendRequest(request);
     pacer_.Pause(pauseMs);
     QByteArray buffer(std::max(kReplyBufferSize, length), '\0');
-    const int count = Read(buffer, length);
+    const int count = Read(buffer, length, 0, end);
     return {count, buffer};
 }
 
@@ -215,6 +217,7 @@ SettingsProtocol::ExactReply SettingsProtocol::ReadSensing(
     QByteArray request("^MXd,");
     request += QByteArray::number(dots);
     request += type == SensingType::Gap ? ",G\r" : ",B\r";
+    port_.DiscardInput();
     SendRequest(request);
     pacer_.Pause(static_cast<int>(
         std::min<qint64>(SensingPauseMs(port_.Kind(), dots), std::numeric_limits<int>::max())));

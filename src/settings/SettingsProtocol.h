@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "link/PortDevice.h"
 #include "link/PortKind.h"
 
 class Pacer;
@@ -15,6 +16,11 @@ class PrinterPort;
 // the media sensing calibration and the status checks: write a request, pause a fixed time, read
 // a fixed number of bytes. Nothing is kept between calls. The printer acknowledges no setting, so
 // a write is judged only by what the link reports.
+//
+// Every query first drops whatever the printer sent that nobody read: a reply that came after
+// its own query gave up would otherwise be taken for the next query's answer. A text reply's
+// read ends at its line feed; raw bytes are read up to their length; the link's time-out bounds
+// both.
 class SettingsProtocol {
 public:
     // One Ethernet read may deliver this many bytes whatever length was asked.
@@ -107,7 +113,9 @@ public:
     TextReply QueryText(QByteArrayView request, int pauseMs, int length);
     SignedReply QuerySigned(QByteArrayView request);
     bool SetSigned(QByteArrayView letters, bool negative, QByteArrayView digits);
-    BytesReply QueryBytes(QByteArrayView request, int pauseMs, int length);
+    // Raw bytes by default; a text reply with ReadEnd::LineEnd.
+    BytesReply QueryBytes(QByteArrayView request, int pauseMs, int length,
+                          ReadEnd end = ReadEnd::Length);
     bool SendRequest(QByteArrayView request);
 
     // Identification texts.
@@ -140,7 +148,7 @@ public:
 
 private:
     // A socket error counts as nothing received.
-    int Read(QByteArray& buffer, int length, qsizetype offset = 0);
+    int Read(QByteArray& buffer, int length, qsizetype offset = 0, ReadEnd end = ReadEnd::Length);
     // Writes an identification request and waits while the printer stores it.
     bool SendToFlash(QByteArrayView request);
     ExactReply QueryExact(QByteArrayView request, int pauseMs, int length,

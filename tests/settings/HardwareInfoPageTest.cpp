@@ -38,23 +38,33 @@ struct Page {
     std::unique_ptr<HardwareInfoPage> page;
 };
 
+using Entry = RecordingMessages::Entry;
+
+// A text read is shown in a box captioned "Information"; a text missing is a warning under the
+// program's name.
+Entry Shown(const char* text) {
+    return {Messages::Kind::Information, QLatin1String(text), QStringLiteral("Information")};
+}
+Entry Missing(const char* text) {
+    return {Messages::Kind::Warning, QLatin1String(text)};
+}
+
 TEST(HardwareInfoPage, GetReadsEachTextWithItsPauseAndLength) {
     const struct {
         int group;
         QByteArray reply;  // empty: no reply
         const char* field;
-        QStringList messages;
-        bool warning;
+        Entry message;
     } cases[] = {
-        {0, "1.00\r\n", "1.00", Texts({"H/W version is 1.00."}), false},
-        {0, "\r\n", "", Texts({"H/W version is NULL"}), true},
-        {0, "", "", Texts({"H/W version is NULL"}), true},
-        {1, "TW0001\r\n", "TW0001", Texts({"Serial Number is TW0001."}), false},
+        {0, "1.00\r\n", "1.00", Shown("H/W version is 1.00.")},
+        {0, "\r\n", "", Missing("H/W version is NULL")},
+        {0, "", "", Missing("H/W version is NULL")},
+        {1, "TW0001\r\n", "TW0001", Shown("Serial Number is TW0001.")},
         // A blank serial number is still a reply.
-        {1, "\r\n", "", Texts({"Serial Number is ."}), false},
-        {1, "", "", Texts({"Serial Number is NULL"}), true},
-        {2, "ABC\r\n", "ABC", Texts({"Printer ID is ABC."}), false},
-        {2, "\n", "", Texts({"Printer ID is NULL"}), true},
+        {1, "\r\n", "", Shown("Serial Number is .")},
+        {1, "", "", Missing("Serial Number is NULL")},
+        {2, "ABC\r\n", "ABC", Shown("Printer ID is ABC.")},
+        {2, "\n", "", Missing("Printer ID is NULL")},
     };
     for (const auto& c : cases) {
         const Group& group = kGroups[c.group];
@@ -69,8 +79,7 @@ TEST(HardwareInfoPage, GetReadsEachTextWithItsPauseAndLength) {
         EXPECT_EQ(p.rig.pacer.pauses.front(), group.pause) << name;
         EXPECT_EQ(p.rig.link.readSizes.front(), group.length) << name;
         EXPECT_EQ(p.Edit(group.stem)->text(), QLatin1String(c.field)) << name;
-        EXPECT_EQ(p.rig.messages.Texts(), c.messages) << name;
-        EXPECT_EQ(p.rig.messages.Warnings().size(), c.warning ? 1 : 0) << name;
+        EXPECT_EQ(p.rig.messages.entries, std::vector<Entry>{c.message}) << name;
     }
 }
 
@@ -125,11 +134,14 @@ TEST(HardwareInfoPage, SetAndInitialiseWriteThenWaitForTheFlash) {
                   (std::vector<QByteArray>{QByteArray("^MBY") + group.digit + ",A1\r\n",
                                            QByteArray("^MBY\x0F,") + group.digit + "\r\n"}));
         EXPECT_EQ(p.rig.pacer.pauses, (std::vector<int>{5700, 5700}));
+        // Under the program's name, unlike a text read.
         EXPECT_EQ(
-            p.rig.messages.Informations(),
-            (QStringList{
-                QStringLiteral("Set %1 is successful").arg(QLatin1String(group.what)),
-                QStringLiteral("Initialize %1 is successful").arg(QLatin1String(group.what))}));
+            p.rig.messages.entries,
+            (std::vector<Entry>{
+                {Messages::Kind::Information,
+                 QStringLiteral("Set %1 is successful").arg(QLatin1String(group.what))},
+                {Messages::Kind::Information,
+                 QStringLiteral("Initialize %1 is successful").arg(QLatin1String(group.what))}}));
         // The page does not read the text back.
         EXPECT_EQ(p.Edit(group.stem)->text(), QStringLiteral("A1"));
 

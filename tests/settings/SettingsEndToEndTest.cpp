@@ -1,12 +1,15 @@
 // The settings pages against the printer simulator over TCP and a pseudo-terminal: what a page
-// sets, the printer keeps, and the page reads it back. A serial read whose reply is shorter than
-// its length waits for its time-out (about 3 s), so these cases stay few.
+// sets, the printer keeps, and the page reads it back. Over the pseudo-terminal these also show
+// that a text reply read up to its line end, not its length, still brings the whole value.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <chrono>
+#include <thread>
 
 #include "settings/HardwareInfoPage.h"
 #include "settings/PrintAndPagePage.h"
@@ -113,6 +116,32 @@ TEST_P(SettingsOver, AnIdentificationTextIsStoredAndReadBack) {
     EXPECT_EQ(rig.printer.Snapshot().settings.texts[2], "ABC");
 }
 
+// A reply that comes after its query gave up must not be taken for the next query's answer (nor
+// written back by a Set that follows). The serial time-out is shortened only to keep the case
+// short: three read requests of 0.8 s on serial, one receive of 3 s on TCP, both shorter than the
+// printer's delay.
+TEST_P(SettingsOver, AReplyThatCameTooLateIsNotTheNextQuerysAnswer) {
+    constexpr int kLateMs = 3500;
+    SimRig rig(GetParam());
+    ASSERT_TRUE(rig.Connect());
+    if (rig.transport == SimRig::Transport::Pty) {
+        ASSERT_TRUE(rig.port.SetTimeouts({.readTotalConstant = 800}));
+    }
+    PrintAndPagePage page(rig.Context(3));
+    page.show();
+    rig.server.SetMisbehaviour({.lateMs = kLateMs});
+    QElapsedTimer sent;
+    sent.start();
+    Click(page, "paperWidthGetButton");
+    rig.server.SetMisbehaviour({});
+    // The width's reply arrives now, while nothing reads.
+    std::this_thread::sleep_for(std::chrono::milliseconds(kLateMs + 500 - sent.elapsed()));
+    Click(page, "paperLengthGetButton");
+    EXPECT_EQ(Find<QLineEdit>(page, "paperLengthEdit")->text(), QStringLiteral("1200"));
+    EXPECT_EQ(rig.messages.Warnings(), Texts({"Getting paper width is failed"}));
+    EXPECT_EQ(rig.messages.Informations(), Texts({"Getting paper length is successful"}));
+}
+
 TEST_P(SettingsOver, ThePrinterInformationPageShowsTheSimulatorsFacts) {
     SimRig rig(GetParam(), "QX-R25");
     rig.printer.Edit([](sim::PrinterState& state) {
@@ -128,7 +157,8 @@ TEST_P(SettingsOver, ThePrinterInformationPageShowsTheSimulatorsFacts) {
          {"modelNameLabel", "modelTypeLabel", "firmwareVersionLabel", "temperatureLabel"}) {
         shown << Find<QLabel>(page, label)->text();
     }
-    EXPECT_EQ(shown, Texts({"QX-R25", "TT", "V3.21", "38 Celsius"}));
+    // As received: the line end the printer sends shows as a line break.
+    EXPECT_EQ(shown, Texts({"QX-R25\n", "TT\n", "V3.21\n", "38 Celsius"}));
     EXPECT_EQ(rig.messages.Texts(), Texts({"Get printer information is successful."}));
 }
 
