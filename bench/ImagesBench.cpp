@@ -117,11 +117,7 @@ void Convert(benchmark::State& state) {
             state.SkipWithError("the photo cannot be read");
             return;
         }
-        if (method.method != DitherMethod::None) {
-            picture.Dither(method.method);
-        } else {
-            picture.ReduceToOneBit();
-        }
+        picture.ToBlackAndWhite(method.method);
         if (!picture.SavePcx(ours)) {
             state.SkipWithError("the PCX file cannot be written");
             return;

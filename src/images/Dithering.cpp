@@ -1,5 +1,7 @@
 #include "images/Dithering.h"
 
+#include <QList>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -19,6 +21,26 @@ std::uint8_t GreyOverWhite(QRgb pixel) {
         return static_cast<std::uint8_t>(Luma(pixel));
     }
     return static_cast<std::uint8_t>((Luma(pixel) * alpha + 255 * (255 - alpha) + 127) / 255);
+}
+
+// The grey level of each colour of a palette picture. Colours the table lacks are what Qt's
+// own conversion makes of them: a one-bit picture's are black then white, an 8-bit picture's
+// transparent (so white), and without any table an 8-bit picture is grey.
+template <std::size_t count>
+std::array<std::uint8_t, count> PaletteLevels(const QImage& picture) {
+    const QList<QRgb> colours = picture.colorTable();
+    std::array<std::uint8_t, count> levels{};
+    for (std::size_t i = 0; i < count; ++i) {
+        if constexpr (count == 2) {
+            levels[i] = i == 0 ? 0 : 255;
+        } else {
+            levels[i] = colours.isEmpty() ? static_cast<std::uint8_t>(i) : 255;
+        }
+    }
+    for (std::size_t i = 0; i < count && i < static_cast<std::size_t>(colours.size()); ++i) {
+        levels[i] = GreyOverWhite(colours[static_cast<qsizetype>(i)]);
+    }
+    return levels;
 }
 
 void SetWhite(uchar* line, int x) {
@@ -78,6 +100,44 @@ std::vector<std::uint8_t> Dithering::GreyLevels(const QImage& picture) {
     const int height = picture.height();
     std::vector<std::uint8_t> grey(static_cast<std::size_t>(width) *
                                    static_cast<std::size_t>(height));
+    if (grey.empty()) {
+        return grey;
+    }
+    std::uint8_t* out = grey.data();
+    // Palette and grey pictures are read a byte (or bit) a pixel through their colours' grey
+    // levels: converting them first would take four bytes a pixel.
+    switch (picture.format()) {
+        case QImage::Format_Mono:
+        case QImage::Format_MonoLSB: {
+            const std::array<std::uint8_t, 2> levels = PaletteLevels<2>(picture);
+            const bool lsb = picture.format() == QImage::Format_MonoLSB;
+            for (int y = 0; y < height; ++y) {
+                const uchar* line = picture.constScanLine(y);
+                for (int x = 0; x < width; ++x) {
+                    const int shift = lsb ? (x & 7) : 7 - (x & 7);
+                    *out++ = levels[(line[x >> 3] >> shift) & 1];
+                }
+            }
+            return grey;
+        }
+        case QImage::Format_Indexed8: {
+            const std::array<std::uint8_t, 256> levels = PaletteLevels<256>(picture);
+            for (int y = 0; y < height; ++y) {
+                const uchar* line = picture.constScanLine(y);
+                for (int x = 0; x < width; ++x) {
+                    *out++ = levels[line[x]];
+                }
+            }
+            return grey;
+        }
+        case QImage::Format_Grayscale8:
+            for (int y = 0; y < height; ++y) {
+                out = std::copy_n(picture.constScanLine(y), width, out);
+            }
+            return grey;
+        default:
+            break;
+    }
     // The common photo formats are read in place; anything else goes through one conversion.
     const bool direct =
         picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32;
@@ -86,7 +146,6 @@ std::vector<std::uint8_t> Dithering::GreyLevels(const QImage& picture) {
         return {};
     }
     const bool opaque = source.format() == QImage::Format_RGB32;
-    std::uint8_t* out = grey.data();
     for (int y = 0; y < height; ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
         if (opaque) {

@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 
 #include "forms/Controls.h"
+#include "forms/Messages.h"
+#include "images/Picture.h"
 #include "images/PicturePane.h"
 
 ImageViewer::ImageViewer(const ToolContext& context, const QString& path, QWidget* parent)
@@ -56,6 +58,9 @@ ImageViewer::ImageViewer(const ToolContext& context, const QString& path, QWidge
     const std::optional<PicturePreview::Shown> shown = ShowPreview();
     if (shown) {
         type_ = shown->type;
+    } else if (preview_.TooLarge()) {
+        // A grey pane alone would not say why.
+        context_.messages.Warning(Picture::TooLargeText());
     }
     // Nothing to dither in a black-and-white picture, nor in one that could not be read.
     ditherList_->setEnabled(shown && shown->fileBitsPerPixel > 1);

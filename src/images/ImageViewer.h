@@ -24,6 +24,8 @@ public:
     DitherMethod Method() const { return method_; }
     // The type the file was read as; Unknown when it could not be shown.
     PictureType Type() const { return type_; }
+    // Whether the file was refused for its picture's size (with a warning as the viewer opened).
+    bool TooLarge() const { return preview_.TooLarge(); }
     PicturePane* Pane() const { return pane_; }
 
     void accept() override;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "images/Dithering.h"
+#include "images/Picture.h"
 
 namespace {
 
@@ -183,9 +184,18 @@ bool PcxCodec::LooksLikePcx(QByteArrayView bytes) {
     return version <= kVersionWithPalette && version != 1 && encoding <= 1;
 }
 
+QSize PcxCodec::DeclaredSize(QByteArrayView bytes) {
+    if (!LooksLikePcx(bytes)) {
+        return {};
+    }
+    const int width = Word(bytes, 8) - Word(bytes, 4) + 1;
+    const int height = Word(bytes, 10) - Word(bytes, 6) + 1;
+    return width > 0 && height > 0 ? QSize(width, height) : QSize();
+}
+
 QImage PcxCodec::Read(QByteArrayView bytes, int* bitsPerPixel) {
     Header header;
-    if (!ReadHeader(bytes, header)) {
+    if (!ReadHeader(bytes, header) || qint64(header.width) * header.height > Picture::kMostPixels) {
         return {};
     }
     const int bits = header.bitsPerPlane;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QImage>
+#include <QSize>
 
 // The PCX format, which Qt has no codec for.
 //
@@ -21,8 +22,14 @@ public:
 
     // True when the bytes begin like a PCX file.
     static bool LooksLikePcx(QByteArrayView bytes);
-    // The picture, or a null image when the bytes are not a PCX file we can read in full.
-    // `bitsPerPixel` receives the file's bits per pixel (bits times planes).
+    // The width and height the header declares; invalid when the bytes do not begin like a
+    // PCX file. Only the header is needed.
+    static QSize DeclaredSize(QByteArrayView bytes);
+    // The picture, or a null image when the bytes are not a PCX file we can read in full, or
+    // declare more than Picture::kMostPixels (refused before anything is allocated). One bit in
+    // one plane becomes a Format_Mono image, other palettes Format_Indexed8: only 24 and 32
+    // bits take four bytes a pixel. `bitsPerPixel` receives the file's bits per pixel (bits
+    // times planes).
     static QImage Read(QByteArrayView bytes, int* bitsPerPixel = nullptr);
     // The picture as a black-and-white PCX file. Anything but Dithering's black-and-white form
     // is first reduced to it by plain threshold. Empty for a null picture.

@@ -25,14 +25,12 @@ QString PcxDownload::Convert(const QString& filePath, PictureType imageType,
     RemoveTemporary();
     sendPath_ = filePath;
     Picture picture;
-    if (!picture.Load(filePath, imageType)) {
+    const bool loaded = picture.Load(filePath, imageType);
+    tooLarge_ = picture.TooLarge();
+    if (!loaded) {
         return sendPath_;
     }
-    if (ditherMethod != DitherMethod::None) {
-        picture.Dither(ditherMethod);
-    }
-    if (picture.BitsPerPixel() > 1) {
-        picture.ReduceToOneBit();
+    if (picture.ToBlackAndWhite(ditherMethod) == Picture::Step::Reduced) {
         pacer_.Pause(kPauseAfterReductionMs);
     }
     // A shared temporary folder would let another user plant a file or link under the
@@ -108,7 +106,8 @@ PcxDownload::Outcome PcxDownload::SendData(const DownloadProgress& progress) {
 PcxDownload::Outcome PcxDownload::Send(const QString& storeName, const DownloadProgress& progress) {
     port_.SetUsbKeepOpen(true);
     Outcome outcome = Outcome::WriteFailed;
-    if (WriteAll(ImageCommands::StoreHeader(size_, storeName))) {
+    const QByteArray header = ImageCommands::StoreHeader(size_, storeName);
+    if (!header.isEmpty() && WriteAll(header)) {
         progress.setRange(static_cast<int>(std::min<qint64>(size_ / kBlockSize, INT_MAX)));
         outcome = SendData(progress);
     }

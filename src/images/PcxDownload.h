@@ -46,12 +46,15 @@ public:
 
     // Converts the chosen file (dithered with `ditherMethod` unless it is None, then reduced
     // to one bit if still needed) into a PCX file named after `now` ("20240131_235959.pcx") in
-    // a folder of its own under `temporaryRoot` that only this user can enter. When the file
-    // cannot be read as a picture or the PCX cannot be saved, the chosen file is what gets sent.
-    // Returns the file to send.
+    // a folder of its own under `temporaryRoot` that only this user can enter, the way the
+    // Image Viewer showed it (Picture::ToBlackAndWhite). When the file cannot be read as a
+    // picture or the PCX cannot be saved, the chosen file is what gets sent, unless its picture
+    // is too large (TooLarge), which is not to be sent at all. Returns the file to send.
     QString Convert(const QString& filePath, PictureType imageType, DitherMethod ditherMethod,
                     const QString& temporaryRoot, const QDateTime& now);
     const QString& SendPath() const { return sendPath_; }
+    // Whether the last Convert refused the file for its picture's size (Picture::kMostPixels).
+    bool TooLarge() const { return tooLarge_; }
     // The converted file, empty when there is none.
     QString TemporaryPath() const;
 
@@ -61,7 +64,8 @@ public:
 
     // Sends the opened file under `storeName`: header, the bytes in blocks of kBlockSize (on
     // Ethernet at once), the recall trailer. A USB device stays open throughout. Stops at the
-    // first failure. Either way the keep-open state ends, the file is closed and the temporary
+    // first failure; a name without bytes (ImageCommands::NameProblem) sends nothing and fails.
+    // Either way the keep-open state ends, the file is closed and the temporary
     // file removed.
     Outcome Send(const QString& storeName, const DownloadProgress& progress);
 
@@ -74,6 +78,7 @@ private:
     PrinterPort& port_;
     Pacer& pacer_;
     QString sendPath_;
+    bool tooLarge_ = false;
     std::unique_ptr<QTemporaryDir> folder_;
     QString temporaryPath_;
     QFile file_;

@@ -21,6 +21,7 @@
 #include "images/ImageCommands.h"
 #include "images/ImageViewer.h"
 #include "images/PcxDownload.h"
+#include "images/Picture.h"
 #include "link/PrinterPort.h"
 
 namespace {
@@ -166,13 +167,21 @@ QString PcxDownloader::NameFromFile() const {
     return fileName_.left(std::max<qsizetype>(0, fileName_.size() - 4));
 }
 
-bool PcxDownloader::NameIsUsable(const QString& name) {
-    const QString problem = ImageCommands::NameProblem(name);
-    if (!problem.isEmpty()) {
-        context_.messages.Warning(problem);
-        return false;
+bool PcxDownloader::NameIsUsable(const QString& name, QLineEdit* field) {
+    return Refuse(ImageCommands::NameProblem(name), field);
+}
+
+bool PcxDownloader::PositionIsUsable(const QString& position, QLineEdit* field) {
+    return Refuse(ImageCommands::TextProblem(position), field);
+}
+
+bool PcxDownloader::Refuse(const QString& problem, QLineEdit* field) {
+    if (problem.isEmpty()) {
+        return true;
     }
-    return true;
+    context_.messages.Warning(problem);
+    field->setFocus();
+    return false;
 }
 
 void PcxDownloader::Send(const QByteArray& command) {
@@ -195,6 +204,7 @@ void PcxDownloader::ChooseFile() {
             fileSelected_ = true;
             method_ = viewer.Method();
             type_ = viewer.Type();
+            tooLarge_ = viewer.TooLarge();
             QFile file(filePath_);
             if (!file.open(QIODevice::ReadOnly)) {
                 context_.messages.Warning(tr("Can't open file!"));
@@ -219,10 +229,20 @@ void PcxDownloader::Download() {
         context_.messages.Warning(tr("Please, Select PCX files!"));
         return;
     }
+    // Nor does a picture too large to read go as the file's own bytes: no printer could hold
+    // it, and no one has seen it.
+    if (tooLarge_) {
+        context_.messages.Warning(Picture::TooLargeText());
+        return;
+    }
     PcxDownload download(context_.port, context_.pacer);
     sendPath_ =
         download.Convert(filePath_, type_, method_, temporaryRoot_, QDateTime::currentDateTime());
     ReadForm();
+    if (download.TooLarge()) {
+        context_.messages.Warning(Picture::TooLargeText());
+        return;
+    }
     if (!download.Open()) {
         context_.messages.Warning(tr("Can't open file!"));
         return;
@@ -231,7 +251,7 @@ void PcxDownloader::Download() {
         storeName_ = NameFromFile();
         storeNameEdit_->setText(storeName_);
     }
-    if (!NameIsUsable(storeName_)) {
+    if (!NameIsUsable(storeName_, storeNameEdit_)) {
         return;
     }
     DownloadProgress progress;
@@ -258,7 +278,7 @@ void PcxDownloader::DeleteImage() {
         context_.messages.Warning(tr("Please, type image name!"));
         return;
     }
-    if (NameIsUsable(deleteName_)) {
+    if (NameIsUsable(deleteName_, deleteNameEdit_)) {
         Send(ImageCommands::Delete(deleteName_));
     }
 }
@@ -277,7 +297,8 @@ void PcxDownloader::RecallImage() {
         context_.messages.Warning(tr("Please, type image name!"));
         return;
     }
-    if (NameIsUsable(recallName_)) {
+    if (NameIsUsable(recallName_, recallNameEdit_) && PositionIsUsable(xText_, xEdit_) &&
+        PositionIsUsable(yText_, yEdit_)) {
         Send(ImageCommands::Recall(xText_, yText_, recallName_));
     }
 }

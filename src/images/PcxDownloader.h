@@ -41,8 +41,12 @@ private:
     void ShowForm();
     // `fileName_` without its last four characters (the extension, when it has three letters).
     QString NameFromFile() const;
-    // Warns and gives false when a typed name cannot go into a command.
-    bool NameIsUsable(const QString& name);
+    // Warns, puts the focus on `field`, and gives false when a typed name cannot go into a
+    // command.
+    bool NameIsUsable(const QString& name, QLineEdit* field);
+    // The same for a position: every character needs a byte.
+    bool PositionIsUsable(const QString& position, QLineEdit* field);
+    bool Refuse(const QString& problem, QLineEdit* field);
     void Send(const QByteArray& command);
 
     const ToolContext context_;  // a copy: it holds only references
@@ -51,6 +55,7 @@ private:
     bool fileSelected_ = false;
     DitherMethod method_ = DitherMethod::None;
     PictureType type_ = PictureType::Unknown;
+    bool tooLarge_ = false;  // the viewer refused the chosen picture for its size
     QString sendPath_;
     QString fileName_;
     QString filePath_;

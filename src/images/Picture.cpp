@@ -43,24 +43,49 @@ const char* ReaderFor(PictureType type) {
     return type == PictureType::Icns ? "icns" : nullptr;
 }
 
-QImage ReadPcxFile(const QString& path, int& bitsPerPixel) {
+bool TooManyPixels(QSize size) {
+    return qint64(size.width()) * size.height() > Picture::kMostPixels;
+}
+
+QImage ReadPcxFile(const QString& path, int& bitsPerPixel, bool& tooLarge) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestPcxFile) {
         return {};
     }
+    // The header tells the picture's size before the rest of the file is read.
+    if (TooManyPixels(PcxCodec::DeclaredSize(file.read(PcxCodec::kHeaderSize)))) {
+        tooLarge = true;
+        return {};
+    }
+    file.seek(0);
     return PcxCodec::Read(file.readAll(), &bitsPerPixel);
 }
 
-QImage ReadWith(const QString& path, const QByteArray& format) {
+QImage ReadWith(const QString& path, const QByteArray& format, bool& tooLarge) {
     QImageReader reader(path, format);
     // Photos are shown upright, as every other viewer shows them.
     reader.setAutoTransform(true);
+    // Most readers tell the size from the header; the rest are checked once read, before the
+    // picture is converted any further.
+    if (TooManyPixels(reader.size())) {
+        tooLarge = true;
+        return {};
+    }
     QImage image;
     reader.read(&image);
+    if (TooManyPixels(image.size())) {
+        tooLarge = true;
+        return {};
+    }
     return image;
 }
 
 }  // namespace
+
+QString Picture::TooLargeText() {
+    return tr("This picture is too large to be read: it has more than %L1 pixels.")
+        .arg(kMostPixels);
+}
 
 QString Picture::Extension(const QString& path) {
     const QString name = QFileInfo(path).fileName();
@@ -106,12 +131,13 @@ bool Picture::Load(const QString& path, PictureType type) {
         return false;
     }
     int bits = 0;
-    QImage image = type == PictureType::Pcx ? ReadPcxFile(path, bits) : ReadWith(path, reader);
-    if (image.isNull()) {
+    QImage image = type == PictureType::Pcx ? ReadPcxFile(path, bits, tooLarge_)
+                                            : ReadWith(path, reader, tooLarge_);
+    if (image.isNull() && !tooLarge_) {
         // Named for one format, made in another: let the content decide.
-        image = ReadWith(path, QByteArray());
-        if (image.isNull() && type != PictureType::Pcx) {
-            image = ReadPcxFile(path, bits);
+        image = ReadWith(path, QByteArray(), tooLarge_);
+        if (image.isNull() && !tooLarge_ && type != PictureType::Pcx) {
+            image = ReadPcxFile(path, bits, tooLarge_);
         }
     }
     if (image.isNull()) {
@@ -146,6 +172,20 @@ void Picture::ReduceToOneBit() {
     }
 }
 
+Picture::Step Picture::ToBlackAndWhite(DitherMethod method) {
+    if (!IsValid()) {
+        return Step::Kept;
+    }
+    if (method != DitherMethod::None && Dither(method)) {
+        return Step::Dithered;
+    }
+    if (Dithering::IsBlackAndWhite(image_)) {
+        return Step::Kept;
+    }
+    ReduceToOneBit();
+    return Step::Reduced;
+}
+
 bool Picture::SavePcx(const QString& path) const {
     const QByteArray bytes = PcxCodec::Write(image_);
     if (bytes.isEmpty()) {
@@ -167,4 +207,5 @@ bool Picture::SavePcx(const QString& path) const {
 void Picture::Clear() {
     image_ = QImage();
     bitsPerPixel_ = 0;
+    tooLarge_ = false;
 }

@@ -7,6 +7,7 @@ PicturePreview::PicturePreview(Pacer& pacer) : pacer_(pacer) {}
 
 std::optional<PicturePreview::Shown> PicturePreview::Load(const QString& path,
                                                           DitherMethod method) {
+    tooLarge_ = false;
     const QString extension = Picture::Extension(path);
     if (extension.isEmpty()) {
         return std::nullopt;
@@ -16,15 +17,19 @@ std::optional<PicturePreview::Shown> PicturePreview::Load(const QString& path,
     picture.Load(path, type);
     pacer_.Pause(kPauseAfterLoadingMs);
     if (!picture.IsValid()) {
+        tooLarge_ = picture.TooLarge();
         return std::nullopt;
     }
     Shown shown{.type = type, .fileBitsPerPixel = picture.BitsPerPixel()};
-    if (method != DitherMethod::None) {
-        picture.Dither(method);
-        pacer_.Pause(kPauseAfterDitheringMs);
-    } else if (picture.BitsPerPixel() > 1) {
-        picture.ReduceToOneBit();
-        pacer_.Pause(kPauseAfterReductionMs);
+    switch (picture.ToBlackAndWhite(method)) {
+        case Picture::Step::Dithered:
+            pacer_.Pause(kPauseAfterDitheringMs);
+            break;
+        case Picture::Step::Reduced:
+            pacer_.Pause(kPauseAfterReductionMs);
+            break;
+        case Picture::Step::Kept:
+            break;
     }
     shown.image = picture.Image();
     return shown;

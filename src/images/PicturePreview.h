@@ -10,8 +10,9 @@
 class Pacer;
 
 // What the Image Viewer shows of a picture file: the file loaded by its extension's type, then
-// dithered with the chosen method, or else reduced to one bit. Every load starts afresh from the
-// file, never from the last result, and pauses after each step.
+// brought to black and white the way the download brings it (Picture::ToBlackAndWhite), so
+// the preview is what prints. Every load starts afresh from the file, never from the last
+// result, and pauses after each step.
 class PicturePreview {
 public:
     static constexpr int kPauseAfterLoadingMs = 50;
@@ -22,14 +23,17 @@ public:
     struct Shown {
         PictureType type = PictureType::Unknown;
         int fileBitsPerPixel = 0;  // as the file holds the picture
-        QImage image = {};         // black and white, unless the method is unknown
+        QImage image = {};         // black and white
     };
 
     explicit PicturePreview(Pacer& pacer);
 
     // Nothing when the file cannot be shown; a file with no extension is not even read.
     std::optional<Shown> Load(const QString& path, DitherMethod method);
+    // Whether the last Load refused the file for its picture's size (Picture::kMostPixels).
+    bool TooLarge() const { return tooLarge_; }
 
 private:
     Pacer& pacer_;
+    bool tooLarge_ = false;
 };

@@ -7,6 +7,7 @@
 
 namespace {
 
+using images_test::ColourScene;
 using images_test::Flat;
 using images_test::Rows;
 using images_test::ToRows;
@@ -117,6 +118,49 @@ TEST(Dithering, GreyLevelsWeighColoursAndPutTransparencyOnWhite) {
                                                            : Dithering::Apply(clear, method);
         EXPECT_EQ(ToRows(result), QStringList(8, QStringLiteral("........")))
             << static_cast<int>(method);
+    }
+}
+
+// Palette and grey pictures are read a byte a pixel, not converted to four: their grey levels
+// are still those of the picture Qt's conversion gives.
+TEST(Dithering, PalettePicturesGiveTheGreyLevelsOfTheirConversion) {
+    const QImage scene = ColourScene(37, 11);
+    QImage indexed = scene.convertToFormat(QImage::Format_Indexed8);
+    QImage translucent = indexed.copy();
+    QList<QRgb> colours = translucent.colorTable();
+    for (qsizetype i = 0; i < colours.size(); i += 3) {
+        colours[i] = qRgba(qRed(colours[i]), qGreen(colours[i]), qBlue(colours[i]), int(i % 256));
+    }
+    translucent.setColorTable(colours);
+    QImage shortTable = indexed.copy();
+    shortTable.setColorTable(indexed.colorTable().first(5));  // the rest is missing
+    QImage noTable = indexed.copy();
+    noTable.setColorTable({});  // grey levels
+    QImage mono = Dithering::Threshold(scene);
+    mono.setColorTable({qRgb(200, 30, 30), qRgba(0, 0, 90, 60)});
+    const struct {
+        const char* name;
+        QImage picture;
+    } cases[] = {
+        {"indexed", indexed},
+        {"indexed with alpha", translucent},
+        {"short table", shortTable},
+        {"no table", noTable},
+        {"mono", mono},
+        {"mono LSB", mono.convertToFormat(QImage::Format_MonoLSB)},
+        {"mono, one colour",
+         [&] {
+             QImage one = mono.copy();
+             one.setColorTable({qRgb(90, 90, 90)});
+             return one;
+         }()},
+        {"grey", scene.convertToFormat(QImage::Format_Grayscale8)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_FALSE(c.picture.isNull());
+        EXPECT_EQ(Dithering::GreyLevels(c.picture),
+                  Dithering::GreyLevels(c.picture.convertToFormat(QImage::Format_ARGB32)));
     }
 }
 

@@ -19,6 +19,8 @@
 #include "images/ImageViewer.h"
 #include "images/PcxCodec.h"
 #include "images/PcxDownloader.h"
+#include "images/Picture.h"
+#include "images/PicturePane.h"
 #include "support/TestRig.h"
 #include "support/Widgets.h"
 
@@ -50,6 +52,7 @@ protected:
     QDialog::DialogCode PlayViewer(QDialog& form) {
         EXPECT_NE(qobject_cast<ImageViewer*>(&form), nullptr);
         viewerPaths << Find<QLabel>(form, "pathLabel")->text();
+        viewerShown = Find<PicturePane>(form, "picturePane")->Shown();
         if (play.choose) {
             auto* list = Find<QComboBox>(form, "ditherCombo");
             EXPECT_TRUE(list->isEnabled());
@@ -69,8 +72,25 @@ protected:
         }
         return Find<QLineEdit>(*window, name)->text();
     }
+    // Typed where Qt Test has the keys (printable ASCII), set otherwise.
     void TypeInto(const char* name, const QString& text) {
-        Type(Find<QLineEdit>(*window, name), text);
+        auto* field = Find<QLineEdit>(*window, name);
+        const bool typeable = std::all_of(text.begin(), text.end(), [](QChar c) {
+            return c.unicode() >= 0x20 && c.unicode() < 0x7F;
+        });
+        if (typeable) {
+            Type(field, text);
+        } else {
+            field->setText(text);
+        }
+    }
+    // The picture file the download sent: what lies between the store header and its trailer.
+    QByteArray SentFile() const {
+        QByteArray data;
+        for (std::size_t i = 1; i + 1 < rig.link.writes.size(); ++i) {
+            data += rig.link.writes[i];
+        }
+        return data;
     }
     QString Write(const QString& name, const QByteArray& bytes) {
         return WriteFile(files.path(), name, bytes);
@@ -88,6 +108,7 @@ protected:
     QTemporaryDir files;
     QTemporaryDir temporary;
     QStringList viewerPaths;
+    QImage viewerShown;  // in the viewer as it closed
     ViewerPlay play;
     std::function<void()> beforeViewerCloses;
     std::unique_ptr<PcxDownloader> window;
@@ -299,11 +320,7 @@ TEST_F(Downloader, SendsAColourPictureAsItsOneBitPcx) {
             PcxCodec::Write(method == DitherMethod::None ? Dithering::Threshold(scene)
                                                          : Dithering::Apply(scene, method));
         EXPECT_EQ(rig.link.writes.front(), "IS" + QByteArray::number(pcx.size()) + ",'scene'");
-        QByteArray data;
-        for (std::size_t i = 1; i + 1 < rig.link.writes.size(); ++i) {
-            data += rig.link.writes[i];
-        }
-        EXPECT_EQ(data, pcx);
+        EXPECT_EQ(SentFile(), pcx);
         EXPECT_EQ(rig.pacer.pauses, pauses);
         EXPECT_EQ(rig.messages.Texts(), QStringList{kCompleted});
         EXPECT_TRUE(QDir(temporary.path()).isEmpty());
@@ -330,6 +347,19 @@ TEST_F(Downloader, AFailedWriteEndsTheDownloadWithAWarning) {
     EXPECT_TRUE(QDir(temporary.path()).isEmpty());
 }
 
+const char* const kQuoteRefused = "An image name cannot contain a quote (') or a line break.";
+const char* const kNoByte =
+    "The text holds characters the printer cannot take: %1\n"
+    "Please use characters with one-byte codes only.";
+
+// The warning a case names: a whole text, or the characters a refusal for want of a byte names.
+QString Warning(const char* text) {
+    const QString warning = QString::fromUtf8(text);
+    const bool latin1 =
+        std::all_of(warning.begin(), warning.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+    return latin1 ? warning : QString::fromUtf8(kNoByte).arg(warning);
+}
+
 struct CommandCase {
     const char* button;
     const char* deleteName = "";
@@ -341,7 +371,6 @@ struct CommandCase {
 };
 
 TEST_F(Downloader, DeleteListAndRecallSendTheirCommands) {
-    const char* const kQuoteRefused = "An image name cannot contain a quote (') or a line break.";
     const CommandCase cases[] = {
         {.button = "deleteButton", .deleteName = "logo", .written = "ID'logo'II"},
         {.button = "deleteButton",
@@ -378,6 +407,25 @@ TEST_F(Downloader, DeleteListAndRecallSendTheirCommands) {
          .x = "0",
          .y = "0",
          .warning = kQuoteRefused},
+        // A line break would end the command inside the name.
+        {.button = "deleteButton", .deleteName = "two\nlines", .warning = kQuoteRefused},
+        {.button = "recallButton",
+         .recallName = "two\rlines",
+         .x = "0",
+         .y = "0",
+         .warning = kQuoteRefused},
+        // One byte a character, whatever the system's encoding: é is E9.
+        {.button = "deleteButton", .deleteName = "Café", .written = "ID'Caf\xE9'II"},
+        {.button = "recallButton",
+         .recallName = "Café",
+         .x = "1",
+         .y = "2",
+         .written = "IR1,2,'Caf\xE9'\r\nP1\r\n"},
+        // A character without a byte is refused, never replaced; positions too.
+        {.button = "deleteButton", .deleteName = "ロゴ", .warning = "ロゴ"},
+        {.button = "recallButton", .recallName = "ロゴロゴ", .x = "0", .y = "0", .warning = "ロゴ"},
+        {.button = "recallButton", .recallName = "logo", .x = "１２", .y = "0", .warning = "１２"},
+        {.button = "recallButton", .recallName = "logo", .x = "0", .y = "€", .warning = "€"},
     };
     rig.ConnectAndClear(QStringLiteral("LPT1:"));
     for (const CommandCase& c : cases) {
@@ -392,7 +440,7 @@ TEST_F(Downloader, DeleteListAndRecallSendTheirCommands) {
         EXPECT_EQ(rig.link.writes,
                   c.written.isNull() ? std::vector<QByteArray>{} : std::vector{c.written});
         EXPECT_EQ(rig.messages.Warnings(),
-                  c.warning ? QStringList{QLatin1String(c.warning)} : QStringList{});
+                  c.warning ? QStringList{Warning(c.warning)} : QStringList{});
         EXPECT_TRUE(rig.messages.Informations().isEmpty());
     }
 }
@@ -405,9 +453,117 @@ TEST_F(Downloader, DownloadRefusals) {
     rig.messages.Clear();
     ChooseFile(Write(QStringLiteral("Bob's.pcx"), QByteArray(10, 'x')));
     Click(*window, "downloadButton");
-    EXPECT_EQ(
-        rig.messages.Warnings(),
-        QStringList{QStringLiteral("An image name cannot contain a quote (') or a line break.")});
+    EXPECT_EQ(rig.messages.Warnings(), QStringList{QLatin1String(kQuoteRefused)});
+    EXPECT_TRUE(rig.link.writes.empty());
+}
+
+// The store name goes one byte a character into the header and the trailer, or is refused
+// before anything is sent.
+TEST_F(Downloader, StoreNamesGoAsOneByteACharacterOrAreRefused) {
+    const struct {
+        const char* name;
+        QByteArray quoted = {};  // as sent; nothing: refused with `warning`
+        const char* warning = nullptr;
+    } cases[] = {
+        {.name = "Café", .quoted = "'Caf\xE9'"},
+        {.name = "ÀÿØ", .quoted = "'\xC0\xFF\xD8'"},
+        {.name = "two\nlines", .warning = kQuoteRefused},
+        {.name = "two\r\nlines", .warning = kQuoteRefused},
+        {.name = "ラベル", .warning = "ラベル"},
+    };
+    rig.ConnectAndClear(QStringLiteral("COM1:"));
+    ChooseFile(Write(QStringLiteral("logo.pcx"), QByteArray(10, 'x')));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        rig.link.ClearRecord();
+        rig.messages.Clear();
+        TypeInto("storeNameEdit", QString::fromUtf8(c.name));
+        Click(*window, "downloadButton");
+        if (c.warning != nullptr) {
+            EXPECT_EQ(rig.messages.Warnings(), QStringList{Warning(c.warning)});
+            EXPECT_TRUE(rig.link.writes.empty());
+            continue;
+        }
+        EXPECT_EQ(rig.messages.Texts(), QStringList{kCompleted});
+        ASSERT_EQ(rig.link.writes.size(), 3u);
+        EXPECT_EQ(rig.link.writes.front(), "IS10," + c.quoted);
+        EXPECT_EQ(rig.link.writes.back(), "\r\n\r\nIR100,100," + c.quoted + "\r\nP1\r\n");
+    }
+}
+
+// A two-colour picture in colours other than black and white prints by threshold; the viewer
+// shows exactly that, never its two tones.
+TEST_F(Downloader, TheViewerShowsTheBitsTheDownloadSends) {
+    const QImage logo = FromRows(Rows({"##..##..##..", "..##..##..##", "############"}));
+    // A one-bit PCX with another palette in its header: colour 0, then colour 1.
+    const auto recoloured = [&](QRgb zero, QRgb one) {
+        QByteArray file = PcxCodec::Write(logo);
+        const QRgb colours[] = {zero, one};
+        for (int i = 0; i < 2; ++i) {
+            file[16 + 3 * i] = static_cast<char>(qRed(colours[i]));
+            file[17 + 3 * i] = static_cast<char>(qGreen(colours[i]));
+            file[18 + 3 * i] = static_cast<char>(qBlue(colours[i]));
+        }
+        return file;
+    };
+    QImage palette(logo.size(), QImage::Format_Indexed8);
+    palette.setColorTable({qRgb(0, 0, 0), qRgb(100, 100, 100)});
+    for (int y = 0; y < logo.height(); ++y) {
+        for (int x = 0; x < logo.width(); ++x) {
+            palette.setPixel(x, y, logo.pixelIndex(x, y));
+        }
+    }
+    const struct {
+        const char* file;
+        QByteArray content;
+        QStringList rows;  // as shown and sent
+    } cases[] = {
+        {.file = "black-and-white.pcx", .content = PcxCodec::Write(logo), .rows = ToRows(logo)},
+        // Grey 100 is below mid-grey: all of it black.
+        {.file = "black-and-grey.pcx",
+         .content = recoloured(qRgb(0, 0, 0), qRgb(100, 100, 100)),
+         .rows = QStringList(3, QStringLiteral("############"))},
+        {.file = "two-greys.pcx",
+         .content = recoloured(qRgb(90, 90, 90), qRgb(180, 180, 180)),
+         .rows = ToRows(logo)},
+        {.file = "black-and-grey.png",
+         .content = Encoded(palette, "PNG"),
+         .rows = QStringList(3, QStringLiteral("############"))},
+    };
+    rig.ConnectAndClear(QStringLiteral("COM1:"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        rig.link.ClearRecord();
+        ChooseFile(Write(QLatin1String(c.file), c.content));
+        Click(*window, "downloadButton");
+        const QImage sent = PcxCodec::Read(SentFile());
+        ASSERT_FALSE(sent.isNull());
+        EXPECT_EQ(viewerShown.convertToFormat(QImage::Format_RGB32),
+                  sent.convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(ToRows(viewerShown), c.rows);
+        EXPECT_TRUE(Dithering::IsBlackAndWhite(viewerShown));
+    }
+}
+
+// A few bytes of PCX header can declare a picture of gigabytes: it is refused before it is
+// read, in the viewer and at the download, and nothing is sent.
+TEST_F(Downloader, APictureTooLargeToReadIsRefused) {
+    QByteArray huge = PcxCodec::Write(FromRows(Rows({"#."})));
+    huge[8] = huge[9] = static_cast<char>(0xFF);    // 65536 wide
+    huge[10] = huge[11] = static_cast<char>(0xFF);  // 65536 high
+    huge[66] = 0x00;
+    huge[67] = 0x20;  // 8192 bytes a line
+    rig.ConnectAndClear(QStringLiteral("COM1:"));
+    ChooseFile(Write(QStringLiteral("huge.pcx"), huge));
+    const QString tooLarge = Picture::TooLargeText();
+    EXPECT_TRUE(tooLarge.contains(QStringLiteral("too large"))) << tooLarge.toStdString();
+    EXPECT_EQ(rig.messages.Warnings(), QStringList{tooLarge});
+    EXPECT_TRUE(viewerShown.isNull());
+    ASSERT_TRUE(window->FileSelected());
+
+    rig.messages.Clear();
+    Click(*window, "downloadButton");
+    EXPECT_EQ(rig.messages.Warnings(), QStringList{tooLarge});
     EXPECT_TRUE(rig.link.writes.empty());
 }
 

@@ -94,7 +94,123 @@ TEST_F(PictureFiles, WhatCannotBeReadIsNoPicture) {
         Picture picture;
         EXPECT_FALSE(picture.Load(path, type)) << path.toStdString();
         EXPECT_FALSE(picture.IsValid());
+        EXPECT_FALSE(picture.TooLarge());
         EXPECT_EQ(picture.BitsPerPixel(), 0);
+    }
+}
+
+// A PCX file whose header declares `width` x `height` at one bit, followed by `data`.
+QByteArray PcxHeader(int width, int height, const QByteArray& data) {
+    QByteArray file = PcxCodec::Write(FromRows(Rows({"#"}))).left(PcxCodec::kHeaderSize);
+    const auto word = [&file](int at, int value) {
+        file[at] = static_cast<char>(value & 0xFF);
+        file[at + 1] = static_cast<char>(value >> 8);
+    };
+    word(8, width - 1);
+    word(10, height - 1);
+    word(66, (width + 15) / 16 * 2);
+    return file + data;
+}
+
+// The file's CRC-32, as PNG chunks carry it.
+quint32 Crc32(const QByteArray& bytes) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char byte : bytes) {
+        crc ^= static_cast<uchar>(byte);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+// A PNG file that declares a one-bit grey picture of `width` x `height` and holds no pixels.
+QByteArray PngHeader(quint32 width, quint32 height) {
+    const auto big = [](quint32 value) {
+        QByteArray bytes(4, '\0');
+        for (int i = 0; i < 4; ++i) {
+            bytes[i] = static_cast<char>((value >> (24 - 8 * i)) & 0xFF);
+        }
+        return bytes;
+    };
+    const QByteArray header = "IHDR" + big(width) + big(height) + QByteArray::fromHex("0100000000");
+    return QByteArray::fromHex("89504e470d0a1a0a") + big(13) + header + big(Crc32(header)) +
+           big(0) + "IDAT" + big(Crc32("IDAT")) + big(0) + "IEND" + big(Crc32("IEND"));
+}
+
+// A small file can declare a picture of gigabytes: run-length-encoded PCX gives 63 bytes for
+// two. Past the most pixels a file is refused from its header, before its picture is made.
+TEST_F(PictureFiles, APictureOfMoreThanTheMostPixelsIsRefusedFromItsHeader) {
+    // 16384 x 16384 at one bit is 32 MiB of lines: two bytes a run of 63 bytes fill them.
+    QByteArray runs;
+    for (qint64 filled = 0; filled < 16384LL * 2048; filled += 63) {
+        runs += "\xFF\xFF";
+    }
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        PictureType type;
+    } cases[] = {
+        {"bomb.pcx", PcxHeader(16384, 16384, runs), PictureType::Pcx},
+        {"one-line-too-many.pcx", PcxHeader(8192, 8193, "\xFF\xFF"), PictureType::Pcx},
+        {"named-for-another.bmp", PcxHeader(65535, 65535, "\xFF\xFF"), PictureType::Bmp},
+        {"bomb.png", PngHeader(40000, 40000), PictureType::Png},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Picture picture;
+        EXPECT_FALSE(picture.Load(SaveBytes(c.bytes, QLatin1String(c.name)), c.type));
+        EXPECT_TRUE(picture.TooLarge());
+        EXPECT_FALSE(picture.IsValid());
+        EXPECT_EQ(picture.BitsPerPixel(), 0);
+    }
+    EXPECT_TRUE(PcxCodec::Read(cases[0].bytes).isNull());
+    EXPECT_EQ(PcxCodec::DeclaredSize(cases[0].bytes), QSize(16384, 16384));
+
+    // Right at the limit a picture is read, and stays one bit a pixel on its way.
+    QImage white = Dithering::BlackAndWhite(8192, 8192);
+    white.fill(1);
+    Picture largest;
+    ASSERT_TRUE(largest.Load(SaveBytes(PcxCodec::Write(white), QStringLiteral("largest.pcx")),
+                             PictureType::Pcx));
+    EXPECT_FALSE(largest.TooLarge());
+    EXPECT_EQ(largest.Image().format(), QImage::Format_Mono);
+    EXPECT_EQ(largest.ToBlackAndWhite(DitherMethod::None), Picture::Step::Kept);
+    EXPECT_EQ(largest.Image().pixel(8191, 8191), qRgb(255, 255, 255));
+}
+
+// The way to black and white shared by the preview and the download.
+TEST_F(PictureFiles, ToBlackAndWhiteDithersThenReducesWhatIsNotYetBlackAndWhite) {
+    const QImage scene = ColourScene(30, 20);
+    const QImage mono = Dithering::Threshold(scene);
+    QImage greys = mono.copy();
+    greys.setColorTable({qRgb(0, 0, 0), qRgb(100, 100, 100)});
+    const DitherMethod unknown = static_cast<DitherMethod>(5);
+    const struct {
+        const char* name;
+        QImage picture;
+        DitherMethod method;
+        Picture::Step step;
+        QImage expected;
+    } cases[] = {
+        {"black and white", mono, DitherMethod::None, Picture::Step::Kept, mono},
+        {"colour", scene, DitherMethod::None, Picture::Step::Reduced, Dithering::Threshold(scene)},
+        {"colour, dithered", scene, DitherMethod::Bayer4, Picture::Step::Dithered,
+         Dithering::Apply(scene, DitherMethod::Bayer4)},
+        {"colour, unknown method", scene, unknown, Picture::Step::Reduced,
+         Dithering::Threshold(scene)},
+        {"black and grey", greys, DitherMethod::None, Picture::Step::Reduced,
+         Dithering::Threshold(greys)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Picture picture;
+        ASSERT_TRUE(
+            picture.Load(Save(c.picture, QStringLiteral("picture.png"), "PNG"), PictureType::Png));
+        EXPECT_EQ(picture.ToBlackAndWhite(c.method), c.step);
+        EXPECT_TRUE(Dithering::IsBlackAndWhite(picture.Image()));
+        EXPECT_EQ(ToRows(picture.Image()), ToRows(c.expected));
+        EXPECT_EQ(picture.BitsPerPixel(), 1);
     }
 }
 

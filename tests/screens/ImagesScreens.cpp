@@ -1,9 +1,9 @@
 #include <QComboBox>
+#include <QDir>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadialGradient>
-#include <QTemporaryDir>
 
 #include "images/ImageViewer.h"
 #include "images/PcxDownloader.h"
@@ -41,8 +41,14 @@ QString SamplePicture(const QString& path) {
     return path;
 }
 
-QTemporaryDir& Folder() {
-    static QTemporaryDir folder;
+// A fixed folder, so that the path the windows show is the same in every run's pictures.
+const QDir& Folder() {
+    static const QDir folder = [] {
+        QDir dir(QDir::tempPath() + QStringLiteral("/tagwell-screens"));
+        dir.removeRecursively();
+        QDir().mkpath(dir.path());
+        return dir;
+    }();
     return folder;
 }
 
