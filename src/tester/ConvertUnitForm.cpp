@@ -12,6 +12,7 @@
 
 #include "forms/Controls.h"
 #include "forms/Validation.h"
+#include "tester/ValueLabel.h"
 
 namespace {
 
@@ -58,10 +59,8 @@ ConvertUnitForm::ConvertUnitForm(const ToolContext& context, QWidget* parent)
     inputField_ = Controls::Field(this, "inputField");
     resultField_ = Controls::Field(this, "resultField");
     resultField_->setReadOnly(true);
-    inputUnit_ = new QLabel(this);
-    inputUnit_->setObjectName(QStringLiteral("inputUnitLabel"));
-    resultUnit_ = new QLabel(this);
-    resultUnit_->setObjectName(QStringLiteral("resultUnitLabel"));
+    inputUnit_ = ValueLabel::Make(this, "inputUnitLabel");
+    resultUnit_ = ValueLabel::Make(this, "resultUnitLabel");
     // Wide enough for the longest unit name, so that the row does not move when it changes.
     int unitWidth = 0;
     for (const Unit unit : {Unit::Inch, Unit::Mm, Unit::Dots}) {

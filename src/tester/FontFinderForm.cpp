@@ -12,6 +12,7 @@
 #include "forms/Messages.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
+#include "tester/ValueLabel.h"
 
 namespace {
 
@@ -25,13 +26,16 @@ QGroupBox* AnswerGroup(QWidget* parent, const QString& title, const char* prefix
                                              FontFinderForm::tr("Y Multi :")};
     const std::array<const char*, 3> names = {"Font", "XMulti", "YMulti"};
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        auto* value = new QLabel(group);
+        auto* value = new ValueLabel(group);
         value->setObjectName(QLatin1String(prefix) + QLatin1String(names[i]));
         value->setFrameShape(QFrame::StyledPanel);
         value->setFrameShadow(QFrame::Sunken);
         value->setAlignment(Qt::AlignCenter);
         value->setFixedWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
-        grid->addWidget(new QLabel(captions[i], group), int(i), 0);
+        auto* caption = new QLabel(captions[i], group);
+        // So that assistive technology names the caption as the value's label.
+        caption->setBuddy(value);
+        grid->addWidget(caption, int(i), 0);
         grid->addWidget(value, int(i), 1);
         shown[i] = value;
     }

@@ -1,13 +1,95 @@
 #include "tester/StepField.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 #include <QLineEdit>
 #include <QLocale>
 #include <cmath>
 
 #include "forms/Validation.h"
 
+namespace {
+
+// What a screen reader sees of a step field. Qt's own spin box interface reads the "value",
+// "minimum" and "maximum" properties of a QSpinBox, which this field has not, and offers no
+// step actions; this one reads the field itself.
+class StepFieldAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit StepFieldAccessible(StepField* field)
+        : QAccessibleWidget(field, QAccessible::SpinBox) {}
+
+    static QAccessibleInterface* Make(const QString& key, QObject* object) {
+        auto* field = qobject_cast<StepField*>(object);
+        if (field == nullptr || key != QLatin1String(StepField::staticMetaObject.className())) {
+            return nullptr;
+        }
+        return new StepFieldAccessible(field);
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface) {
+            return static_cast<QAccessibleValueInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? Field()->Text() : QAccessibleWidget::text(kind);
+    }
+
+    QVariant currentValue() const override {
+        const auto number = Field()->WholeNumber();
+        return number ? QVariant(*number) : QVariant();
+    }
+    void setCurrentValue(const QVariant& value) override {
+        bool isNumber = false;
+        const double number = value.toDouble(&isNumber);
+        if (isNumber && std::isfinite(number) && Usable()) {
+            Field()->SetNumber(number);
+        }
+    }
+    QVariant maximumValue() const override { return Field()->High(); }
+    QVariant minimumValue() const override { return Field()->Low(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+    QStringList actionNames() const override {
+        return QStringList{increaseAction(), decreaseAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == increaseAction() || name == decreaseAction()) {
+            if (Usable()) {
+                Field()->stepBy(name == increaseAction() ? 1 : -1);
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+    QStringList keyBindingsForAction(const QString& name) const override {
+        if (name == increaseAction()) {
+            return {QStringLiteral("Up")};
+        }
+        if (name == decreaseAction()) {
+            return {QStringLiteral("Down")};
+        }
+        return QAccessibleWidget::keyBindingsForAction(name);
+    }
+
+private:
+    StepField* Field() const { return static_cast<StepField*>(widget()); }
+    bool Usable() const { return Field()->isEnabled() && !Field()->isReadOnly(); }
+};
+
+}  // namespace
+
 StepField::StepField(int low, int high, QWidget* parent)
     : QAbstractSpinBox(parent), low_(low), high_(high) {
+    // Once for all fields: Qt asks the installed factories before its own.
+    static const bool accessible = [] {
+        QAccessible::installFactory(&StepFieldAccessible::Make);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setWrapping(true);
     setAccelerated(true);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
@@ -36,10 +118,18 @@ void StepField::SetNumber(double value) {
     SetText(QString::number(value, 'g', QLocale::FloatingPointShortest));
 }
 
-void StepField::stepBy(int steps) {
+std::optional<double> StepField::WholeNumber() const {
     const auto number = Validation::ParseNumber(Text());
-    // Clamped first, so that a huge number typed into the field cannot overflow the step.
-    const double start = number ? std::trunc(std::clamp(*number, -1e9, 1e9)) : double(low_);
+    if (!number) {
+        return std::nullopt;
+    }
+    return std::trunc(*number);
+}
+
+void StepField::stepBy(int steps) {
+    const auto number = WholeNumber();
+    // Clamped, so that a huge number typed into the field cannot overflow the step.
+    const double start = number ? std::clamp(*number, -1e9, 1e9) : double(low_);
     const qint64 span = qint64(high_) - low_ + 1;
     qint64 value = qint64(start) + steps;
     if (value > high_ || value < low_) {

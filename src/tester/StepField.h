@@ -2,10 +2,12 @@
 
 #include <QAbstractSpinBox>
 #include <QString>
+#include <optional>
 
 // A number field with a step control. The field takes any text, so that a form can read it and
 // say what is wrong; stepping starts from the whole part of the number shown (from the low end
-// when there is none) and cycles: past one end it continues at the other.
+// when there is none) and cycles: past one end it continues at the other. Assistive technology
+// sees it as a spin box whose value is that whole part, with actions that step like the arrows.
 class StepField : public QAbstractSpinBox {
     Q_OBJECT
 public:
@@ -23,6 +25,8 @@ public:
     void SetText(const QString& text);
     // Shows a number in the shortest form that reads back the same (20, 20.9, -5).
     void SetNumber(double value);
+    // The whole part of the number shown; nothing when the text is no number.
+    std::optional<double> WholeNumber() const;
 
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& position) const override;

@@ -1,6 +1,7 @@
 // The tester window: Multi Send, files, the builder cycle and the buttons of later tools.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
+#include <QTranslator>
 
 #include "support/TestRig.h"
 #include "tester/FormScript.h"
@@ -317,6 +319,31 @@ TEST(TesterWindow, SaveThenLoadGivesTheIdenticalBytes) {
     ASSERT_EQ(u.rig.files.requests.size(), 1u);
     EXPECT_FALSE(u.rig.files.requests[0].save);
     EXPECT_EQ(u.rig.files.requests[0].nameFilters, kLoadFilters);
+}
+
+TEST(TesterWindow, FileFilterNamesAreTranslatedAndTheirPatternsKept) {
+    // Marks every text of the tester window, as a translation would replace it.
+    struct MarkingTranslator : QTranslator {
+        QString translate(const char* context, const char* source, const char*,
+                          int) const override {
+            return qstrcmp(context, "TesterWindow") == 0
+                       ? QStringLiteral("<%1>").arg(QString::fromUtf8(source))
+                       : QString();
+        }
+        bool isEmpty() const override { return false; }
+    };
+    MarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    Tester t;
+    t.Press("loadButton");
+    t.Press("saveButton");
+    QCoreApplication::removeTranslator(&translator);
+    ASSERT_EQ(t.rig.files.requests.size(), 2u);
+    EXPECT_EQ(t.rig.files.requests[0].nameFilters,
+              Texts({"<All files(*.*)> (*.*)", "<Text files(*.txt)> (*.txt)",
+                     "<Binary files(*.bin)> (*.bin)"}));
+    EXPECT_EQ(t.rig.files.requests[1].nameFilters,
+              Texts({"<All files(*.*)> (*.*)", "<Text files(*.txt)> (*.txt)"}));
 }
 
 TEST(TesterWindow, LoadStopsAtAZeroByteAndKeepsTheTextWhenItCannotLoad) {
