@@ -50,6 +50,21 @@ struct HandlerResult {
 // if any handler said NeedMore, it waits; otherwise the bytes are junk (see CommandParser).
 using CommandHandler = std::function<HandlerResult(std::string_view pending, PrinterState& state)>;
 
+// Where a handler stopped reading a command that is still incomplete. The parser keeps one mark
+// per handler for the front of each stream and hands it back with the next bytes (the same front,
+// more behind it); once a command is taken or junk skipped, every mark starts afresh (all zero).
+// A handler whose commands may run long (a label line still without its CR) reads on from
+// `scanned` instead of from the front, so a long command costs its length once, not once per
+// chunk that brings more of it.
+struct ScanMark {
+    std::size_t scanned = 0;  // bytes of the front already read
+    unsigned notes = 0;       // what the handler needs to go on reading there (0 at the front)
+};
+
+// A handler that reads on from its mark; otherwise it keeps the contract above.
+using ResumableHandler =
+    std::function<HandlerResult(std::string_view pending, ScanMark& mark, PrinterState& state)>;
+
 // How the front of `pending` compares with a fixed text.
 enum class Match {
     Mismatch,  // it differs

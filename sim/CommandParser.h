@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sim/CommandTable.h"
 #include "sim/PrinterState.h"
@@ -17,6 +18,9 @@ namespace sim {
 // discarded up to the next CR, LF or "^" (which may begin the next command), and a junk run that
 // goes on for more than kMaxJunkRun bytes ends there, so the parser always finds its way back.
 // A command that stays incomplete can hold at most kMaxPending bytes before it is thrown away.
+//
+// The bytes that wait are read once: each handler keeps a mark of how far it read the waiting
+// command, so a long one arriving in many pieces costs its length, not its length per piece.
 class CommandParser {
 public:
     static constexpr std::size_t kMaxJunkRun = 4096;
@@ -31,10 +35,14 @@ public:
     std::string_view Pending() const { return pending_; }
 
 private:
-    void SkipJunk();
+    // Skips junk from `from` on; where parsing goes on.
+    std::size_t SkipJunk(std::size_t from);
+    // The front moved on: every handler reads the next one from its start.
+    void ForgetMarks();
 
     const CommandTable& table_;
     std::string pending_;
+    std::vector<ScanMark> marks_;  // one per table entry, for the front of pending_
     bool inJunk_ = false;
     std::size_t junkRun_ = 0;
 };

@@ -1,5 +1,6 @@
-// The image family: store ("IS"), delete ("ID"), list ("II") and recall ("IR") pictures of the
-// printer's image memory.
+// The image family: store ("IS"), delete ("ID"), list ("II", printed as a label) and recall ("IR")
+// pictures of the printer's image memory.
+#include <climits>
 #include <optional>
 
 #include "sim/CommandFamilies.h"
@@ -129,13 +130,21 @@ HandlerResult List(std::string_view pending, PrinterState& state) {
     if (auto verdict = VerdictFor(scan.Literal("II"))) {
         return *verdict;
     }
-    // "IMAGES <count>", then "'<name>',<width>,<height>,<bytes>" for each, every line CR LF.
-    std::string reply = "IMAGES " + std::to_string(state.images.stored.size()) + "\r\n";
+    // The list comes out on a label of its own, never over the link (the host reads nothing
+    // after asking): "IMAGES <count>", then "'<name>',<width>,<height>,<bytes>" for each. The
+    // label under construction stays as it was.
+    Label report;
+    report.lines.push_back("IMAGES " + std::to_string(state.images.stored.size()));
     for (const auto& [name, image] : state.images.stored) {
-        reply += "'" + name + "'," + std::to_string(image.width) + "," +
-                 std::to_string(image.height) + "," + std::to_string(image.pcx.size()) + "\r\n";
+        report.lines.push_back("'" + name + "'," + std::to_string(image.width) + "," +
+                               std::to_string(image.height) + "," +
+                               std::to_string(image.pcx.size()));
     }
-    return HandlerResult::Done(scan.Used(), reply);
+    state.labels.printed.push_back(std::move(report));
+    if (state.labels.printedCount < LONG_MAX) {
+        ++state.labels.printedCount;
+    }
+    return HandlerResult::Done(scan.Used());
 }
 
 HandlerResult Recall(std::string_view pending, PrinterState& state) {
@@ -164,7 +173,7 @@ HandlerResult Recall(std::string_view pending, PrinterState& state) {
 void AddImageCommands(CommandTable& table) {
     table.Add("IS store picture", Store);
     table.Add("ID delete picture", Delete);
-    table.Add("II list pictures", List);
+    table.Add("II print the list of pictures", List);
     table.Add("IR recall picture", Recall);
 }
 

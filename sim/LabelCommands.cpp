@@ -3,8 +3,11 @@
 //
 // The printer keeps each line of the label under construction as it came (without its CR or
 // CR LF) and answers nothing. "P<n>" or "P<n>,<m>" moves the label to the printed ones and counts
-// n labels (n times m with copies). What the lines draw is left to whoever renders them.
+// n labels (n times m with copies; at most a billion for one command, however large the numbers).
+// What the lines draw is left to whoever renders them.
+#include <algorithm>
 #include <charconv>
+#include <climits>
 #include <optional>
 #include <string_view>
 
@@ -31,6 +34,9 @@ bool IsLineEnd(char byte) {
     return byte == '\r' || byte == '\n';
 }
 
+// A printer prints at most so many labels for one print command; no count may overflow.
+constexpr long kMostLabels = 1'000'000'000L;
+
 // "P<n>" or "P<n>,<m>" with decimal numbers: the number of labels it prints.
 std::optional<long> PrintedBy(std::string_view line) {
     if (line.size() < 2 || line[0] != 'P') {
@@ -43,7 +49,7 @@ std::optional<long> PrintedBy(std::string_view line) {
         return std::nullopt;
     }
     if (at == end) {
-        return count;
+        return std::min(count, kMostLabels);
     }
     if (*at != ',') {
         return std::nullopt;
@@ -55,8 +61,6 @@ std::optional<long> PrintedBy(std::string_view line) {
         *copiesStart == '-') {
         return std::nullopt;
     }
-    // A printer prints at most so many; the count must not overflow either way.
-    constexpr long kMostLabels = 1'000'000'000L;
     return count == 0 || copies <= kMostLabels / count ? count * copies : kMostLabels;
 }
 
@@ -64,13 +68,16 @@ void TakeLine(std::string_view line, LabelState& labels) {
     if (const auto printed = PrintedBy(line)) {
         labels.printed.push_back(std::move(labels.current));
         labels.current = Label();
-        labels.printedCount += *printed;
+        labels.printedCount += std::min(*printed, LONG_MAX - labels.printedCount);
         return;
     }
     labels.current.lines.emplace_back(line);
 }
 
-HandlerResult LabelLine(std::string_view pending, PrinterState& state) {
+// The mark's note: the bytes read so far end inside the quoted data.
+constexpr unsigned kQuoted = 1;
+
+HandlerResult LabelLine(std::string_view pending, ScanMark& mark, PrinterState& state) {
     if (!IsCapital(pending.front())) {
         return HandlerResult::NotMine();
     }
@@ -86,8 +93,10 @@ HandlerResult LabelLine(std::string_view pending, PrinterState& state) {
     }
     // The line runs to its first CR or LF, also inside the quoted data. A "^" outside the
     // quoted data begins a command of another family: what came before it was no label command.
-    bool quoted = false;
-    for (std::size_t i = 0; i < pending.size(); ++i) {
+    // What came before the mark was read on an earlier call: go on from there.
+    bool quoted = (mark.notes & kQuoted) != 0;
+    std::size_t i = mark.scanned;
+    for (; i < pending.size(); ++i) {
         const char byte = pending[i];
         if (IsLineEnd(byte)) {
             TakeLine(pending.substr(0, i), state.labels);
@@ -95,7 +104,10 @@ HandlerResult LabelLine(std::string_view pending, PrinterState& state) {
         }
         if (quoted) {
             // A backslash takes the next byte into the data, but never the line end.
-            if (byte == '\\' && i + 1 < pending.size() && !IsLineEnd(pending[i + 1])) {
+            if (byte == '\\' && i + 1 == pending.size()) {
+                break;  // which it is, the next byte tells: read the backslash again then
+            }
+            if (byte == '\\' && !IsLineEnd(pending[i + 1])) {
                 ++i;
             } else if (byte == '\'') {
                 quoted = false;
@@ -106,13 +118,15 @@ HandlerResult LabelLine(std::string_view pending, PrinterState& state) {
             return HandlerResult::NotMine();
         }
     }
+    mark.scanned = i;
+    mark.notes = quoted ? kQuoted : 0;
     return HandlerResult::NeedMore();
 }
 
 }  // namespace
 
 void AddLabelCommands(CommandTable& table) {
-    table.Add("label command line, P print", LabelLine);
+    table.Add("label command line, P print", ResumableHandler(LabelLine));
 }
 
 }  // namespace sim

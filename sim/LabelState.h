@@ -19,9 +19,10 @@ struct Label {
 };
 
 struct LabelState {
-    Label current;               // the label under construction
-    std::vector<Label> printed;  // one entry per print command, oldest first
-    long printedCount = 0;       // labels that came out (one print command may ask for several)
+    Label current;  // the label under construction
+    // One entry per print command or printed report (the picture list), oldest first.
+    std::vector<Label> printed;
+    long printedCount = 0;  // labels that came out (one print command may ask for several)
 };
 
 }  // namespace sim

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <fstream>
 #include <functional>
 #include <mutex>
@@ -12,10 +13,15 @@
 namespace sim {
 
 // A simulated label printer: it parses what a host sends, keeps its own state, answers queries
-// and records every byte it received. Thread-safe: the Server feeds it on its own thread while a
-// test inspects it from another.
+// and records every byte it received: all of them in the record file when one is set, the last
+// kKeptReceived in memory. Thread-safe: the Server feeds it on its own thread while a test
+// inspects it from another.
 class Printer {
 public:
+    // Bytes received that stay in memory: enough for the end of any exchange a test looks at,
+    // while a download of hundreds of megabytes costs no more than this (twice at most).
+    static constexpr std::size_t kKeptReceived = 1024 * 1024;
+
     explicit Printer(std::string modelName = "QX-M43");
 
     // Feeds bytes from a host on the printer's own stream; returns the reply bytes (maybe empty).
@@ -25,7 +31,8 @@ public:
     // A fresh stream that parses with this printer's commands.
     CommandParser NewStream() const;
 
-    // Every byte received so far, on every stream, in order of arrival.
+    // The bytes received so far, on every stream, in order of arrival: the last kKeptReceived of
+    // them (the record file has all).
     std::string Received() const;
     void ClearReceived();
     // Also appends every byte received from now on to this file (empty path: stop).
@@ -49,7 +56,7 @@ private:
     mutable std::mutex mutex_;
     PrinterState state_;
     CommandParser ownStream_;
-    std::string received_;
+    std::string received_;  // the last kKeptReceived bytes, and up to as many before them
     std::ofstream recordFile_;
 };
 

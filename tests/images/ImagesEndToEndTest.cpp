@@ -67,7 +67,8 @@ TEST_P(ImagesOver, StoresRecallsListsAndDeletesPictures) {
     sim::PrinterState state = rig.printer.Snapshot();
     EXPECT_TRUE(state.images.refused.empty()) << state.images.refused.front();
     ASSERT_EQ(state.images.stored.count("Scene"), 1u);
-    const sim::StoredImage& stored = state.images.stored.at("Scene");
+    // A copy: `state` is replaced below, and the picture is stored again under another name.
+    const sim::StoredImage stored = state.images.stored.at("Scene");
     ASSERT_EQ(stored.width, shown.width());
     ASSERT_EQ(stored.height, shown.height());
     const std::vector<bool> dark = DarkPixels(shown);
@@ -111,6 +112,26 @@ TEST_P(ImagesOver, StoresRecallsListsAndDeletesPictures) {
             [&](const sim::PrinterState&) { return rig.printer.Received().ends_with(sent); });
     const std::string received = rig.printer.Received();
     EXPECT_TRUE(received.ends_with(sent)) << received.substr(received.size() - 30);
+    EXPECT_EQ(rig.messages.Warnings(), QStringList());
+}
+
+// Deleting sends a list request that the printer prints; nothing of it may wait on the link for
+// the next query, which would read it as its own reply.
+TEST_P(ImagesOver, ADeleteLeavesNothingForTheNextQuery) {
+    SimRig rig(GetParam());
+    ASSERT_TRUE(rig.Connect());
+    PcxDownloader window(rig.Context());
+    Type(Find<QLineEdit>(window, "deleteNameEdit"), QStringLiteral("nothing"));
+    Click(window, "deleteButton");
+    ASSERT_TRUE(WaitFor(
+        rig.printer, [](const sim::PrinterState& state) { return !state.labels.printed.empty(); }));
+    EXPECT_EQ(rig.printer.Snapshot().labels.printed.back().lines,
+              std::vector<std::string>{"IMAGES 0"});
+
+    ASSERT_GT(rig.port.Write("^PI5,0\r\n"), 0);  // the paper width
+    QByteArray reply(PrinterPort::kEthernetReadLength, '\0');
+    const int length = rig.port.ReadLine(reply, PrinterPort::kEthernetReadLength);
+    EXPECT_EQ(reply.left(length), QByteArrayLiteral("832\r\n"));
     EXPECT_EQ(rig.messages.Warnings(), QStringList());
 }
 

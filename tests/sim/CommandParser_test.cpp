@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sim/CommandParser.h"
@@ -155,6 +156,66 @@ INSTANTIATE_TEST_SUITE_P(
              .replies = "[ab]",
              .pending = ""}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// What the printer made of a stream: its replies and the labels.
+struct Outcome {
+    std::string replies{};
+    std::vector<std::string> current{};
+    std::vector<std::vector<std::string>> printed{};
+    long printedCount = 0;
+
+    bool operator==(const Outcome&) const = default;
+};
+
+void PrintTo(const Outcome& outcome, std::ostream* out) {
+    *out << testing::PrintToString(outcome.replies) << " current "
+         << testing::PrintToString(outcome.current) << " printed "
+         << testing::PrintToString(outcome.printed) << " x" << outcome.printedCount;
+}
+
+Outcome Fed(const std::vector<std::string_view>& pieces) {
+    sim::Printer printer;
+    Outcome outcome;
+    for (const std::string_view piece : pieces) {
+        outcome.replies += printer.Receive(piece);
+    }
+    const sim::LabelState labels = printer.Snapshot().labels;
+    outcome.current = labels.current.lines;
+    for (const sim::Label& label : labels.printed) {
+        outcome.printed.push_back(label.lines);
+    }
+    outcome.printedCount = labels.printedCount;
+    return outcome;
+}
+
+// A waiting command is read on from where the last piece left it, never again from its start:
+// wherever the stream is cut, the printer makes the same of it.
+TEST(SimParser, MakesTheSameOfAStreamWhereverItIsCut) {
+    const std::string stream =
+        "SOT\r\n"
+        "T20,20,3,1,1,0,0,N,N,'a\\'b^c \\\\'\r\n"  // a quote, a caret, a backslash as data
+        "^PI0"
+        "T1,'C:\\\rP1\r"  // a backslash does not hide the line end
+        "T1^PI5,0\r\n"    // a caret outside the data: no label line
+        "B1100,100,0,2,7,100,0,1,'1'\rhello junk\r\n" +
+        std::string(sim::CommandParser::kMaxJunkRun + 10, 'z') +  // a junk run that gives up
+        "^PI0P2,3\r";
+    const Outcome whole = Fed({stream});
+    EXPECT_EQ(whole,
+              (Outcome{.replies = kModel + "832\r\n" + kModel,
+                       .printed = {{"SOT", "T20,20,3,1,1,0,0,N,N,'a\\'b^c \\\\'", "T1,'C:\\"},
+                                   {"B1100,100,0,2,7,100,0,1,'1'"}},
+                       .printedCount = 7}));
+    const std::string_view bytes = stream;
+    for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+        ASSERT_EQ(Fed({bytes.substr(0, cut), bytes.substr(cut)}), whole) << "cut at " << cut;
+    }
+    std::vector<std::string_view> single;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        single.push_back(bytes.substr(i, 1));
+    }
+    EXPECT_EQ(Fed(single), whole);
+}
 
 TEST(SimParser, JunkWithoutEndKeepsSwallowingAcrossChunks) {
     const sim::CommandTable table = MadeUpTable();

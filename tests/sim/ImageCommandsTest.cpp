@@ -120,29 +120,47 @@ TEST(SimImages, StoresOneBitPcxFilesAndRefusesTheRestWithoutHarm) {
     EXPECT_EQ(stored.pcx, kSmall);
 }
 
-TEST(SimImages, DeletesListsAndRecallsOntoTheLabel) {
+// The list of pictures is printed, never sent back: the host reads nothing after asking.
+std::vector<std::vector<std::string>> PrintedLines(const sim::Printer& printer) {
+    std::vector<std::vector<std::string>> printed;
+    for (const sim::Label& label : printer.Snapshot().labels.printed) {
+        printed.push_back(label.lines);
+    }
+    return printed;
+}
+
+TEST(SimImages, DeletesPrintsTheListAndRecallsOntoTheLabel) {
     sim::Printer printer;
     printer.Receive(Store("a", kSmall) + Store("b", kSmall) + Store("c", kSmall));
-    EXPECT_EQ(printer.Receive("II"),
-              "IMAGES 3\r\n'a',10,2,133\r\n'b',10,2,133\r\n'c',10,2,133\r\n");
-    EXPECT_EQ(printer.Receive("ID'b'II"), "IMAGES 2\r\n'a',10,2,133\r\n'c',10,2,133\r\n");
+    EXPECT_EQ(printer.Receive("II"), "");
+    EXPECT_EQ(printer.Receive("ID'b'II"), "");
     EXPECT_EQ(printer.Receive("ID'nothing'"), "");
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(PrintedLines(printer),
+              (std::vector<Lines>{{"IMAGES 3", "'a',10,2,133", "'b',10,2,133", "'c',10,2,133"},
+                                  {"IMAGES 2", "'a',10,2,133", "'c',10,2,133"}}));
+    EXPECT_EQ(printer.Snapshot().labels.printedCount, 2);
 
-    printer.Receive("IR100,100,'a'\r\nIR3,4,'c'\r\nIR5,5,'b'\r\n");
+    // The report leaves the label under construction alone.
+    printer.Receive("SOT\r\nIR100,100,'a'\r\nIR3,4,'c'\r\nIIIR5,5,'b'\r\n");
     sim::PrinterState state = printer.Snapshot();
+    EXPECT_EQ(state.labels.current.lines, Lines{"SOT"});
     ASSERT_EQ(state.labels.current.images.size(), 2u);
     EXPECT_EQ(state.labels.current.images[0].name, "a");
     EXPECT_EQ(state.labels.current.images[1].x, 3);
     EXPECT_EQ(state.labels.current.images[1].y, 4);
     EXPECT_EQ(state.images.refused, std::vector<std::string>{"IR 'b': no such picture"});
+    EXPECT_EQ(state.labels.printed.size(), 3u);
 
     printer.Receive("P1\r\n");
     state = printer.Snapshot();
-    ASSERT_EQ(state.labels.printed.size(), 1u);
-    EXPECT_EQ(state.labels.printed[0].images.size(), 2u);
+    ASSERT_EQ(state.labels.printed.size(), 4u);
+    EXPECT_EQ(state.labels.printed[3].images.size(), 2u);
+    EXPECT_EQ(state.labels.printedCount, 4);
     EXPECT_TRUE(state.labels.current.images.empty());
 
-    EXPECT_EQ(printer.Receive("ID*II"), "IMAGES 0\r\n");
+    EXPECT_EQ(printer.Receive("ID*II"), "");
+    EXPECT_EQ(PrintedLines(printer).back(), Lines{"IMAGES 0"});
     // Positions that are no numbers make no recall.
     printer.Receive(Store("a", kSmall) + "IRx,1,'a'\r\nIR-1,1,'a'\r\n");
     EXPECT_TRUE(printer.Snapshot().labels.current.images.empty());

@@ -1,6 +1,7 @@
 // The simulated printer's label commands: lines kept, labels printed, other families untouched.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,11 @@ TEST(SimLabelCommands, KeepsTheLabelAndPrintsItOnP) {
          .printed = {{"T1"}, {"T2"}},
          .printedCount = 2},
         {.what = "no line end yet", .bytes = "SOT\rP1", .current = {"SOT"}},
+        // Any client may send these: a billion at most for one command, without overflow.
+        {.what = "counts beyond what a printer prints",
+         .bytes = "P9223372036854775807\rP9223372036854775807\rP9223372036854775807,9\r",
+         .printed = {{}, {}, {}},
+         .printedCount = 3'000'000'000L},
         {.what = "no print command",
          .bytes = "PX\rP\rP-1\rP1,\rP1,2,3\rP 1\r",
          .current = {"PX", "P", "P-1", "P1,", "P1,2,3", "P 1"}},
@@ -72,6 +78,16 @@ TEST(SimLabelCommands, KeepsTheLabelAndPrintsItOnP) {
             EXPECT_EQ(labels.printedCount, c.printedCount) << c.what;
         }
     }
+}
+
+TEST(SimLabelCommands, TheCountOfPrintedLabelsStopsAtItsLargest) {
+    sim::Printer printer;
+    printer.Edit([](sim::PrinterState& state) {
+        state.labels.printedCount = std::numeric_limits<long>::max() - 1;
+    });
+    printer.Receive("P5\rII");  // a printed picture list counts as a label too
+    EXPECT_EQ(printer.Snapshot().labels.printedCount, std::numeric_limits<long>::max());
+    EXPECT_EQ(printer.Snapshot().labels.printed.size(), 2u);
 }
 
 TEST(SimLabelCommands, LeavesTheBytesOfOtherFamiliesToThem) {
