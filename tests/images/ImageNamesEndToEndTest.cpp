@@ -5,8 +5,6 @@
 
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <chrono>
-#include <thread>
 
 #include "images/Dithering.h"
 #include "images/ImageTestFiles.h"
@@ -18,17 +16,6 @@
 namespace {
 
 using namespace images_test;
-
-bool WaitFor(sim::Printer& printer, const std::function<bool(const sim::PrinterState&)>& done) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done(printer.Snapshot())) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
 
 class ImageNamesOver : public testing::TestWithParam<SimRig::Transport> {};
 
@@ -54,8 +41,8 @@ TEST_P(ImageNamesOver, ANameBeyondAsciiGoesOneByteACharacter) {
     Click(window, "browseButton");
     put("storeNameEdit", QStringLiteral("Café"));
     Click(window, "downloadButton");
-    ASSERT_TRUE(WaitFor(
-        rig.printer, [](const sim::PrinterState& state) { return !state.labels.printed.empty(); }));
+    ASSERT_TRUE(
+        rig.WaitFor([](const sim::PrinterState& state) { return !state.labels.printed.empty(); }));
     sim::PrinterState state = rig.printer.Snapshot();
     EXPECT_TRUE(state.images.refused.empty()) << state.images.refused.front();
     EXPECT_EQ(state.images.stored.count(stored), 1u);
@@ -66,8 +53,8 @@ TEST_P(ImageNamesOver, ANameBeyondAsciiGoesOneByteACharacter) {
     put("xEdit", QStringLiteral("8"));
     put("yEdit", QStringLiteral("16"));
     Click(window, "recallButton");
-    ASSERT_TRUE(WaitFor(rig.printer,
-                        [](const sim::PrinterState& s) { return s.labels.printed.size() == 2; }));
+    ASSERT_TRUE(
+        rig.WaitFor([](const sim::PrinterState& s) { return s.labels.printed.size() == 2; }));
     state = rig.printer.Snapshot();
     EXPECT_TRUE(state.images.refused.empty()) << state.images.refused.front();
     ASSERT_EQ(state.labels.printed[1].images.size(), 1u);
@@ -75,8 +62,7 @@ TEST_P(ImageNamesOver, ANameBeyondAsciiGoesOneByteACharacter) {
 
     put("deleteNameEdit", QStringLiteral("Café"));
     Click(window, "deleteButton");
-    ASSERT_TRUE(
-        WaitFor(rig.printer, [](const sim::PrinterState& s) { return s.images.stored.empty(); }));
+    ASSERT_TRUE(rig.WaitFor([](const sim::PrinterState& s) { return s.images.stored.empty(); }));
     EXPECT_EQ(rig.messages.Texts(), QStringList{QStringLiteral("PCX file download is completed.")});
 }
 

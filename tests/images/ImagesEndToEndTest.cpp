@@ -6,8 +6,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <chrono>
-#include <thread>
 
 #include "images/ImageTestFiles.h"
 #include "images/PcxDownloader.h"
@@ -18,18 +16,6 @@
 namespace {
 
 using namespace images_test;
-
-// The simulator works on its own thread: give it a moment to take in what was sent.
-bool WaitFor(sim::Printer& printer, const std::function<bool(const sim::PrinterState&)>& done) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done(printer.Snapshot())) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
 
 class ImagesOver : public testing::TestWithParam<SimRig::Transport> {};
 
@@ -62,8 +48,8 @@ TEST_P(ImagesOver, StoresRecallsListsAndDeletesPictures) {
     EXPECT_EQ(rig.messages.Texts(), QStringList{QStringLiteral("PCX file download is completed.")});
 
     // Stored, and printed once at 100,100.
-    ASSERT_TRUE(WaitFor(
-        rig.printer, [](const sim::PrinterState& state) { return !state.labels.printed.empty(); }));
+    ASSERT_TRUE(
+        rig.WaitFor([](const sim::PrinterState& state) { return !state.labels.printed.empty(); }));
     sim::PrinterState state = rig.printer.Snapshot();
     EXPECT_TRUE(state.images.refused.empty()) << state.images.refused.front();
     ASSERT_EQ(state.images.stored.count("Scene"), 1u);
@@ -89,8 +75,8 @@ TEST_P(ImagesOver, StoresRecallsListsAndDeletesPictures) {
     type("xEdit", "8");
     type("yEdit", "16");
     click("recallButton");
-    ASSERT_TRUE(WaitFor(rig.printer,
-                        [](const sim::PrinterState& s) { return s.labels.printed.size() == 2; }));
+    ASSERT_TRUE(
+        rig.WaitFor([](const sim::PrinterState& s) { return s.labels.printed.size() == 2; }));
     state = rig.printer.Snapshot();
     ASSERT_EQ(state.labels.printed[1].images.size(), 1u);
     EXPECT_EQ(state.labels.printed[1].images[0].x, 8);
@@ -99,17 +85,15 @@ TEST_P(ImagesOver, StoresRecallsListsAndDeletesPictures) {
     rig.printer.Edit([&](sim::PrinterState& s) { s.images.stored["Other"] = stored; });
     type("deleteNameEdit", "Scene");
     click("deleteButton");
-    ASSERT_TRUE(WaitFor(rig.printer,
-                        [](const sim::PrinterState& s) { return s.images.stored.size() == 1; }));
+    ASSERT_TRUE(
+        rig.WaitFor([](const sim::PrinterState& s) { return s.images.stored.size() == 1; }));
     EXPECT_EQ(rig.printer.Snapshot().images.stored.count("Other"), 1u);
     click("deleteAllButton");
     click("informationButton");
-    ASSERT_TRUE(
-        WaitFor(rig.printer, [](const sim::PrinterState& s) { return s.images.stored.empty(); }));
+    ASSERT_TRUE(rig.WaitFor([](const sim::PrinterState& s) { return s.images.stored.empty(); }));
     // The last list request may still be on its way once the pictures are gone.
     const std::string sent = "ID'Scene'IIID*IIII";
-    WaitFor(rig.printer,
-            [&](const sim::PrinterState&) { return rig.printer.Received().ends_with(sent); });
+    rig.WaitFor([&](const sim::PrinterState&) { return rig.printer.Received().ends_with(sent); });
     const std::string received = rig.printer.Received();
     EXPECT_TRUE(received.ends_with(sent)) << received.substr(received.size() - 30);
     EXPECT_EQ(rig.messages.Warnings(), QStringList());
@@ -123,8 +107,8 @@ TEST_P(ImagesOver, ADeleteLeavesNothingForTheNextQuery) {
     PcxDownloader window(rig.Context());
     Type(Find<QLineEdit>(window, "deleteNameEdit"), QStringLiteral("nothing"));
     Click(window, "deleteButton");
-    ASSERT_TRUE(WaitFor(
-        rig.printer, [](const sim::PrinterState& state) { return !state.labels.printed.empty(); }));
+    ASSERT_TRUE(
+        rig.WaitFor([](const sim::PrinterState& state) { return !state.labels.printed.empty(); }));
     EXPECT_EQ(rig.printer.Snapshot().labels.printed.back().lines,
               std::vector<std::string>{"IMAGES 0"});
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 SimRig::SimRig(Transport transport_, const std::string& modelName)
     : RecordingHost(true),
       transport(transport_),
@@ -23,6 +26,17 @@ SimRig::SimRig(Transport transport_, const std::string& modelName)
 SimRig::~SimRig() {
     port.Close();
     server.Stop();
+}
+
+bool SimRig::WaitFor(const std::function<bool(const sim::PrinterState&)>& done) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done(printer.Snapshot())) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
 }
 
 QString SimRig::PortName() const {

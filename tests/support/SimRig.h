@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "link/PrinterPort.h"
@@ -26,6 +27,8 @@ public:
     // Opens the port as the main window would.
     bool Connect();
     ToolContext Context(int modelIndex = -1) { return ContextFor(port, modelIndex); }
+    // The simulator works on its own thread: waits (10 s at most) until its state is `done`.
+    bool WaitFor(const std::function<bool(const sim::PrinterState&)>& done);
 
     const Transport transport;
     sim::Printer printer;
