@@ -10,6 +10,7 @@
 
 #include "forms/Controls.h"
 #include "forms/Messages.h"
+#include "forms/ValueLabel.h"
 
 PrinterInfoPage::PrinterInfoPage(const ToolContext& context, QWidget* parent)
     : QWidget(parent), context_(context), protocol_(context.port, context.pacer) {
@@ -28,8 +29,7 @@ PrinterInfoPage::PrinterInfoPage(const ToolContext& context, QWidget* parent)
     const std::array<const char*, kFacts> names = {"modelNameLabel", "modelTypeLabel",
                                                    "firmwareVersionLabel", "temperatureLabel"};
     for (std::size_t i = 0; i < labels_.size(); ++i) {
-        auto* label = new QLabel(values);
-        label->setObjectName(QLatin1String(names[i]));
+        QLabel* label = ValueLabel::Make(values, names[i]);
         label->setAccessibleDescription(captions[i]);
         // The printer's bytes are never read as markup.
         label->setTextFormat(Qt::PlainText);

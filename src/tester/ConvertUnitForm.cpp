@@ -12,7 +12,7 @@
 
 #include "forms/Controls.h"
 #include "forms/Validation.h"
-#include "tester/ValueLabel.h"
+#include "forms/ValueLabel.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "forms/Controls.h"
 #include "forms/Messages.h"
 #include "forms/Validation.h"
+#include "forms/ValueLabel.h"
 #include "link/PrinterPort.h"
-#include "tester/ValueLabel.h"
 
 namespace {
 

@@ -18,12 +18,12 @@
 #include "forms/Pacer.h"
 #include "forms/PrinterText.h"
 #include "forms/Validation.h"
+#include "forms/ValueLabel.h"
 #include "link/PrinterPort.h"
 #include "tester/PrinterTextInput.h"
 #include "tester/ScriptFile.h"
 #include "tester/StepField.h"
 #include "tester/TorqCommand.h"
-#include "tester/ValueLabel.h"
 
 namespace {
 

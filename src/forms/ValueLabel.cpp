@@ -1,4 +1,4 @@
-#include "tester/ValueLabel.h"
+#include "forms/ValueLabel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
