@@ -286,12 +286,6 @@
         <source>An image name cannot contain a quote (&apos;) or a line break.</source>
         <translation>画像名に引用符 (&apos;) や改行は使用できません。</translation>
     </message>
-    <message>
-        <source>The text holds characters the printer cannot take: %1
-Please use characters with one-byte codes only.</source>
-        <translation>プリンタに送れない文字が含まれています: %1
-1バイトコードの文字だけを使用してください。</translation>
-    </message>
 </context>
 <context>
     <name>ImageViewer</name>
@@ -1105,7 +1099,7 @@ check IP port configuration in printer control pannel</source>
     </message>
 </context>
 <context>
-    <name>PrinterTextInput</name>
+    <name>PrinterText</name>
     <message>
         <source>The text holds characters the printer cannot take: %1
 Please use characters with one-byte codes only.</source>

@@ -79,6 +79,12 @@ QString PrinterText::UnsendableInEditor(const QString& rawText) {
     return Unsendable(rawText, true);
 }
 
+QString PrinterText::RefusalText(const QString& unsendable) {
+    return tr("The text holds characters the printer cannot take: %1\n"
+              "Please use characters with one-byte codes only.")
+        .arg(unsendable);
+}
+
 QString PrinterText::UnsendableInField(const QString& text) {
     return Unsendable(text, false);
 }

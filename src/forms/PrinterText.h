@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -14,6 +15,7 @@
 // was. A character above U+00FF has no byte: it is refused, never replaced (PrinterTextInput
 // says so to the person).
 class PrinterText {
+    Q_DECLARE_TR_FUNCTIONS(PrinterText)
 public:
     static QString ToEditor(QByteArrayView bytes);
     // From the editor's raw document text (paragraph separators between lines).
@@ -24,4 +26,6 @@ public:
     // The characters that have no byte, each once, in order: what a refusal names.
     static QString UnsendableInEditor(const QString& rawText);
     static QString UnsendableInField(const QString& text);
+    // The warning that refuses text holding `unsendable`, the characters without a byte.
+    static QString RefusalText(const QString& unsendable);
 };

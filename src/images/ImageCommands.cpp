@@ -11,10 +11,7 @@ QString ImageCommands::TextProblem(const QString& typed) {
     if (unsendable.isEmpty()) {
         return {};
     }
-    // Worded as the tester words the same refusal.
-    return tr("The text holds characters the printer cannot take: %1\n"
-              "Please use characters with one-byte codes only.")
-        .arg(unsendable);
+    return PrinterText::RefusalText(unsendable);
 }
 
 QString ImageCommands::NameProblem(const QString& name) {

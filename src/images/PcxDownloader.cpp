@@ -18,6 +18,7 @@
 #include "forms/Controls.h"
 #include "forms/FileChooser.h"
 #include "forms/Messages.h"
+#include "forms/PrinterTextInput.h"
 #include "images/ImageCommands.h"
 #include "images/ImageViewer.h"
 #include "images/PcxDownload.h"
@@ -172,7 +173,7 @@ bool PcxDownloader::NameIsUsable(const QString& name, QLineEdit* field) {
 }
 
 bool PcxDownloader::PositionIsUsable(const QString& position, QLineEdit* field) {
-    return Refuse(ImageCommands::TextProblem(position), field);
+    return PrinterTextInput::ReadField(position, field, context_.messages).has_value();
 }
 
 bool PcxDownloader::Refuse(const QString& problem, QLineEdit* field) {

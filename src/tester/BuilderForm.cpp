@@ -9,11 +9,11 @@
 
 #include "forms/Controls.h"
 #include "forms/PrinterText.h"
+#include "forms/PrinterTextInput.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
 #include "tester/CommandBuilder.h"
 #include "tester/ConvertUnitForm.h"
-#include "tester/PrinterTextInput.h"
 #include "tester/StepField.h"
 
 BuilderForm::BuilderForm(CommandBuilder& builder, const ToolContext& context, QWidget* parent)

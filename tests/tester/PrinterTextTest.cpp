@@ -7,8 +7,8 @@
 #include <QTextDocument>
 
 #include "forms/PrinterText.h"
+#include "forms/PrinterTextInput.h"
 #include "support/TestRig.h"
-#include "tester/PrinterTextInput.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -11,7 +10,6 @@ class QWidget;
 // Text a person typed, read as printer bytes (see PrinterText): a character without a byte is
 // refused with a message that names it, and the focus goes back to the control that holds it.
 class PrinterTextInput {
-    Q_DECLARE_TR_FUNCTIONS(PrinterTextInput)
 public:
     // From the editor's raw document text.
     static std::optional<QByteArray> ReadEditor(const QString& rawText, QWidget* editor,

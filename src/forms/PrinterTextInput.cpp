@@ -1,4 +1,4 @@
-#include "tester/PrinterTextInput.h"
+#include "forms/PrinterTextInput.h"
 
 #include <QWidget>
 
@@ -19,9 +19,7 @@ std::optional<QByteArray> PrinterTextInput::ReadField(const QString& text, QWidg
 
 std::optional<QByteArray> PrinterTextInput::Refuse(const QString& unsendable, QWidget* control,
                                                    Messages& messages) {
-    messages.Warning(tr("The text holds characters the printer cannot take: %1\n"
-                        "Please use characters with one-byte codes only.")
-                         .arg(unsendable));
+    messages.Warning(PrinterText::RefusalText(unsendable));
     if (control != nullptr) {
         control->setFocus();
     }
