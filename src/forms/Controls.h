@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QVariant>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -71,6 +72,12 @@ template <typename Value>
 Value Chosen(const QComboBox* list);
 // Chooses the entry that carries `value`; false (and no change) when no entry carries it.
 bool Choose(QComboBox* list, const QVariant& value);
+// For a list that may have no entry chosen: the value the current entry carries, or nothing.
+template <typename Value>
+std::optional<Value> Selected(const QComboBox* list);
+// Chooses the entry that carries `value`; none for nothing or a value no entry carries.
+template <typename Value>
+void Select(QComboBox* list, const std::optional<Value>& value);
 
 // A row with `left` at its left end and `right` at its right end.
 QHBoxLayout* Row(const QList<QWidget*>& left, const QList<QWidget*>& right);
@@ -80,4 +87,19 @@ QHBoxLayout* Row(const QList<QWidget*>& left, const QList<QWidget*>& right);
 template <typename Value>
 Value Controls::Chosen(const QComboBox* list) {
     return list->currentData().template value<Value>();
+}
+
+template <typename Value>
+std::optional<Value> Controls::Selected(const QComboBox* list) {
+    if (list->currentIndex() < 0) {
+        return std::nullopt;
+    }
+    return Chosen<Value>(list);
+}
+
+template <typename Value>
+void Controls::Select(QComboBox* list, const std::optional<Value>& value) {
+    if (!value || !Choose(list, QVariant::fromValue(*value))) {
+        list->setCurrentIndex(-1);
+    }
 }

@@ -104,14 +104,14 @@ LanguageSettingsPage::LanguageSettingsPage(const ToolContext& context, QWidget* 
 }
 
 void LanguageSettingsPage::ReadForm() {
-    fields_.codePage = PageControls::Selected<std::uint8_t>(codePageList_);
-    fields_.characterSet = PageControls::Selected<std::uint8_t>(characterSetList_);
+    fields_.codePage = Controls::Selected<std::uint8_t>(codePageList_);
+    fields_.characterSet = Controls::Selected<std::uint8_t>(characterSetList_);
 }
 
 void LanguageSettingsPage::ShowFields() {
     // A switch value beyond the list selects nothing.
-    PageControls::Select(codePageList_, fields_.codePage);
-    PageControls::Select(characterSetList_, fields_.characterSet);
+    Controls::Select(codePageList_, fields_.codePage);
+    Controls::Select(characterSetList_, fields_.characterSet);
 }
 
 void LanguageSettingsPage::Get() {

@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 
+#include "forms/Controls.h"
 #include "forms/Messages.h"
 
 void PageControls::Arrange(QWidget* page, QWidget* group, std::initializer_list<QWidget*> left,

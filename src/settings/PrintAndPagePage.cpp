@@ -335,8 +335,8 @@ void PrintAndPagePage::SignedSet(NumericRow row) {
 void PrintAndPagePage::ReadSwitchForm() {
     const int strobe = strobeGroup_->checkedId();
     switches_.strobe = strobe < 0 ? std::nullopt : std::optional(static_cast<Strobe>(strobe));
-    switches_.speed = PageControls::Selected<std::uint8_t>(speed_);
-    switches_.gapDetect = PageControls::Selected<GapDetect>(gapDetect_);
+    switches_.speed = Controls::Selected<std::uint8_t>(speed_);
+    switches_.gapDetect = Controls::Selected<GapDetect>(gapDetect_);
 }
 
 void PrintAndPagePage::ShowSwitches() {
@@ -346,8 +346,8 @@ void PrintAndPagePage::ShowSwitches() {
         strobe_[i]->setChecked(switches_.strobe == kStrobes[i].strobe);
     }
     strobeGroup_->setExclusive(true);
-    PageControls::Select(speed_, switches_.speed);
-    PageControls::Select(gapDetect_, switches_.gapDetect);
+    Controls::Select(speed_, switches_.speed);
+    Controls::Select(gapDetect_, switches_.gapDetect);
 }
 
 void PrintAndPagePage::SwitchGet(SwitchRow row) {

@@ -65,15 +65,14 @@ SerialSettingsPage::SerialSettingsPage(const ToolContext& context, QWidget* pare
 
 void SerialSettingsPage::ReadForm() {
     for (std::size_t i = 0; i < lists_.size(); ++i) {
-        fields_.selections[i] = PageControls::Selected<int>(lists_[i]).value_or(-1);
+        fields_.selections[i] = Controls::Selected<int>(lists_[i]).value_or(-1);
     }
 }
 
 void SerialSettingsPage::ShowFields() {
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         const int selection = fields_.selections[i];
-        PageControls::Select(lists_[i],
-                             selection < 0 ? std::nullopt : std::optional<int>(selection));
+        Controls::Select(lists_[i], selection < 0 ? std::nullopt : std::optional<int>(selection));
     }
 }
 
