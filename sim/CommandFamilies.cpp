@@ -10,6 +10,8 @@ CommandTable BuildStandardCommands() {
     AddLabelCommands(table);
     AddImageCommands(table);
     AddSettingsCommands(table);
+    AddMediaCommands(table);
+    AddStatusCommands(table);
     return table;
 }
 

@@ -11,6 +11,8 @@ void AddInfoCommands(CommandTable& table);      // "^PI" information queries
 void AddLabelCommands(CommandTable& table);     // label command lines and the print command P
 void AddImageCommands(CommandTable& table);     // "IS", "ID", "II", "IR" image memory
 void AddSettingsCommands(CommandTable& table);  // "^MB" settings, "^SA", "SA", "TA"
+void AddMediaCommands(CommandTable& table);     // "^MX" sensing and calibration
+void AddStatusCommands(CommandTable& table);    // "^cp", "^cu", "CPS", "^ee"
 
 // Every family, built once.
 const CommandTable& StandardCommands();

@@ -19,6 +19,12 @@ void CommandParser::ForgetMarks() {
     std::fill(marks_.begin(), marks_.end(), ScanMark{});
 }
 
+void CommandParser::KeepRaw(std::size_t from, std::size_t to, PrinterState& state) const {
+    if (to > from) {
+        state.raw.Add(std::string_view(pending_).substr(from, to - from));
+    }
+}
+
 std::size_t CommandParser::SkipJunk(std::size_t from) {
     // Never look past the end of the run: what lies beyond is parsed again anyway.
     const std::size_t room = kMaxJunkRun - junkRun_;
@@ -45,14 +51,18 @@ std::string CommandParser::Feed(std::string_view bytes, PrinterState& state) {
     const std::vector<CommandTable::Entry>& entries = table_.Entries();
     while (true) {
         if (inJunk_) {
+            const std::size_t junkStart = start;
             start = SkipJunk(start);
+            KeepRaw(junkStart, start, state);
             if (inJunk_) {
                 break;
             }
         }
+        const std::size_t lineEnds = start;
         while (start < pending_.size() && IsLineEnd(pending_[start])) {
             ++start;
         }
+        KeepRaw(lineEnds, start, state);
         if (start == pending_.size()) {
             break;
         }
@@ -79,6 +89,7 @@ std::string CommandParser::Feed(std::string_view bytes, PrinterState& state) {
         }
         // Junk starts here; its first byte goes even when it is a "^" that began nothing known.
         ForgetMarks();
+        KeepRaw(start, start + 1, state);
         start += 1;
         inJunk_ = true;
         junkRun_ = 1;

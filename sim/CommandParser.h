@@ -14,7 +14,8 @@ namespace sim {
 // Each stream (every TCP client, the pseudo-terminal) has its own parser, because a command may
 // arrive in pieces; the printer state they act on is shared.
 //
-// Between commands CR and LF are skipped. Bytes that no handler claims are junk: they are
+// Between commands CR and LF are skipped. Every byte that no command takes (the skipped line ends,
+// junk) goes to the state's raw data, in order. Bytes that no handler claims are junk: they are
 // discarded up to the next CR, LF or "^" (which may begin the next command), and a junk run that
 // goes on for more than kMaxJunkRun bytes ends there, so the parser always finds its way back.
 // A command that stays incomplete can hold at most kMaxPending bytes before it is thrown away.
@@ -35,6 +36,8 @@ public:
     std::string_view Pending() const { return pending_; }
 
 private:
+    // Hands pending_[from, to) to the raw data.
+    void KeepRaw(std::size_t from, std::size_t to, PrinterState& state) const;
     // Skips junk from `from` on; where parsing goes on.
     std::size_t SkipJunk(std::size_t from);
     // The front moved on: every handler reads the next one from its start.

@@ -4,7 +4,10 @@
 
 #include "sim/ImageState.h"
 #include "sim/LabelState.h"
+#include "sim/MediaState.h"
+#include "sim/RawData.h"
 #include "sim/SettingsState.h"
+#include "sim/StatusState.h"
 
 namespace sim {
 
@@ -15,6 +18,9 @@ struct PrinterState {
     LabelState labels;                 // labels built and printed
     ImageState images;                 // pictures in the image memory
     SettingsState settings;            // switches, user values, identification texts
+    MediaState media;                  // the media under the sensor, the stored calibration
+    StatusState status;                // what the status requests report
+    RawData raw;                       // bytes outside any known command (a file sent as it is)
 };
 
 }  // namespace sim

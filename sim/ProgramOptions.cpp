@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <limits>
+#include <utility>
 
 namespace sim {
 
@@ -12,6 +13,58 @@ bool ReadNumber(const std::string& text, long low, long high, long& value) {
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     return !text.empty() && error == std::errc() && stop == end && value >= low && value <= high;
+}
+
+bool ReadMediaKind(const std::string& text, MediaState::Kind& kind) {
+    constexpr std::pair<const char*, MediaState::Kind> kKinds[] = {
+        {"gap", MediaState::Kind::Gap},
+        {"mark", MediaState::Kind::Mark},
+        {"continuous", MediaState::Kind::Continuous},
+    };
+    for (const auto& [word, value] : kKinds) {
+        if (text == word) {
+            kind = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Raises the flags a comma list names; false with `unknown` set at the first word it does not
+// know (an empty word too).
+bool ReadStatusList(const std::string& list, StatusState& status, std::string& unknown) {
+    constexpr std::pair<const char*, bool StatusState::*> kFlags[] = {
+        {"paper-empty", &StatusState::paperEmpty},
+        {"cover-open", &StatusState::coverOpen},
+        {"cutter-jammed", &StatusState::cutterJammed},
+        {"head-overheat", &StatusState::headOverheat},
+        {"gap-error", &StatusState::gapDetectionError},
+        {"ribbon-end", &StatusState::ribbonEnd},
+        {"paper-jam", &StatusState::paperJam},
+        {"building", &StatusState::building},
+        {"printing", &StatusState::printing},
+        {"paused", &StatusState::paused},
+    };
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t comma = list.find(',', from);
+        const std::string word = list.substr(from, comma - from);
+        bool known = false;
+        for (const auto& [name, flag] : kFlags) {
+            if (word == name) {
+                status.*flag = true;
+                known = true;
+            }
+        }
+        if (!known) {
+            unknown = word;
+            return false;
+        }
+        if (comma == std::string::npos) {
+            return true;
+        }
+        from = comma + 1;
+    }
 }
 
 }  // namespace
@@ -78,10 +131,36 @@ bool ProgramOptions::Parse(const std::vector<std::string>& arguments, std::strin
                 return false;
             }
             misbehaviour.dropAfterBytes = number;
+        } else if (option == "--media") {
+            std::string kind;
+            if (!takeText(kind)) {
+                return false;
+            }
+            if (!ReadMediaKind(kind, media.kind)) {
+                error = option + " wants gap, mark or continuous, not \"" + kind + "\"";
+                return false;
+            }
+        } else if (option == "--label-length") {
+            if (!takeNumber(1, 100'000, number)) {
+                return false;
+            }
+            media.labelLength = static_cast<int>(number);
+        } else if (option == "--status") {
+            std::string list;
+            std::string unknown;
+            if (!takeText(list)) {
+                return false;
+            }
+            if (!ReadStatusList(list, status, unknown)) {
+                error = option + ": unknown status \"" + unknown + "\"";
+                return false;
+            }
         } else if (option == "--silent") {
             misbehaviour.silent = true;
         } else if (option == "--garbage") {
             misbehaviour.garbage = true;
+        } else if (option == "--sink") {
+            sink = true;
         } else if (option == "--no-tcp") {
             tcp = false;
         } else if (option == "--no-pty") {
@@ -111,10 +190,17 @@ std::string ProgramOptions::Usage() {
            "  --late MS        send every reply MS milliseconds late\n"
            "  --garbage        reply garbage bytes instead of the real replies\n"
            "  --drop-after N   close a connection (or the terminal) after N bytes came in\n"
+           "  --media KIND     media under the sensor: gap (default), mark or continuous\n"
+           "  --label-length DOTS  label length along the feed (default 1200)\n"
+           "  --status LIST    raise status flags, a comma list of: paper-empty, cover-open,\n"
+           "                   cutter-jammed, head-overheat, gap-error, ribbon-end, paper-jam,\n"
+           "                   building, printing, paused\n"
            "  --no-tcp         do not listen on TCP\n"
            "  --no-pty         do not open a pseudo-terminal\n"
            "  --serial-link PATH  announce the terminal as PATH instead of the default link\n"
            "  --png-folder DIR    on stopping, write every stored picture to DIR as PNG\n"
+           "  --sink              only count and hash the bytes that come outside commands\n"
+           "                      (a file sent as it is); the totals are printed on stopping\n"
            "  --help           show this text\n"
            "\n"
            "Tagwell lists the terminal among its COM ports through a link in its simulator\n"

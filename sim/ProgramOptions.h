@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "sim/MediaState.h"
 #include "sim/Misbehaviour.h"
+#include "sim/StatusState.h"
 
 namespace sim {
 
@@ -18,7 +20,10 @@ struct ProgramOptions {
     std::string recordFile;  // empty: record nothing
     std::string serialLink;  // empty: the default link in the simulator folder
     std::string pngFolder;   // empty: stored pictures are not written out at the end
+    bool sink = false;       // raw data only counted and hashed, never kept
     Misbehaviour misbehaviour;
+    MediaState media;    // --media sets its kind, --label-length its label length
+    StatusState status;  // the flags --status raises
     bool help = false;
 
     // Reads the arguments (without the program name). Returns false with `error` set when they

@@ -81,8 +81,15 @@ int main(int argc, char** argv) {
                   << "\n";
         return 1;
     }
+    if (options.sink) {
+        printer.Edit([](sim::PrinterState& state) { state.raw.SetKeep(false); });
+    }
     sim::Server server(printer);
     server.SetMisbehaviour(options.misbehaviour);
+    printer.Edit([&options](sim::PrinterState& state) {
+        state.media = options.media;
+        state.status = options.status;
+    });
     if (options.tcp && !server.ListenTcp(options.port, options.host)) {
         std::cerr << "tagwell-printer-sim: " << server.LastError()
                   << (options.port != 0 ? " (is another simulator or printer service running? "
@@ -124,6 +131,13 @@ int main(int argc, char** argv) {
     WaitForStopSignal(stopRead.Get());
     server.Stop();
     link.Remove();
+    if (options.sink) {
+        const sim::RawData raw = printer.Snapshot().raw;
+        std::printf("raw data: %llu bytes, FNV-1a hash %016llx\n",
+                    static_cast<unsigned long long>(raw.Count()),
+                    static_cast<unsigned long long>(raw.HashValue()));
+        std::fflush(stdout);
+    }
     if (!options.pngFolder.empty() && !printer.WriteImagesAsPng(options.pngFolder, error)) {
         std::cerr << "tagwell-printer-sim: " << error << "\n";
         return 1;

@@ -73,7 +73,55 @@ INSTANTIATE_TEST_SUITE_P(
                             EXPECT_TRUE(o.pty);
                         }},
         CommandLine{.name = "NothingToServe", .arguments = {"--no-tcp", "--no-pty"}},
+        CommandLine{.name = "Media",
+                    .arguments = {"--media", "mark", "--label-length", "800"},
+                    .check =
+                        [](const sim::ProgramOptions& o) {
+                            EXPECT_EQ(o.media.kind, sim::MediaState::Kind::Mark);
+                            EXPECT_EQ(o.media.labelLength, 800);
+                        }},
+        CommandLine{.name = "ContinuousMedia",
+                    .arguments = {"--media", "continuous"},
+                    .check =
+                        [](const sim::ProgramOptions& o) {
+                            EXPECT_EQ(o.media.kind, sim::MediaState::Kind::Continuous);
+                        }},
+        CommandLine{.name = "UnknownMedia", .arguments = {"--media", "roll"}},
+        CommandLine{.name = "LabelLengthZero", .arguments = {"--label-length", "0"}},
+        CommandLine{.name = "Status",
+                    .arguments = {"--status",
+                                  "paper-empty,cover-open,cutter-jammed,head-overheat,gap-error,"
+                                  "ribbon-end,paper-jam,building,printing,paused"},
+                    .check =
+                        [](const sim::ProgramOptions& o) {
+                            const sim::StatusState& s = o.status;
+                            EXPECT_TRUE(s.paperEmpty && s.coverOpen && s.cutterJammed &&
+                                        s.headOverheat && s.gapDetectionError && s.ribbonEnd &&
+                                        s.paperJam && s.building && s.printing && s.paused);
+                        }},
+        CommandLine{.name = "StatusOne",
+                    .arguments = {"--status", "gap-error"},
+                    .check =
+                        [](const sim::ProgramOptions& o) {
+                            EXPECT_TRUE(o.status.gapDetectionError);
+                            EXPECT_FALSE(o.status.paperEmpty || o.status.printing);
+                        }},
+        CommandLine{.name = "StatusUnknownWord", .arguments = {"--status", "cover-open,lid-up"}},
+        CommandLine{.name = "StatusEmptyWord", .arguments = {"--status", "cover-open,"}},
         CommandLine{.name = "Unknown", .arguments = {"--colour"}}),
     [](const auto& test) { return std::string(test.param.name); });
+
+TEST(SimProgramOptionsErrors, NameWhatTheyRefuse) {
+    const std::vector<std::string> lines[] = {
+        {"--status", "printing,lid-up"},
+        {"--media", "lid-up"},
+    };
+    for (const auto& arguments : lines) {
+        sim::ProgramOptions options;
+        std::string error;
+        EXPECT_FALSE(options.Parse(arguments, error));
+        EXPECT_NE(error.find("\"lid-up\""), std::string::npos) << error;
+    }
+}
 
 }  // namespace
