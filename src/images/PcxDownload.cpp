@@ -9,7 +9,8 @@
 #include "images/Picture.h"
 #include "link/PrinterPort.h"
 
-PcxDownload::PcxDownload(PrinterPort& port, Pacer& pacer) : port_(port), pacer_(pacer) {}
+PcxDownload::PcxDownload(PrinterPort& port, Pacer& pacer)
+    : port_(port), pacer_(pacer), sender_(port, pacer) {}
 
 PcxDownload::~PcxDownload() {
     RemoveTemporary();
@@ -74,42 +75,23 @@ bool PcxDownload::WriteAll(const QByteArray& bytes) {
     return port_.Write(bytes) != 0 || bytes.isEmpty();
 }
 
-PcxDownload::Outcome PcxDownload::SendData(const DownloadProgress& progress) {
-    const bool ethernet = port_.Kind() == PortKind::Ethernet;
-    if (ethernet) {
-        progress.setValue(kEthernetProgress);
-    }
-    const qint64 block = ethernet ? kEthernetBlockSize : kBlockSize;
-    qint64 left = size_;
-    // Full blocks, then the rest; on serial, parallel and USB the rest is written even when
-    // there is none, as the printer has always been sent it.
-    while (left > 0 || !ethernet) {
-        const qint64 length = std::min(left, block);
-        const QByteArray bytes = file_.read(length);
-        if (bytes.size() != length) {
-            return Outcome::ReadFailed;
-        }
-        if (!WriteAll(bytes)) {
-            return Outcome::WriteFailed;
-        }
-        left -= length;
-        if (length < block) {
-            break;
-        }
-        if (!ethernet) {
-            progress.step();
-        }
-    }
-    return Outcome::Completed;
-}
-
 PcxDownload::Outcome PcxDownload::Send(const QString& storeName, const DownloadProgress& progress) {
     port_.SetUsbKeepOpen(true);
     Outcome outcome = Outcome::WriteFailed;
     const QByteArray header = ImageCommands::StoreHeader(size_, storeName);
     if (!header.isEmpty() && WriteAll(header)) {
         progress.setRange(static_cast<int>(std::min<qint64>(size_ / kBlockSize, INT_MAX)));
-        outcome = SendData(progress);
+        switch (sender_.Send(file_, size_, progress, kBlockSize)) {
+            case BlockSender::Outcome::Completed:
+                outcome = Outcome::Completed;
+                break;
+            case BlockSender::Outcome::WriteFailed:
+                outcome = Outcome::WriteFailed;
+                break;
+            case BlockSender::Outcome::ReadFailed:
+                outcome = Outcome::ReadFailed;
+                break;
+        }
     }
     if (outcome == Outcome::Completed) {
         pacer_.Pause(kPauseAroundCloseMs);

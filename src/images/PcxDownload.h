@@ -4,31 +4,24 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-#include <functional>
 #include <memory>
 
 #include "images/DitherMethod.h"
 #include "images/PictureType.h"
+#include "transfer/BlockSender.h"
 
 class Pacer;
 class PrinterPort;
 
 // What a download reports to its progress bar.
-struct DownloadProgress {
-    std::function<void(int maximum)> setRange;  // 0 to maximum
-    std::function<void(int value)> setValue;
-    std::function<void()> step;  // one full block sent
-};
+using DownloadProgress = TransferProgress;
 
 // One download of a picture into the printer's image memory: the conversion to a
 // black-and-white PCX file, then the store command with the file's bytes, and the recall that
 // prints it once.
 class PcxDownload {
 public:
-    static constexpr int kBlockSize = 2048;
-    // On Ethernet the file goes in one write; only a file larger than this is split.
-    static constexpr qint64 kEthernetBlockSize = 16 * 1024 * 1024;
-    static constexpr int kEthernetProgress = 20;
+    static constexpr qint64 kBlockSize = BlockSender::kBlockSize;
     static constexpr int kPauseAfterReductionMs = 50;
     static constexpr int kPauseAfterSavingMs = 200;
     static constexpr int kPauseAroundCloseMs = 100;
@@ -63,7 +56,8 @@ public:
     qint64 Size() const { return size_; }
 
     // Sends the opened file under `storeName`: header, the bytes in blocks of kBlockSize (on
-    // Ethernet at once), the recall trailer. A USB device stays open throughout. Stops at the
+    // Ethernet in BlockSender's large blocks, the bar counting blocks of kBlockSize), the recall
+    // trailer. A USB device stays open throughout. Stops at the
     // first failure; a name without bytes (ImageCommands::NameProblem) sends nothing and fails.
     // Either way the keep-open state ends, the file is closed and the temporary
     // file removed.
@@ -71,12 +65,12 @@ public:
 
 private:
     bool WriteAll(const QByteArray& bytes);
-    Outcome SendData(const DownloadProgress& progress);
     void Finish(const DownloadProgress& progress);
     void RemoveTemporary();
 
     PrinterPort& port_;
     Pacer& pacer_;
+    BlockSender sender_;
     QString sendPath_;
     bool tooLarge_ = false;
     std::unique_ptr<QTemporaryDir> folder_;

@@ -5,6 +5,11 @@
 
 enum class PortKind : std::int32_t { Serial = 0, Parallel = 1, Usb = 2, Ethernet = 3 };
 
+// Whether a write to a networked printer ends with its settling pause. The blocks of one long
+// stream settle once, after the last: the printer needs the pause when the sending stops, not
+// between blocks that follow at once.
+enum class SendPause { After, Deferred };
+
 // The numbers are the positions of the main window's lists.
 enum class Parity : std::int32_t { None = 0, Odd = 1, Even = 2 };
 enum class StopBits : std::int32_t { One = 0, OneAndHalf = 1, Two = 2 };

@@ -127,12 +127,12 @@ void PrinterPort::Close() {
     }
 }
 
-int PrinterPort::Write(QByteArrayView data) {
+int PrinterPort::Write(QByteArrayView data, SendPause pause) {
     if (kind_ == PortKind::Ethernet) {
         if (!Open()) {
             return 0;
         }
-        return socket_.Send(data);
+        return socket_.Send(data, pause);
     }
     const bool openAround = kind_ == PortKind::Usb && !usbKeepOpen_;
     if (openAround) {

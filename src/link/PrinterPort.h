@@ -53,7 +53,9 @@ public:
     // Callers rely on the two meanings: serial, parallel, USB give 1 when every byte was taken
     // (with up to three retries) and 0 when bytes remain unsent (after one warning); Ethernet
     // gives the number of bytes sent, or 0.
-    int Write(QByteArrayView data);
+    // `pause` matters on Ethernet only: a long stream defers the settling pause to its last
+    // block.
+    int Write(QByteArrayView data, SendPause pause = SendPause::After);
     // Up to `length` bytes into `buffer`, never more than the buffer holds; on Ethernet up to
     // kEthernetReadLength bytes whatever `length` says. The number of bytes received (-1 for a
     // socket error). A serial, parallel or USB read waits for all `length` bytes up to its

@@ -42,14 +42,16 @@ bool PrinterSocket::Connect() {
     return true;
 }
 
-int PrinterSocket::Send(QByteArrayView data) {
+int PrinterSocket::Send(QByteArrayView data, SendPause pause) {
     if (!link_ || data.isEmpty()) {
         return 0;
     }
     if (link_->Send(data) < 1) {
         return 0;
     }
-    host_.Pause(kPauseAfterSendMs);
+    if (pause == SendPause::After) {
+        host_.Pause(kPauseAfterSendMs);
+    }
     return static_cast<int>(data.size());
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <span>
 
+#include "link/PortKind.h"
 #include "link/TcpStream.h"
 
 class PortHost;
@@ -22,8 +23,8 @@ public:
     bool SetTarget(const QString& hostAddress, std::uint32_t portNumber);
     // True at once while connected; otherwise a fresh connection to the target.
     bool Connect();
-    // The length after every byte went (then a 50 ms pause), or 0.
-    int Send(QByteArrayView data);
+    // The length after every byte went (then a 50 ms pause, unless deferred), or 0.
+    int Send(QByteArrayView data, SendPause pause = SendPause::After);
     // Bytes received, 0 when the printer closed the connection or sent nothing in time, -1 on
     // error.
     int Receive(std::span<char> buffer);

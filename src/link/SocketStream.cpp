@@ -8,7 +8,9 @@
 
 #include <QDeadlineTimer>
 #include <QHostAddress>
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 
 namespace {
 constexpr int kWaitSliceMs = 20;
@@ -66,25 +68,33 @@ bool SocketStream::Connect(const QString& host, std::uint16_t port) {
 }
 
 int SocketStream::Send(QByteArrayView data) {
-    if (socket_.state() != QAbstractSocket::ConnectedState ||
-        socket_.write(data.data(), data.size()) != data.size()) {
+    if (socket_.state() != QAbstractSocket::ConnectedState) {
         return -1;
     }
+    // Straight to the system's socket (non-blocking, as Qt keeps it): a block of megabytes is
+    // not copied into Qt's buffer first, and every wait is bounded and keeps the windows painted.
+    const auto fd = static_cast<int>(socket_.socketDescriptor());
+    qsizetype done = 0;
     QDeadlineTimer stall(kSendStallTimeoutMs);
-    while (socket_.bytesToWrite() > 0) {
-        const qint64 before = socket_.bytesToWrite();
-        socket_.waitForBytesWritten(kWaitSliceMs);
-        keepPainted_();
-        if (socket_.state() != QAbstractSocket::ConnectedState) {
-            return -1;
-        }
-        if (socket_.bytesToWrite() < before) {
+    while (done < data.size()) {
+        const ssize_t sent = ::send(fd, data.data() + done,
+                                    static_cast<std::size_t>(data.size() - done), MSG_NOSIGNAL);
+        if (sent > 0) {
+            done += sent;
             stall.setRemainingTime(kSendStallTimeoutMs);
-        } else if (stall.hasExpired()) {
+            continue;
+        }
+        if (sent < 0 && errno == EINTR) {
+            continue;
+        }
+        if (sent == 0 || (errno != EAGAIN && errno != EWOULDBLOCK) || stall.hasExpired()) {
             return -1;
         }
+        pollfd writable{fd, POLLOUT, 0};
+        ::poll(&writable, 1, kWaitSliceMs);
+        keepPainted_();
     }
-    return static_cast<int>(data.size());
+    return static_cast<int>(std::min<qsizetype>(data.size(), INT_MAX));
 }
 
 int SocketStream::Receive(std::span<char> buffer) {

@@ -9,7 +9,7 @@
 // - Connect gives up after kConnectTimeoutMs (name lookup included);
 // - Send gives up when the printer has taken nothing for kSendStallTimeoutMs;
 // - Receive gives up, with 0 bytes, when nothing came within kReceiveTimeoutMs.
-// A printer that drops the connection gives failed results, never a signal (Qt sends with
+// A printer that drops the connection gives failed results, never a signal (sends use
 // MSG_NOSIGNAL).
 class SocketStream : public TcpStream {
 public:
