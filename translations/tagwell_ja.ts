@@ -68,6 +68,41 @@
     </message>
 </context>
 <context>
+    <name>CalibrationExtraDialog</name>
+    <message>
+        <source>Calibration Extra</source>
+        <translation>詳細キャリブレーション</translation>
+    </message>
+    <message>
+        <source>Detail Level</source>
+        <translation>詳細レベル</translation>
+    </message>
+    <message>
+        <source>STEP 2 : Save</source>
+        <translation>ステップ 2 : 保存</translation>
+    </message>
+    <message>
+        <source>Middle Gap Value :</source>
+        <translation>中間ギャップ値 :</translation>
+    </message>
+    <message>
+        <source>Gap Count :</source>
+        <translation>ギャップ数 :</translation>
+    </message>
+    <message>
+        <source>Save Calibration</source>
+        <translation>キャリブレーションを保存</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Select the Sensening Level.</source>
+        <translation>センシングレベルを選択してください。</translation>
+    </message>
+</context>
+<context>
     <name>ConvertUnitForm</name>
     <message>
         <source>Convert Unit</source>
@@ -112,6 +147,77 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>FileTransferWindow</name>
+    <message>
+        <source>File Transfer</source>
+        <translation>ファイル転送</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>0 Byte</source>
+        <translation>0 バイト</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>DownLoad</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>ファイル情報</translation>
+    </message>
+    <message>
+        <source>File Name: </source>
+        <translation>ファイル名: </translation>
+    </message>
+    <message>
+        <source>File Size: </source>
+        <translation>ファイルサイズ: </translation>
+    </message>
+    <message>
+        <source>All files(*.*)</source>
+        <translation>すべてのファイル(*.*)</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt)</source>
+        <translation>テキストファイル(*.txt)</translation>
+    </message>
+    <message>
+        <source>Binary files(*.bin)</source>
+        <translation>バイナリファイル(*.bin)</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file!</source>
+        <translation>ファイルを開けません。</translation>
+    </message>
+    <message>
+        <source>%1 Bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>Please,Select a binary file!</source>
+        <translation>バイナリファイルを選択してください。</translation>
+    </message>
+    <message>
+        <source>Binary file download is completed.</source>
+        <translation>バイナリファイルのダウンロードが完了しました。</translation>
+    </message>
+    <message>
+        <source>Binary file download failed.</source>
+        <translation>バイナリファイルのダウンロードに失敗しました。</translation>
     </message>
 </context>
 <context>
@@ -685,6 +791,21 @@
     </message>
 </context>
 <context>
+    <name>ManualCalibration</name>
+    <message>
+        <source>Manual Calibration</source>
+        <translation>手動キャリブレーション</translation>
+    </message>
+    <message>
+        <source>F/W Ver. 1.39 or Later</source>
+        <translation>F/W Ver. 1.39 以降</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>This tool is not available in this version.</source>
@@ -1099,12 +1220,117 @@ check IP port configuration in printer control pannel</source>
     </message>
 </context>
 <context>
+    <name>PrinterStatusDialog</name>
+    <message>
+        <source>Check Printer Status</source>
+        <translation>プリンタ状態確認</translation>
+    </message>
+    <message>
+        <source>^cp Command</source>
+        <translation>^cp コマンド</translation>
+    </message>
+    <message>
+        <source>^cu Command</source>
+        <translation>^cu コマンド</translation>
+    </message>
+    <message>
+        <source>^ee Command</source>
+        <translation>^ee コマンド</translation>
+    </message>
+    <message>
+        <source>CPS Command</source>
+        <translation>CPS コマンド</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
     <name>PrinterText</name>
     <message>
         <source>The text holds characters the printer cannot take: %1
 Please use characters with one-byte codes only.</source>
         <translation>プリンタに送れない文字が含まれています: %1
 1バイトコードの文字だけを使用してください。</translation>
+    </message>
+</context>
+<context>
+    <name>SensingCalibrationPage</name>
+    <message>
+        <source>Sensing Value Distribution</source>
+        <translation>センシング値の分布</translation>
+    </message>
+    <message>
+        <source>STEP 1 : Start</source>
+        <translation>ステップ 1 : 開始</translation>
+    </message>
+    <message>
+        <source>Sensing Type :</source>
+        <translation>センシング方式 :</translation>
+    </message>
+    <message>
+        <source>Label Length : (mm)</source>
+        <translation>ラベル長 : (mm)</translation>
+    </message>
+    <message>
+        <source>Check Sensing Value</source>
+        <translation>センシング値を確認</translation>
+    </message>
+    <message>
+        <source>STEP 2 : Save</source>
+        <translation>ステップ 2 : 保存</translation>
+    </message>
+    <message>
+        <source>Middle Gap Value :</source>
+        <translation>中間ギャップ値 :</translation>
+    </message>
+    <message>
+        <source>Gap Count :</source>
+        <translation>ギャップ数 :</translation>
+    </message>
+    <message>
+        <source>Save Calibration</source>
+        <translation>キャリブレーションを保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Cancel Calibration</source>
+        <translation>キャリブレーションを取り消す</translation>
+    </message>
+    <message>
+        <source>Sensing Data Read Fail!</source>
+        <translation>センシングデータを読み取れませんでした。</translation>
+    </message>
+    <message>
+        <source>Select the Sensening Level.</source>
+        <translation>センシングレベルを選択してください。</translation>
+    </message>
+</context>
+<context>
+    <name>SensingChart</name>
+    <message>
+        <source>Sensing Value Distribution</source>
+        <translation>センシング値の分布</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>マーク</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>レベル</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>しきい値</translation>
     </message>
 </context>
 <context>
@@ -1212,6 +1438,169 @@ Please use characters with one-byte codes only.</source>
     <message>
         <source>Please, close application and re-connect printer</source>
         <translation>アプリケーションを終了し、プリンターに接続し直してください</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Paper Empty</source>
+        <translation>用紙切れ</translation>
+    </message>
+    <message>
+        <source>Cover Open</source>
+        <translation>カバーオープン</translation>
+    </message>
+    <message>
+        <source>Cutter jammed</source>
+        <translation>カッター詰まり</translation>
+    </message>
+    <message>
+        <source>Thermal Head overheat</source>
+        <translation>サーマルヘッド過熱</translation>
+    </message>
+    <message>
+        <source>Gap Detection Error</source>
+        <translation>ギャップ検出エラー</translation>
+    </message>
+    <message>
+        <source>Ribbon End Error</source>
+        <translation>リボンエンドエラー</translation>
+    </message>
+    <message>
+        <source>Status OK</source>
+        <translation>状態正常</translation>
+    </message>
+    <message>
+        <source>Printer Status</source>
+        <translation>プリンタ状態</translation>
+    </message>
+    <message>
+        <source>^CP Command Test</source>
+        <translation>^CP コマンドテスト</translation>
+    </message>
+    <message>
+        <source>On Building label</source>
+        <translation>ラベル作成中</translation>
+    </message>
+    <message>
+        <source>On Printing label</source>
+        <translation>ラベル印刷中</translation>
+    </message>
+    <message>
+        <source>Issued label is pasued</source>
+        <translation>発行ラベル一時停止中</translation>
+    </message>
+    <message>
+        <source>^CU Command Test</source>
+        <translation>^CU コマンドテスト</translation>
+    </message>
+    <message>
+        <source>Printer Status(Only Seral)</source>
+        <translation>プリンタ状態（シリアルのみ）</translation>
+    </message>
+    <message>
+        <source>^ee Command Test</source>
+        <translation>^ee コマンドテスト</translation>
+    </message>
+    <message>
+        <source>No Error</source>
+        <translation>エラーなし</translation>
+    </message>
+    <message>
+        <source>Syntax Error</source>
+        <translation>構文エラー</translation>
+    </message>
+    <message>
+        <source>Exceeded Border</source>
+        <translation>印字範囲超過</translation>
+    </message>
+    <message>
+        <source>BarCode Error</source>
+        <translation>バーコードエラー</translation>
+    </message>
+    <message>
+        <source>Insufficant Mem</source>
+        <translation>メモリー不足</translation>
+    </message>
+    <message>
+        <source>Memory Error</source>
+        <translation>メモリーエラー</translation>
+    </message>
+    <message>
+        <source>RS-232 Error</source>
+        <translation>RS-232 エラー</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Duplicate Name</source>
+        <translation>名前の重複</translation>
+    </message>
+    <message>
+        <source>Name Not Found</source>
+        <translation>名前が見つからない</translation>
+    </message>
+    <message>
+        <source>Not in Data Entry</source>
+        <translation>データ入力中でない</translation>
+    </message>
+    <message>
+        <source>Print Head Up</source>
+        <translation>プリントヘッドアップ</translation>
+    </message>
+    <message>
+        <source>Pause Mode</source>
+        <translation>一時停止モード</translation>
+    </message>
+    <message>
+        <source>Printer Busy</source>
+        <translation>プリンタービジー</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <translation>未定義</translation>
+    </message>
+    <message>
+        <source>Cutter Jammed</source>
+        <translation>カッター詰まり</translation>
+    </message>
+    <message>
+        <source>AutoSense</source>
+        <translation>オートセンス</translation>
+    </message>
+    <message>
+        <source>Illegal Interrupt</source>
+        <translation>不正割り込み</translation>
+    </message>
+    <message>
+        <source>Excessive Feeding</source>
+        <translation>過剰送り</translation>
+    </message>
+    <message>
+        <source>Not defined</source>
+        <translation>未定義</translation>
+    </message>
+    <message>
+        <source>CPS Command Test</source>
+        <translation>CPS コマンドテスト</translation>
+    </message>
+    <message>
+        <source>Paper Jam</source>
+        <translation>紙詰まり</translation>
+    </message>
+    <message>
+        <source>TPH overheat</source>
+        <translation>TPH 過熱</translation>
+    </message>
+    <message>
+        <source>This Command is applied in Serial Interface only!</source>
+        <translation>このコマンドはシリアルインターフェースでのみ使用できます。</translation>
+    </message>
+    <message>
+        <source>Status Data Read Fail!</source>
+        <translation>状態データを読み取れませんでした。</translation>
     </message>
 </context>
 <context>

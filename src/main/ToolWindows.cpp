@@ -1,9 +1,26 @@
 #include "main/ToolWindows.h"
 
+#include "calibration/ManualCalibration.h"
+#include "calibration/PrinterStatusDialog.h"
 #include "forms/ToolContext.h"
 #include "images/PcxDownloader.h"
 #include "settings/UserSettingManager.h"
 #include "tester/TesterWindow.h"
+#include "transfer/FileTransferWindow.h"
+
+namespace {
+
+// The tester's own forms, and those of the folders that build on it.
+TesterForms TesterFormsWithTools() {
+    TesterForms forms = StandardTesterForms();
+    forms.forms[TesterButton::CheckPrinterStatus] = [](const ToolContext& context,
+                                                       QWidget* parent) {
+        return std::make_unique<PrinterStatusDialog>(context, parent);
+    };
+    return forms;
+}
+
+}  // namespace
 
 std::unique_ptr<QDialog> MakeToolWindow(Tool tool, const ToolContext& context, QWidget* parent) {
     switch (tool) {
@@ -12,9 +29,11 @@ std::unique_ptr<QDialog> MakeToolWindow(Tool tool, const ToolContext& context, Q
         case Tool::PcxFileDownloader:
             return std::make_unique<PcxDownloader>(context, parent);
         case Tool::TorqTester:
-            return std::make_unique<TesterWindow>(context, parent);
+            return std::make_unique<TesterWindow>(context, parent, TesterFormsWithTools());
         case Tool::CalibrationSettingManager:
+            return std::make_unique<ManualCalibration>(context, parent);
         case Tool::FileTransferManager:
+            return std::make_unique<FileTransferWindow>(context, parent);
         case Tool::RfidConfiguration:
         case Tool::RfidWriteRead:
             break;

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "main/ToolWindows.h"
+#include "support/TestRig.h"
+#include "support/Widgets.h"
+
+namespace {
+
+struct ToolCase {
+    Tool tool;
+    const char* title;  // nothing: the tool is not in this version yet
+};
+
+// The main window's buttons open these windows; a tool left out of the table would fall back to
+// "not available" without anyone noticing.
+TEST(ToolWindows, EveryToolOpensItsWindow) {
+    const ToolCase cases[] = {
+        {Tool::UserSettingManager, "User Setting Manager"},
+        {Tool::CalibrationSettingManager, "Manual Calibration"},
+        {Tool::PcxFileDownloader, "PCX File Downloader"},
+        {Tool::FileTransferManager, "File Transfer"},
+        {Tool::RfidConfiguration, nullptr},
+        {Tool::RfidWriteRead, nullptr},
+        {Tool::TorqTester, "TORQ Tester"},
+    };
+    TestRig rig;
+    rig.ConnectAndClear(QStringLiteral("COM1:"));
+    for (const ToolCase& c : cases) {
+        const auto window = MakeToolWindow(c.tool, rig.Context(), nullptr);
+        if (!c.title) {
+            EXPECT_EQ(window, nullptr) << static_cast<int>(c.tool);
+            continue;
+        }
+        ASSERT_NE(window, nullptr) << c.title;
+        EXPECT_EQ(window->windowTitle(), QString::fromLatin1(c.title));
+    }
+    // Opening a window sends nothing.
+    EXPECT_TRUE(rig.link.writes.empty());
+}
+
+// The status checks live with the calibration; the tester made for the main window opens them.
+TEST(ToolWindows, TheTestersStatusButtonOpensTheStatusChecks) {
+    TestRig rig;
+    rig.ConnectAndClear(QStringLiteral("COM1:"));
+    const auto tester = MakeToolWindow(Tool::TorqTester, rig.Context(), nullptr);
+    ASSERT_NE(tester, nullptr);
+    Click(*tester, "checkPrinterStatusButton");
+    EXPECT_EQ(rig.formsRun, QStringList{QStringLiteral("Check Printer Status")});
+    EXPECT_TRUE(rig.messages.entries.empty());
+    EXPECT_TRUE(rig.link.writes.empty());
+}
+
+}  // namespace
