@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "forms/Controls.h"
@@ -19,14 +18,6 @@ namespace {
 
 std::size_t At(int i) {
     return static_cast<std::size_t>(i);
-}
-
-QLineEdit* NumberField(QWidget* parent, const char* name, int digits) {
-    QLineEdit* field = Controls::Field(parent, name);
-    field->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), field));
-    field->setMaxLength(digits);
-    return field;
 }
 
 }  // namespace
@@ -58,8 +49,8 @@ CalibrationExtraDialog::CalibrationExtraDialog(const ToolContext& context, const
     auto* save = new QGroupBox(tr("STEP 2 : Save"), this);
     save->setObjectName(QStringLiteral("saveGroup"));
     auto* grid = new QGridLayout(save);
-    middleGapEdit_ = NumberField(save, "middleGapValueEdit", 3);
-    gapCountEdit_ = NumberField(save, "gapCountEdit", 2);
+    middleGapEdit_ = Controls::DigitsField(save, "middleGapValueEdit", 3);
+    gapCountEdit_ = Controls::DigitsField(save, "gapCountEdit", 2);
     grid->addWidget(new QLabel(tr("Middle Gap Value :"), save), 0, 0);
     grid->addWidget(middleGapEdit_, 0, 1);
     grid->addWidget(new QLabel(tr("Gap Count :"), save), 1, 0);

@@ -10,7 +10,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "calibration/CalibrationExtraDialog.h"
@@ -32,12 +31,9 @@ std::size_t At(int i) {
     return static_cast<std::size_t>(i);
 }
 
-// Digits only; an empty field is what "Please enter an integer." is for.
+// A digits field as wide as a few digits.
 QLineEdit* NumberField(QWidget* parent, const char* name, int digits) {
-    QLineEdit* field = Controls::Field(parent, name);
-    field->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), field));
-    field->setMaxLength(digits);
+    QLineEdit* field = Controls::DigitsField(parent, name, digits);
     field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 8 + 16);
     return field;
 }

@@ -72,6 +72,17 @@ void AddBits(StatusDecoding::Boxes& boxes, std::uint8_t value, const Bit (&bits)
     }
 }
 
+// A one-byte reply: a box for each bit set, "Status OK" when none is.
+template <std::size_t N>
+StatusDecoding::Boxes OneByte(std::uint8_t value, const Bit (&bits)[N]) {
+    StatusDecoding::Boxes boxes;
+    AddBits(boxes, value, bits);
+    if (value == 0) {
+        boxes.insert(StatusDecoding::Box::StatusOk);
+    }
+    return boxes;
+}
+
 template <std::size_t N>
 StatusDecoding::Boxes Lookup(char code, const Code (&codes)[N]) {
     for (const Code& entry : codes) {
@@ -112,23 +123,11 @@ StatusDecoding::Boxes StatusDecoding::ErrorsAndJob(QByteArrayView reply) {
 }
 
 StatusDecoding::Boxes StatusDecoding::Errors(QByteArrayView reply) {
-    const std::uint8_t errors = ByteAt(reply, 0);
-    Boxes boxes;
-    AddBits(boxes, errors, kErrorBits);
-    if (errors == 0) {
-        boxes.insert(Box::StatusOk);
-    }
-    return boxes;
+    return OneByte(ByteAt(reply, 0), kErrorBits);
 }
 
 StatusDecoding::Boxes StatusDecoding::MechanismErrors(QByteArrayView reply) {
-    const std::uint8_t bits = ByteAt(reply, 0);
-    Boxes boxes;
-    AddBits(boxes, bits, kMechanismBits);
-    if (bits == 0) {
-        boxes.insert(Box::StatusOk);
-    }
-    return boxes;
+    return OneByte(ByteAt(reply, 0), kMechanismBits);
 }
 
 StatusDecoding::Boxes StatusDecoding::ErrorCode(QByteArrayView reply) {

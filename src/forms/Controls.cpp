@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 
 namespace Controls {
 
@@ -26,6 +27,14 @@ QLineEdit* Field(QWidget* parent, const QString& name, const QString& text) {
 
 QLineEdit* Field(QWidget* parent, const char* name, const QString& text) {
     return Field(parent, QString::fromLatin1(name), text);
+}
+
+QLineEdit* DigitsField(QWidget* parent, const char* name, int digits) {
+    QLineEdit* field = Field(parent, name);
+    field->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), field));
+    field->setMaxLength(digits);
+    return field;
 }
 
 QComboBox* List(QWidget* parent, const QString& name, const QStringList& texts) {

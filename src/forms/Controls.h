@@ -41,6 +41,9 @@ QPushButton* Button(QWidget* parent, const QString& text, const char* name, Rece
 // A one-line text field.
 QLineEdit* Field(QWidget* parent, const QString& name, const QString& text = {});
 QLineEdit* Field(QWidget* parent, const char* name, const QString& text = {});
+// A field for up to `digits` decimal digits and nothing else (no sign, no blank); an emptied
+// field is for the reading of the form to refuse.
+QLineEdit* DigitsField(QWidget* parent, const char* name, int digits);
 
 // A list of texts; the position of an entry is its value.
 QComboBox* List(QWidget* parent, const QString& name, const QStringList& texts);

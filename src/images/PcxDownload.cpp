@@ -75,7 +75,7 @@ bool PcxDownload::WriteAll(const QByteArray& bytes) {
     return port_.Write(bytes) != 0 || bytes.isEmpty();
 }
 
-PcxDownload::Outcome PcxDownload::Send(const QString& storeName, const DownloadProgress& progress) {
+PcxDownload::Outcome PcxDownload::Send(const QString& storeName, const TransferProgress& progress) {
     port_.SetUsbKeepOpen(true);
     Outcome outcome = Outcome::WriteFailed;
     const QByteArray header = ImageCommands::StoreHeader(size_, storeName);
@@ -105,7 +105,7 @@ PcxDownload::Outcome PcxDownload::Send(const QString& storeName, const DownloadP
     return outcome;
 }
 
-void PcxDownload::Finish(const DownloadProgress& progress) {
+void PcxDownload::Finish(const TransferProgress& progress) {
     file_.close();
     progress.setValue(0);
     port_.SetUsbKeepOpen(false);

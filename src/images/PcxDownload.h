@@ -13,9 +13,6 @@
 class Pacer;
 class PrinterPort;
 
-// What a download reports to its progress bar.
-using DownloadProgress = TransferProgress;
-
 // One download of a picture into the printer's image memory: the conversion to a
 // black-and-white PCX file, then the store command with the file's bytes, and the recall that
 // prints it once.
@@ -61,11 +58,11 @@ public:
     // first failure; a name without bytes (ImageCommands::NameProblem) sends nothing and fails.
     // Either way the keep-open state ends, the file is closed and the temporary
     // file removed.
-    Outcome Send(const QString& storeName, const DownloadProgress& progress);
+    Outcome Send(const QString& storeName, const TransferProgress& progress);
 
 private:
     bool WriteAll(const QByteArray& bytes);
-    void Finish(const DownloadProgress& progress);
+    void Finish(const TransferProgress& progress);
     void RemoveTemporary();
 
     PrinterPort& port_;

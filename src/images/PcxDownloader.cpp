@@ -24,6 +24,7 @@
 #include "images/PcxDownload.h"
 #include "images/Picture.h"
 #include "link/PrinterPort.h"
+#include "transfer/BarProgress.h"
 
 namespace {
 
@@ -255,17 +256,7 @@ void PcxDownloader::Download() {
     if (!NameIsUsable(storeName_, storeNameEdit_)) {
         return;
     }
-    DownloadProgress progress;
-    // A range of nothing would turn the bar into a busy indicator; a file of less than one
-    // block keeps an empty bar instead.
-    progress.setRange = [this](int maximum) { progressBar_->setRange(0, std::max(maximum, 1)); };
-    // The bar stops at its end, as a value past it (20 on Ethernet) means "all of it".
-    progress.setValue = [this](int value) {
-        progressBar_->setValue(std::min(value, progressBar_->maximum()));
-    };
-    progress.step = [this] {
-        progressBar_->setValue(std::min(progressBar_->value() + 1, progressBar_->maximum()));
-    };
+    const TransferProgress progress = BarProgress(progressBar_);
     if (download.Send(storeName_, progress) == PcxDownload::Outcome::Completed) {
         context_.messages.Information(tr("PCX file download is completed."));
     } else {

@@ -16,6 +16,7 @@
 #include "forms/Controls.h"
 #include "forms/FileChooser.h"
 #include "forms/Messages.h"
+#include "transfer/BarProgress.h"
 #include "transfer/FileTransfer.h"
 
 namespace {
@@ -124,17 +125,7 @@ void FileTransferWindow::Download() {
         context_.messages.Warning(tr("Please,Select a binary file!"));
         return;
     }
-    TransferProgress progress;
-    // A range of nothing would turn the bar into a busy indicator; a file of less than one
-    // block keeps an empty bar instead.
-    progress.setRange = [this](int maximum) { progressBar_->setRange(0, std::max(maximum, 1)); };
-    // The bar stops at its end, as a value past it (20 on Ethernet) means "all of it".
-    progress.setValue = [this](int value) {
-        progressBar_->setValue(std::min(value, progressBar_->maximum()));
-    };
-    progress.step = [this] {
-        progressBar_->setValue(std::min(progressBar_->value() + 1, progressBar_->maximum()));
-    };
+    const TransferProgress progress = BarProgress(progressBar_);
 
     // The pacer keeps the window painted between blocks but leaves user input waiting; the
     // buttons are off meanwhile, and the message box that ends the transfer is modal, so a click

@@ -22,7 +22,7 @@ using namespace images_test;
 // What the progress bar was told, in order: "range 2", "step", "value 20".
 struct ProgressRecord {
     QStringList calls;
-    DownloadProgress Sink() {
+    TransferProgress Sink() {
         return {[this](int maximum) { calls << QStringLiteral("range %1").arg(maximum); },
                 [this](int value) { calls << QStringLiteral("value %1").arg(value); },
                 [this] { calls << QStringLiteral("step"); }};
@@ -173,7 +173,7 @@ TEST_F(Download, StopsAtTheFirstFailedWrite) {
     download.Convert(path, PictureType::Pcx, DitherMethod::None, temporary.path(), now);
     ASSERT_TRUE(download.Open());
     ProgressRecord progress;
-    DownloadProgress sink = progress.Sink();
+    TransferProgress sink = progress.Sink();
     const auto step = sink.step;
     sink.step = [&] {
         step();

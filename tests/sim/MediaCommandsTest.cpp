@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "TestClient.h"
+#include "WholeAndPieces.h"
 #include "sim/Printer.h"
 #include "sim/Server.h"
 
@@ -53,27 +54,10 @@ std::vector<Cluster> Clusters(const Counts& counts) {
     return clusters;
 }
 
-// Sends the bytes whole and byte by byte to two printers prepared alike; both must answer the
-// same. The state is the whole one's afterwards.
 std::string Replies(const std::string& bytes,
                     const std::function<void(sim::PrinterState&)>& prepare = {},
                     sim::PrinterState* state = nullptr) {
-    sim::Printer whole;
-    sim::Printer pieces;
-    if (prepare) {
-        whole.Edit(prepare);
-        pieces.Edit(prepare);
-    }
-    const std::string replies = whole.Receive(bytes);
-    std::string pieceReplies;
-    for (const char byte : bytes) {
-        pieceReplies += pieces.Receive(std::string(1, byte));
-    }
-    EXPECT_EQ(pieceReplies, replies) << testing::PrintToString(bytes);
-    if (state != nullptr) {
-        *state = whole.Snapshot();
-    }
-    return replies;
+    return WholeAndPieces(bytes, prepare, state);
 }
 
 // What a sensing request gives on one media: the clusters from left to right, each given by the

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "WholeAndPieces.h"
 #include "sim/Printer.h"
 
 namespace {
@@ -17,21 +18,8 @@ struct Exchange {
     std::string replies;
 };
 
-// Sends the bytes whole and byte by byte (a command may arrive in pieces) to fresh printers and
-// checks both answer the same.
 std::string Replies(const std::string& bytes, sim::PrinterState* state = nullptr) {
-    sim::Printer whole;
-    sim::Printer pieces;
-    const std::string replies = whole.Receive(bytes);
-    std::string pieceReplies;
-    for (const char byte : bytes) {
-        pieceReplies += pieces.Receive(std::string(1, byte));
-    }
-    EXPECT_EQ(pieceReplies, replies) << testing::PrintToString(bytes);
-    if (state != nullptr) {
-        *state = whole.Snapshot();
-    }
-    return replies;
+    return WholeAndPieces(bytes, {}, state);
 }
 
 TEST(SimSettingsCommands, SetsAndReadsBack) {

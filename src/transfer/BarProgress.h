@@ -1,0 +1,10 @@
+#pragma once
+
+#include "transfer/BlockSender.h"
+
+class QProgressBar;
+
+// A transfer's progress shown on a progress bar. A file of less than one block keeps an empty
+// bar (a range of nothing would make it a busy indicator), and a value past the end (20 on
+// Ethernet for a small file) fills it.
+TransferProgress BarProgress(QProgressBar* bar);
