@@ -41,5 +41,7 @@ ValueLabel::ValueLabel(QWidget* parent) : QLabel(parent) {
 ValueLabel* ValueLabel::Make(QWidget* parent, const char* name) {
     auto* label = new ValueLabel(parent);
     label->setObjectName(QLatin1String(name));
+    // A value is shown as it is: a file name with "<" in it is not markup.
+    label->setTextFormat(Qt::PlainText);
     return label;
 }

@@ -19,23 +19,13 @@
 #include "forms/FileChooser.h"
 #include "forms/Messages.h"
 #include "forms/PrinterTextInput.h"
+#include "forms/ValueLabel.h"
 #include "images/ImageCommands.h"
 #include "images/ImageViewer.h"
 #include "images/PcxDownload.h"
 #include "images/Picture.h"
 #include "link/PrinterPort.h"
 #include "transfer/BarProgress.h"
-
-namespace {
-
-QLabel* Value(const char* name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-}  // namespace
 
 PcxDownloader::PcxDownloader(const ToolContext& context, QWidget* parent, QString temporaryRoot)
     : QDialog(parent),
@@ -52,13 +42,9 @@ PcxDownloader::PcxDownloader(const ToolContext& context, QWidget* parent, QStrin
     pathEdit_->setMinimumWidth(320);
     auto* browse = Controls::Button(this, tr("..."), "browseButton");
     storeNameEdit_ = Controls::Field(this, "storeNameEdit");
-    fileNameLabel_ = Value("fileNameLabel", this);
-    fileSizeLabel_ = Value("fileSizeLabel", this);
-    progressBar_ = new QProgressBar(this);
-    progressBar_->setObjectName(QStringLiteral("progressBar"));
-    progressBar_->setTextVisible(false);
-    progressBar_->setRange(0, 1);
-    progressBar_->setValue(0);
+    fileNameLabel_ = ValueLabel::Make(this, "fileNameLabel");
+    fileSizeLabel_ = ValueLabel::Make(this, "fileSizeLabel");
+    progressBar_ = TransferBar(this);
     auto* download = Controls::Button(this, tr("DownLoad"), "downloadButton");
 
     auto* information = new QGroupBox(tr("PCX File Information"), this);

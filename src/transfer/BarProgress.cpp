@@ -10,3 +10,12 @@ TransferProgress BarProgress(QProgressBar* bar) {
     progress.step = [bar] { bar->setValue(std::min(bar->value() + 1, bar->maximum())); };
     return progress;
 }
+
+QProgressBar* TransferBar(QWidget* parent) {
+    auto* bar = new QProgressBar(parent);
+    bar->setObjectName(QStringLiteral("progressBar"));
+    bar->setTextVisible(false);
+    bar->setRange(0, 1);
+    bar->setValue(0);
+    return bar;
+}

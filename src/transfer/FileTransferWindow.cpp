@@ -16,19 +16,9 @@
 #include "forms/Controls.h"
 #include "forms/FileChooser.h"
 #include "forms/Messages.h"
+#include "forms/ValueLabel.h"
 #include "transfer/BarProgress.h"
 #include "transfer/FileTransfer.h"
-
-namespace {
-
-QLabel* Value(const char* name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-}  // namespace
 
 FileTransferWindow::FileTransferWindow(const ToolContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
@@ -42,13 +32,9 @@ FileTransferWindow::FileTransferWindow(const ToolContext& context, QWidget* pare
     pathEdit_->setMinimumWidth(320);
     browseButton_ =
         Controls::Button(this, tr("..."), "browseButton", this, &FileTransferWindow::ChooseFile);
-    fileNameLabel_ = Value("fileNameLabel", this);
-    fileSizeLabel_ = Value("fileSizeLabel", this);
-    progressBar_ = new QProgressBar(this);
-    progressBar_->setObjectName(QStringLiteral("progressBar"));
-    progressBar_->setTextVisible(false);
-    progressBar_->setRange(0, 1);
-    progressBar_->setValue(0);
+    fileNameLabel_ = ValueLabel::Make(this, "fileNameLabel");
+    fileSizeLabel_ = ValueLabel::Make(this, "fileSizeLabel");
+    progressBar_ = TransferBar(this);
     downloadButton_ = Controls::Button(this, tr("DownLoad"), "downloadButton", this,
                                        &FileTransferWindow::Download);
     closeButton_ =
