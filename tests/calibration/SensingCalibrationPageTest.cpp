@@ -128,6 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         SenseCase{"Serial", QStringLiteral("COM1:"), "150", false, "^MXd,1200,G\r", 4800},
         SenseCase{"Parallel", QStringLiteral("LPT1:"), "150", false, "^MXd,1200,G\r", 7200},
+        SenseCase{"Usb", QStringLiteral("USB"), "150", false, "^MXd,1200,G\r", 7200},
         SenseCase{"SerialBlackMark", QStringLiteral("COM1:"), "40", true, "^MXd,320,B\r", 1280}),
     [](const testing::TestParamInfo<SenseCase>& test) { return test.param.name; });
 
@@ -309,6 +310,20 @@ TEST(CalibrationWindow, TheChartFollowsThePage) {
     EXPECT_EQ(chart->BarValue(6), 0);
     EXPECT_FALSE(chart->MarkShown(6));
     EXPECT_FALSE(chart->ThresholdPosition());
+}
+
+// A printer that answers nothing, on every link the window is opened on: Sense ends with its
+// warning (the bound of the real links is in CalibrationEndToEndTest).
+TEST(SilentPrinter, EndsSenseWithItsWarningOnEveryLink) {
+    for (const char* port : {"COM1:", "LPT1:", "USB"}) {
+        TestRig rig;
+        rig.ConnectAndClear(QString::fromLatin1(port));
+        SensingCalibrationPage page(rig.Context());
+        Click(page, "checkSensingButton");
+        EXPECT_EQ(rig.messages.Warnings(), QStringList{QStringLiteral("Sensing Data Read Fail!")})
+            << port;
+        EXPECT_EQ(page.SelectedLevel(), -1) << port;
+    }
 }
 
 }  // namespace
