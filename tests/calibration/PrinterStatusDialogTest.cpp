@@ -230,17 +230,6 @@ TEST(PrinterStatusDialog, ANewReplyClearsWhatTheLastOneTicked) {
     EXPECT_EQ(d.window->PageAt(Page::Errors)->Ticked(), Boxes{Box::StatusOk});
 }
 
-TEST(PrinterStatusDialog, ABoxClickedByHandChangesNothingElse) {
-    Dialog d;
-    d.rig.link.QueueReply("\x01");
-    d.Press(Page::MechanismErrors);
-    Click(*d.window, "cpsStatusOkCheck");
-    Click(*d.window, "cpsCoverOpenCheck");
-    EXPECT_EQ(d.window->PageAt(Page::MechanismErrors)->Ticked(), Boxes{Box::StatusOk});
-    EXPECT_EQ(d.rig.link.writes, std::vector<QByteArray>{"CPS\r"});
-    EXPECT_TRUE(d.rig.messages.entries.empty());
-}
-
 // The mechanism bits without a name of their own fill the left column after the four named ones
 // and then start the right column.
 TEST(PrinterStatusDialog, MechanismBitsSitInTheirColumns) {
