@@ -40,6 +40,24 @@ TEST_P(TransferOver, AFileOfEveryByteValueArrivesUnchanged) {
     EXPECT_TRUE(rig.printer.Snapshot().labels.current.lines.empty());
 }
 
+// A printer that goes away halfway: the transfer stops with its warning instead of reporting
+// completion, and nothing waits longer than the link's bounds.
+TEST_P(TransferOver, APrinterThatDropsTheLinkEndsTheTransferWithAWarning) {
+    SimRig rig(GetParam());
+    ASSERT_TRUE(rig.Connect());
+    rig.server.SetMisbehaviour({.dropAfterBytes = 64 * 1024});
+    // More than the system's socket buffers can take in after the printer is gone.
+    const QByteArray bytes(24 * 1024 * 1024, 'x');
+    QTemporaryDir folder;
+    rig.files.answers.push_back(WriteFile(folder.path(), QStringLiteral("large.bin"), bytes));
+    FileTransferWindow window(rig.Context());
+    Click(window, "browseButton");
+    Click(window, "downloadButton");
+    ASSERT_FALSE(rig.messages.Warnings().isEmpty());
+    EXPECT_EQ(rig.messages.Warnings().last(), QStringLiteral("Binary file download failed."));
+    EXPECT_TRUE(rig.messages.Informations().isEmpty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Transports, TransferOver, testing::ValuesIn(kTransports),
                          TransportTestName);
 
