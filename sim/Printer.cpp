@@ -19,12 +19,7 @@ std::string Printer::Receive(std::string_view bytes) {
 
 std::string Printer::ReceiveOn(CommandParser& stream, std::string_view bytes) {
     const std::lock_guard lock(mutex_);
-    received_.append(bytes);
-    if (received_.size() > 2 * kKeptReceived) {
-        // Trimmed only now and then, so that keeping the tail stays cheap however small the
-        // pieces are.
-        received_.erase(0, received_.size() - kKeptReceived);
-    }
+    received_.Append(bytes);
     if (recordFile_.is_open()) {
         recordFile_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         // Someone may be watching the file while the printer runs.
@@ -39,13 +34,12 @@ CommandParser Printer::NewStream() const {
 
 std::string Printer::Received() const {
     const std::lock_guard lock(mutex_);
-    return received_.size() > kKeptReceived ? received_.substr(received_.size() - kKeptReceived)
-                                            : received_;
+    return received_.Last();
 }
 
 void Printer::ClearReceived() {
     const std::lock_guard lock(mutex_);
-    received_.clear();
+    received_.Clear();
 }
 
 bool Printer::SetRecordFile(const std::string& path) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "sim/ByteTail.h"
 #include "sim/CommandParser.h"
 #include "sim/PrinterState.h"
 
@@ -56,7 +57,7 @@ private:
     mutable std::mutex mutex_;
     PrinterState state_;
     CommandParser ownStream_;
-    std::string received_;  // the last kKeptReceived bytes, and up to as many before them
+    ByteTail received_{kKeptReceived};
     std::ofstream recordFile_;
 };
 

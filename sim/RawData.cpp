@@ -17,29 +17,24 @@ void RawData::Add(std::string_view bytes) {
     if (!keep_) {
         return;
     }
-    kept_.append(bytes);
-    if (kept_.size() > 2 * kKept) {
-        // Trimmed only now and then, so that keeping the tail stays cheap.
-        kept_.erase(0, kept_.size() - kKept);
-    }
+    kept_.Append(bytes);
 }
 
 void RawData::SetKeep(bool keep) {
     keep_ = keep;
     if (!keep) {
-        kept_.clear();
-        kept_.shrink_to_fit();
+        kept_.Clear();
     }
 }
 
 void RawData::Clear() {
     count_ = 0;
     hash_ = kHashStart;
-    kept_.clear();
+    kept_.Clear();
 }
 
 std::string RawData::Kept() const {
-    return kept_.size() > kKept ? kept_.substr(kept_.size() - kKept) : kept_;
+    return kept_.Last();
 }
 
 }  // namespace sim

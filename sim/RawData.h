@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "sim/ByteTail.h"
+
 namespace sim {
 
 // The bytes that arrived outside any command the printer knows (a file sent as it is, junk, the
@@ -33,7 +35,7 @@ private:
     std::uint64_t count_ = 0;
     std::uint64_t hash_ = kHashStart;
     bool keep_ = true;
-    std::string kept_;  // the last kKept bytes, and up to as many before them
+    ByteTail kept_{kKept};
 };
 
 }  // namespace sim

@@ -81,17 +81,7 @@ PcxDownload::Outcome PcxDownload::Send(const QString& storeName, const TransferP
     const QByteArray header = ImageCommands::StoreHeader(size_, storeName);
     if (!header.isEmpty() && WriteAll(header)) {
         progress.setRange(static_cast<int>(std::min<qint64>(size_ / kBlockSize, INT_MAX)));
-        switch (sender_.Send(file_, size_, progress, kBlockSize)) {
-            case BlockSender::Outcome::Completed:
-                outcome = Outcome::Completed;
-                break;
-            case BlockSender::Outcome::WriteFailed:
-                outcome = Outcome::WriteFailed;
-                break;
-            case BlockSender::Outcome::ReadFailed:
-                outcome = Outcome::ReadFailed;
-                break;
-        }
+        outcome = sender_.Send(file_, size_, progress, kBlockSize);
     }
     if (outcome == Outcome::Completed) {
         pacer_.Pause(kPauseAroundCloseMs);

@@ -23,11 +23,8 @@ public:
     static constexpr int kPauseAfterSavingMs = 200;
     static constexpr int kPauseAroundCloseMs = 100;
 
-    enum class Outcome {
-        Completed,
-        WriteFailed,  // the link refused bytes; the rest was not sent
-        ReadFailed,   // the file ended before its announced size
-    };
+    // Completed, WriteFailed (the link refused bytes) or ReadFailed (the file ended early).
+    using Outcome = BlockSender::Outcome;
 
     PcxDownload(PrinterPort& port, Pacer& pacer);
     ~PcxDownload();
@@ -54,10 +51,9 @@ public:
 
     // Sends the opened file under `storeName`: header, the bytes in blocks of kBlockSize (on
     // Ethernet in BlockSender's large blocks, the bar counting blocks of kBlockSize), the recall
-    // trailer. A USB device stays open throughout. Stops at the
-    // first failure; a name without bytes (ImageCommands::NameProblem) sends nothing and fails.
-    // Either way the keep-open state ends, the file is closed and the temporary
-    // file removed.
+    // trailer. A USB device stays open throughout. Stops at the first failure; a name without
+    // bytes (ImageCommands::NameProblem) sends nothing and fails. Either way the keep-open state
+    // ends, the file is closed and the temporary file removed.
     Outcome Send(const QString& storeName, const TransferProgress& progress);
 
 private:
