@@ -12,6 +12,7 @@ CommandTable BuildStandardCommands() {
     AddSettingsCommands(table);
     AddMediaCommands(table);
     AddStatusCommands(table);
+    AddRfidCommands(table);
     return table;
 }
 

@@ -13,6 +13,7 @@ void AddImageCommands(CommandTable& table);     // "IS", "ID", "II", "IR" image 
 void AddSettingsCommands(CommandTable& table);  // "^MB" settings, "^SA", "SA", "TA"
 void AddMediaCommands(CommandTable& table);     // "^MX" sensing and calibration
 void AddStatusCommands(CommandTable& table);    // "^cp", "^cu", "CPS", "^ee"
+void AddRfidCommands(CommandTable& table);      // ">RF" RFID encoder
 
 // Every family, built once.
 const CommandTable& StandardCommands();

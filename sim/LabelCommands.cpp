@@ -64,11 +64,13 @@ std::optional<long> PrintedBy(std::string_view line) {
     return count == 0 || copies <= kMostLabels / count ? count * copies : kMostLabels;
 }
 
-void TakeLine(std::string_view line, LabelState& labels) {
+void TakeLine(std::string_view line, PrinterState& state) {
+    LabelState& labels = state.labels;
     if (const auto printed = PrintedBy(line)) {
         labels.printed.push_back(std::move(labels.current));
         labels.current = Label();
         labels.printedCount += std::min(*printed, LONG_MAX - labels.printedCount);
+        state.rfid.LabelPrinted();
         return;
     }
     labels.current.lines.emplace_back(line);
@@ -99,7 +101,7 @@ HandlerResult LabelLine(std::string_view pending, ScanMark& mark, PrinterState& 
     for (; i < pending.size(); ++i) {
         const char byte = pending[i];
         if (IsLineEnd(byte)) {
-            TakeLine(pending.substr(0, i), state.labels);
+            TakeLine(pending.substr(0, i), state);
             return HandlerResult::Done(i + 1);
         }
         if (quoted) {

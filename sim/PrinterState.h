@@ -6,6 +6,7 @@
 #include "sim/LabelState.h"
 #include "sim/MediaState.h"
 #include "sim/RawData.h"
+#include "sim/RfidState.h"
 #include "sim/SettingsState.h"
 #include "sim/StatusState.h"
 
@@ -20,6 +21,7 @@ struct PrinterState {
     SettingsState settings;            // switches, user values, identification texts
     MediaState media;                  // the media under the sensor, the stored calibration
     StatusState status;                // what the status requests report
+    RfidState rfid;                    // the RFID encoder and the tag in its field
     RawData raw;                       // bytes outside any known command (a file sent as it is)
 };
 

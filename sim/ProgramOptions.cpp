@@ -2,7 +2,11 @@
 
 #include <charconv>
 #include <limits>
+#include <optional>
 #include <utility>
+
+#include "sim/HexText.h"
+#include "sim/RfidState.h"
 
 namespace sim {
 
@@ -65,6 +69,20 @@ bool ReadStatusList(const std::string& list, StatusState& status, std::string& u
         }
         from = comma + 1;
     }
+}
+
+// "none", or an EPC of 1 to RfidTag::kEpcSize bytes in hex.
+bool ReadRfidTag(const std::string& text, std::optional<std::vector<std::uint8_t>>& tag) {
+    if (text == "none") {
+        tag.reset();
+        return true;
+    }
+    const std::optional<std::vector<std::uint8_t>> epc = BytesFromHex(text);
+    if (!epc || epc->empty() || epc->size() > RfidTag::kEpcSize) {
+        return false;
+    }
+    tag = epc;
+    return true;
 }
 
 }  // namespace
@@ -155,6 +173,16 @@ bool ProgramOptions::Parse(const std::vector<std::string>& arguments, std::strin
                 error = option + ": unknown status \"" + unknown + "\"";
                 return false;
             }
+        } else if (option == "--rfid-tag") {
+            std::string epc;
+            if (!takeText(epc)) {
+                return false;
+            }
+            if (!ReadRfidTag(epc, rfidTag)) {
+                error = option + " wants an EPC of 1 to " + std::to_string(RfidTag::kEpcSize) +
+                        " bytes in hex, or none, not \"" + epc + "\"";
+                return false;
+            }
         } else if (option == "--silent") {
             misbehaviour.silent = true;
         } else if (option == "--garbage") {
@@ -195,6 +223,10 @@ std::string ProgramOptions::Usage() {
            "  --status LIST    raise status flags, a comma list of: paper-empty, cover-open,\n"
            "                   cutter-jammed, head-overheat, gap-error, ribbon-end, paper-jam,\n"
            "                   building, printing, paused\n"
+           "  --rfid-tag EPC   a blank tag with this EPC (hex, up to 12 bytes) in the RFID\n"
+           "                   field (default " +
+           HexFromBytes(RfidState::SampleEpc().data(), RfidState::SampleEpc().size()) +
+           "); none: no tag\n"
            "  --no-tcp         do not listen on TCP\n"
            "  --no-pty         do not open a pseudo-terminal\n"
            "  --serial-link PATH  announce the terminal as PATH instead of the default link\n"

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "sim/MediaState.h"
 #include "sim/Misbehaviour.h"
+#include "sim/RfidState.h"
 #include "sim/StatusState.h"
 
 namespace sim {
@@ -24,6 +26,8 @@ struct ProgramOptions {
     Misbehaviour misbehaviour;
     MediaState media;    // --media sets its kind, --label-length its label length
     StatusState status;  // the flags --status raises
+    // The EPC of the blank tag in the RFID field; nothing: the field is empty (--rfid-tag none).
+    std::optional<std::vector<std::uint8_t>> rfidTag = RfidState::SampleEpc();
     bool help = false;
 
     // Reads the arguments (without the program name). Returns false with `error` set when they

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sim/FileDescriptor.h"
+#include "sim/HexText.h"
 #include "sim/Printer.h"
 #include "sim/ProgramOptions.h"
 #include "sim/SerialLink.h"
@@ -89,6 +90,10 @@ int main(int argc, char** argv) {
     printer.Edit([&options](sim::PrinterState& state) {
         state.media = options.media;
         state.status = options.status;
+        state.rfid.tag.reset();
+        if (options.rfidTag) {
+            state.rfid.tag = sim::RfidState::BlankTag(*options.rfidTag);
+        }
     });
     if (options.tcp && !server.ListenTcp(options.port, options.host)) {
         std::cerr << "tagwell-printer-sim: " << server.LastError()
@@ -125,6 +130,12 @@ int main(int argc, char** argv) {
             std::cout << " (also as " << link.Path() << ")";
         }
         std::cout << "\n";
+    }
+    if (options.rfidTag) {
+        std::cout << "RFID tag in the field, EPC "
+                  << sim::HexFromBytes(options.rfidTag->data(), options.rfidTag->size()) << "\n";
+    } else {
+        std::cout << "RFID field empty\n";
     }
     std::cout.flush();
 

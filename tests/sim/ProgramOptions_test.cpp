@@ -44,6 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                             EXPECT_FALSE(o.misbehaviour.silent || o.misbehaviour.garbage);
                             EXPECT_EQ(o.misbehaviour.lateMs, 0);
                             EXPECT_EQ(o.misbehaviour.dropAfterBytes, -1);
+                            EXPECT_EQ(o.rfidTag, sim::RfidState::SampleEpc());
                         }},
         CommandLine{.name = "AnyFreePort",
                     .arguments = {"--port", "0"},
@@ -108,6 +109,30 @@ INSTANTIATE_TEST_SUITE_P(
                         }},
         CommandLine{.name = "StatusUnknownWord", .arguments = {"--status", "cover-open,lid-up"}},
         CommandLine{.name = "StatusEmptyWord", .arguments = {"--status", "cover-open,"}},
+        CommandLine{.name = "RfidTag",
+                    .arguments = {"--rfid-tag", "e2801160600002084A5B1C2D"},
+                    .check =
+                        [](const sim::ProgramOptions& o) {
+                            ASSERT_TRUE(o.rfidTag.has_value());
+                            EXPECT_EQ(o.rfidTag->size(), 12u);
+                            EXPECT_EQ(o.rfidTag->front(), 0xE2);
+                            EXPECT_EQ(o.rfidTag->back(), 0x2D);
+                        }},
+        CommandLine{.name = "RfidTagShort",
+                    .arguments = {"--rfid-tag", "0A"},
+                    .check =
+                        [](const sim::ProgramOptions& o) {
+                            EXPECT_EQ(o.rfidTag, std::vector<std::uint8_t>{0x0A});
+                        }},
+        CommandLine{.name = "RfidTagNone",
+                    .arguments = {"--rfid-tag", "none"},
+                    .check = [](const sim::ProgramOptions& o) { EXPECT_FALSE(o.rfidTag); }},
+        CommandLine{.name = "RfidTagTooLong",
+                    .arguments = {"--rfid-tag", "e2801160600002084A5B1C2D00"}},
+        CommandLine{.name = "RfidTagOddDigits", .arguments = {"--rfid-tag", "123"}},
+        CommandLine{.name = "RfidTagNotHex", .arguments = {"--rfid-tag", "12G4"}},
+        CommandLine{.name = "RfidTagEmpty", .arguments = {"--rfid-tag", ""}},
+        CommandLine{.name = "RfidTagMissing", .arguments = {"--rfid-tag"}},
         CommandLine{.name = "Unknown", .arguments = {"--colour"}}),
     [](const auto& test) { return std::string(test.param.name); });
 
@@ -115,6 +140,7 @@ TEST(SimProgramOptionsErrors, NameWhatTheyRefuse) {
     const std::vector<std::string> lines[] = {
         {"--status", "printing,lid-up"},
         {"--media", "lid-up"},
+        {"--rfid-tag", "lid-up"},
     };
     for (const auto& arguments : lines) {
         sim::ProgramOptions options;

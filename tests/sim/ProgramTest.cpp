@@ -14,7 +14,7 @@
 
 namespace {
 
-// The lines the program printed once it listens (TCP, then serial).
+// The lines the program printed once it listens (TCP, then serial, then the RFID field).
 QStringList StartAndReadLines(QProcess& program, const QStringList& arguments, int lines) {
     program.start(QStringLiteral(TAGWELL_SIM_PROGRAM), arguments);
     EXPECT_TRUE(program.waitForStarted(5000));
@@ -38,10 +38,11 @@ TEST(SimProgram, ListensAnnouncesItsTerminalAndEndsCleanlyOnASignal) {
     for (const int signal : {SIGTERM, SIGINT}) {
         QProcess program;
         const QStringList lines =
-            StartAndReadLines(program, Texts({"--port", "0", "--model", "KV-510II"}), 2);
-        ASSERT_EQ(lines.size(), 2) << program.readAllStandardError().toStdString();
+            StartAndReadLines(program, Texts({"--port", "0", "--model", "KV-510II"}), 3);
+        ASSERT_EQ(lines.size(), 3) << program.readAllStandardError().toStdString();
         ASSERT_TRUE(lines[0].startsWith(QStringLiteral("TCP 127.0.0.1:")));
         ASSERT_TRUE(lines[1].startsWith(QStringLiteral("serial /dev/pts/")));
+        EXPECT_EQ(lines[2], QStringLiteral("RFID tag in the field, EPC 112233445566778899AABBCC"));
         const QString link = lines[1].section(QStringLiteral("(also as "), 1).chopped(1);
         EXPECT_TRUE(SerialDirectory::Devices().contains(link)) << link.toStdString();
 
@@ -66,9 +67,10 @@ TEST(SimProgram, RecordsWhatItReceivesToAFile) {
     QTemporaryDir folder;
     const QString record = folder.filePath(QStringLiteral("record.bin"));
     QProcess program;
-    const QStringList lines =
-        StartAndReadLines(program, Texts({"--port", "0", "--no-pty", "--record"}) << record, 1);
-    ASSERT_EQ(lines.size(), 1);
+    const QStringList lines = StartAndReadLines(
+        program, Texts({"--port", "0", "--no-pty", "--rfid-tag", "none", "--record"}) << record, 2);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[1], QStringLiteral("RFID field empty"));
     QTcpSocket socket;
     socket.connectToHost(QStringLiteral("127.0.0.1"),
                          lines[0].section(QLatin1Char(':'), 1).toUShort());
