@@ -150,6 +150,13 @@
     </message>
 </context>
 <context>
+    <name>DataCellGrid</name>
+    <message>
+        <source>Cell %1</source>
+        <translation>セル %1</translation>
+    </message>
+</context>
+<context>
     <name>FileTransferWindow</name>
     <message>
         <source>File Transfer</source>
@@ -637,6 +644,47 @@
     <message>
         <source>Set default codepage &amp;&amp; ICS is failed.</source>
         <translation>デフォルトのコードページと ICS を設定できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>LockPayloadGrid</name>
+    <message>
+        <source>Kill
+Pass</source>
+        <translation>Kill
+パスワード</translation>
+    </message>
+    <message>
+        <source>Acess
+Pass</source>
+        <translation>Access
+パスワード</translation>
+    </message>
+    <message>
+        <source>EPC
+Memory</source>
+        <translation>EPC
+メモリ</translation>
+    </message>
+    <message>
+        <source>TID
+Memory</source>
+        <translation>TID
+メモリ</translation>
+    </message>
+    <message>
+        <source>User
+Memory</source>
+        <translation>ユーザー
+メモリ</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>マスク</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>アクション</translation>
     </message>
 </context>
 <context>
@@ -1256,6 +1304,245 @@ Please use characters with one-byte codes only.</source>
     </message>
 </context>
 <context>
+    <name>RfidConfigForm</name>
+    <message>
+        <source>RFID Cofiguration</source>
+        <translation>RFID 設定</translation>
+    </message>
+    <message>
+        <source>RFID Setting</source>
+        <translation>RFID 設定値</translation>
+    </message>
+    <message>
+        <source>Tag Type :</source>
+        <translation>タグの種類 :</translation>
+    </message>
+    <message>
+        <source>Writing Power :</source>
+        <translation>書き込み出力 :</translation>
+    </message>
+    <message>
+        <source>Transponder Position :</source>
+        <translation>トランスポンダー位置 :</translation>
+    </message>
+    <message>
+        <source>Number of retry :</source>
+        <translation>リトライ回数 :</translation>
+    </message>
+    <message>
+        <source>Number of Label :</source>
+        <translation>ラベル数 :</translation>
+    </message>
+    <message>
+        <source>Auto Calibration</source>
+        <translation>自動キャリブレーション</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>RFID Valid :</source>
+        <translation>RFID 成功数 :</translation>
+    </message>
+    <message>
+        <source>RFID Void :</source>
+        <translation>RFID 失敗数 :</translation>
+    </message>
+    <message>
+        <source>Default Setting</source>
+        <translation>初期値に戻す</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>取得</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Choose an entry in &quot;%1&quot; first.</source>
+        <translation>先に「%1」の項目を選んでください。</translation>
+    </message>
+    <message>
+        <source>The transponder position may hold only ASCII letters, digits and signs.</source>
+        <translation>トランスポンダー位置に使えるのは ASCII の英字、数字、記号だけです。</translation>
+    </message>
+    <message>
+        <source>Get RFID setting is faied</source>
+        <translation>RFID 設定の取得に失敗しました</translation>
+    </message>
+    <message>
+        <source>Get RFID setting is successful</source>
+        <translation>RFID 設定の取得に成功しました</translation>
+    </message>
+    <message>
+        <source>Set RFID setting is successful</source>
+        <translation>RFID の設定に成功しました</translation>
+    </message>
+    <message>
+        <source>Set RFID setting is faied</source>
+        <translation>RFID の設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>Reset RFID Valid and Void is successful</source>
+        <translation>RFID 成功数と失敗数のリセットに成功しました</translation>
+    </message>
+    <message>
+        <source>Reset RFID Valid and Void is faied</source>
+        <translation>RFID 成功数と失敗数のリセットに失敗しました</translation>
+    </message>
+    <message>
+        <source>Auto calibration is successful</source>
+        <translation>自動キャリブレーションに成功しました</translation>
+    </message>
+    <message>
+        <source>Auto calibration is faied</source>
+        <translation>自動キャリブレーションに失敗しました</translation>
+    </message>
+</context>
+<context>
+    <name>RfidReadForm</name>
+    <message>
+        <source>RFID Read</source>
+        <translation>RFID 読み取り</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>読み取り</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Reading data is faied</source>
+        <translation>データの読み取りに失敗しました</translation>
+    </message>
+    <message>
+        <source>Reading data is successful</source>
+        <translation>データの読み取りに成功しました</translation>
+    </message>
+</context>
+<context>
+    <name>RfidWriteForm</name>
+    <message>
+        <source>RFID Write</source>
+        <translation>RFID 書き込み</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Acess :</source>
+        <translation>Access :</translation>
+    </message>
+    <message>
+        <source>Kill :</source>
+        <translation>Kill :</translation>
+    </message>
+    <message>
+        <source>* The value must be hexadecimal.</source>
+        <translation>* 値は16進数で入力してください。</translation>
+    </message>
+    <message>
+        <source>(e.g. 5E.3A.91.C7)</source>
+        <translation>(例: 5E.3A.91.C7)</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>データ</translation>
+    </message>
+    <message>
+        <source>Set Data</source>
+        <translation>データ設定</translation>
+    </message>
+    <message>
+        <source>Reset Data</source>
+        <translation>データリセット</translation>
+    </message>
+    <message>
+        <source>Lock-Command Payload</source>
+        <translation>ロックコマンド ペイロード</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>アンロック</translation>
+    </message>
+    <message>
+        <source>Lock-Command</source>
+        <translation>ロックコマンド</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>Popup RFID Read Dialog</source>
+        <translation>RFID 読み取りダイアログを開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Use the hexadecimal digits 0-9 and A-F only.</source>
+        <translation>16進数 (0-9、A-F) のみを使用してください。</translation>
+    </message>
+    <message>
+        <source>Value of access is invalid!</source>
+        <translation>Access の値が無効です!</translation>
+    </message>
+    <message>
+        <source>Value of kill is invalid!</source>
+        <translation>Kill の値が無効です!</translation>
+    </message>
+    <message>
+        <source>Set RFID setting is successful</source>
+        <translation>RFID の設定に成功しました</translation>
+    </message>
+    <message>
+        <source>Set RFID setting is faied</source>
+        <translation>RFID の設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>Cell %1 holds &quot;%2&quot;, which is not hexadecimal.
+Use the digits 0-9 and A-F only.</source>
+        <translation>セル %1 の「%2」は16進数ではありません。
+0-9 と A-F のみを使用してください。</translation>
+    </message>
+    <message>
+        <source>Cell %1 holds &quot;%2&quot;, which is not an ASCII character.</source>
+        <translation>セル %1 の「%2」は ASCII 文字ではありません。</translation>
+    </message>
+    <message>
+        <source>Writing unlock-command is failed</source>
+        <translation>アンロックコマンドの書き込みに失敗しました</translation>
+    </message>
+    <message>
+        <source>Writing data is failed</source>
+        <translation>データの書き込みに失敗しました</translation>
+    </message>
+    <message>
+        <source>Writing lock-command is failed</source>
+        <translation>ロックコマンドの書き込みに失敗しました</translation>
+    </message>
+    <message>
+        <source>Writing is success</source>
+        <translation>書き込みに成功しました</translation>
+    </message>
+</context>
+<context>
     <name>SensingCalibrationPage</name>
     <message>
         <source>Sensing Value Distribution</source>
@@ -1601,6 +1888,51 @@ Please use characters with one-byte codes only.</source>
     <message>
         <source>Status Data Read Fail!</source>
         <translation>状態データを読み取れませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>TagAreaControls</name>
+    <message>
+        <source>Label</source>
+        <translation>ラベル</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>メタル</translation>
+    </message>
+    <message>
+        <source>EPC Data :</source>
+        <translation>EPC データ :</translation>
+    </message>
+    <message>
+        <source>User Data</source>
+        <translation>ユーザーデータ</translation>
+    </message>
+    <message>
+        <source>Hex</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>Data type</source>
+        <translation>データ形式</translation>
+    </message>
+    <message>
+        <source>Invalid value!
+Please check StartBlockNumber and Number of bytes.</source>
+        <translation>無効な値です!
+開始ブロック番号とバイト数を確認してください。</translation>
+    </message>
+    <message>
+        <source>Start Block Number :</source>
+        <translation>開始ブロック番号 :</translation>
+    </message>
+    <message>
+        <source>Nuber of bytes :</source>
+        <translation>バイト数 :</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+class QLineEdit;
+
+// Numbered one-line cells in rows, each number above its cell: the data of a tag, one byte per
+// cell. The write and read forms show 64, the tester's write line 12.
+class DataCellGrid : public QWidget {
+    Q_OBJECT
+public:
+    DataCellGrid(QWidget* parent, int count, int perRow);
+
+    int Count() const { return static_cast<int>(cells_.size()); }
+    // Cell `number`, counted from 1.
+    QLineEdit* Cell(int number) const;
+
+    QStringList Texts() const;
+    void SetTexts(const QStringList& texts);
+    void Clear();
+    // At most `chars` characters per cell.
+    void SetCharsPerCell(int chars);
+    // Cells `first` to `last` enabled, every other cell disabled (an empty range: all disabled).
+    void EnableRange(int first, int last);
+    void SetReadOnly(bool readOnly);
+
+signals:
+    // A person changed the text of cell `number`.
+    void Edited(int number);
+
+private:
+    std::vector<QLineEdit*> cells_;
+};
