@@ -4,6 +4,8 @@
 #include "calibration/PrinterStatusDialog.h"
 #include "forms/ToolContext.h"
 #include "images/PcxDownloader.h"
+#include "rfid/RfidConfigForm.h"
+#include "rfid/RfidWriteForm.h"
 #include "settings/UserSettingManager.h"
 #include "tester/TesterWindow.h"
 #include "transfer/FileTransferWindow.h"
@@ -35,8 +37,9 @@ std::unique_ptr<QDialog> MakeToolWindow(Tool tool, const ToolContext& context, Q
         case Tool::FileTransferManager:
             return std::make_unique<FileTransferWindow>(context, parent);
         case Tool::RfidConfiguration:
+            return std::make_unique<RfidConfigForm>(context, parent);
         case Tool::RfidWriteRead:
-            break;
+            return std::make_unique<RfidWriteForm>(context, parent);
     }
     return nullptr;
 }
