@@ -155,6 +155,20 @@
         <source>Cell %1</source>
         <translation>セル %1</translation>
     </message>
+    <message>
+        <source>Cell %1 holds "%2", which is not hexadecimal.
+Use the digits 0-9 and A-F only.</source>
+        <translation>セル %1 の「%2」は16進数ではありません。
+0-9 と A-F のみを使用してください。</translation>
+    </message>
+    <message>
+        <source>Cell %1 holds an apostrophe, which would end the data early.</source>
+        <translation>セル %1 のアポストロフィはデータの終わりと見なされます。</translation>
+    </message>
+    <message>
+        <source>Cell %1 holds "%2", which is not an ASCII character.</source>
+        <translation>セル %1 の「%2」は ASCII 文字ではありません。</translation>
+    </message>
 </context>
 <context>
     <name>FileTransferWindow</name>
@@ -207,7 +221,7 @@
         <translation>バイナリファイル(*.bin)</translation>
     </message>
     <message>
-        <source>Can&apos;t open file!</source>
+        <source>Can't open file!</source>
         <translation>ファイルを開けません。</translation>
     </message>
     <message>
@@ -317,7 +331,7 @@
         <translation>バージョン:</translation>
     </message>
     <message>
-        <source>Hardware version string can&apos;t be more than 4 characters.</source>
+        <source>Hardware version string can't be more than 4 characters.</source>
         <translation>ハードウェアバージョンは 4 文字以内で入力してください。</translation>
     </message>
     <message>
@@ -329,7 +343,7 @@
         <translation>番号:</translation>
     </message>
     <message>
-        <source>Serial number string can&apos;t be more than 16 characters.</source>
+        <source>Serial number string can't be more than 16 characters.</source>
         <translation>シリアル番号は 16 文字以内で入力してください。</translation>
     </message>
     <message>
@@ -341,7 +355,7 @@
         <translation>ID:</translation>
     </message>
     <message>
-        <source>Printer ID string can&apos;t be more than 7 character.</source>
+        <source>Printer ID string can't be more than 7 character.</source>
         <translation>プリンター ID は 7 文字以内で入力してください。</translation>
     </message>
     <message>
@@ -396,8 +410,8 @@
 <context>
     <name>ImageCommands</name>
     <message>
-        <source>An image name cannot contain a quote (&apos;) or a line break.</source>
-        <translation>画像名に引用符 (&apos;) や改行は使用できません。</translation>
+        <source>An image name cannot contain a quote (') or a line break.</source>
+        <translation>画像名に引用符 (') や改行は使用できません。</translation>
     </message>
 </context>
 <context>
@@ -951,7 +965,7 @@ Memory</source>
         <translation>すべてのファイル(*.*)</translation>
     </message>
     <message>
-        <source>Can&apos;t open file!</source>
+        <source>Can't open file!</source>
         <translation>ファイルを開けません。</translation>
     </message>
     <message>
@@ -1246,7 +1260,7 @@ Memory</source>
 <context>
     <name>PrinterPort</name>
     <message>
-        <source>Port error! Check printer&apos;s port, please.</source>
+        <source>Port error! Check printer's port, please.</source>
         <translation>ポートエラー。プリンターのポートを確認してください。</translation>
     </message>
     <message>
@@ -1366,7 +1380,7 @@ Please use characters with one-byte codes only.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <source>Choose an entry in &quot;%1&quot; first.</source>
+        <source>Choose an entry in "%1" first.</source>
         <translation>先に「%1」の項目を選んでください。</translation>
     </message>
     <message>
@@ -1514,16 +1528,6 @@ Please use characters with one-byte codes only.</source>
     <message>
         <source>Set RFID setting is faied</source>
         <translation>RFID の設定に失敗しました</translation>
-    </message>
-    <message>
-        <source>Cell %1 holds &quot;%2&quot;, which is not hexadecimal.
-Use the digits 0-9 and A-F only.</source>
-        <translation>セル %1 の「%2」は16進数ではありません。
-0-9 と A-F のみを使用してください。</translation>
-    </message>
-    <message>
-        <source>Cell %1 holds &quot;%2&quot;, which is not an ASCII character.</source>
-        <translation>セル %1 の「%2」は ASCII 文字ではありません。</translation>
     </message>
     <message>
         <source>Writing unlock-command is failed</source>
@@ -2074,7 +2078,7 @@ Please check StartBlockNumber and Number of bytes.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <source>Don&apos;t select load file</source>
+        <source>Don't select load file</source>
         <translation>読み込むファイルが選択されていません</translation>
     </message>
     <message>
@@ -2090,7 +2094,7 @@ Please check StartBlockNumber and Number of bytes.</source>
         <translation>ファイル %1 を読み込めません。</translation>
     </message>
     <message>
-        <source>Don&apos;t select save file</source>
+        <source>Don't select save file</source>
         <translation>保存するファイルが選択されていません</translation>
     </message>
     <message>

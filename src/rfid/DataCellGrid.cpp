@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "forms/Controls.h"
+#include "forms/Messages.h"
 
 DataCellGrid::DataCellGrid(QWidget* parent, int count, int perRow) : QWidget(parent) {
     auto* grid = new QGridLayout(this);
@@ -78,4 +79,30 @@ void DataCellGrid::SetReadOnly(bool readOnly) {
         cell->setReadOnly(readOnly);
         cell->setFocusPolicy(readOnly ? Qt::NoFocus : Qt::StrongFocus);
     }
+}
+
+std::optional<QByteArray> DataCellGrid::DataText(const QStringList& cells,
+                                                 RfidCommands::DataType type, Messages& messages) {
+    const bool hex = type == RfidCommands::DataType::Hex;
+    for (int number = 1; number <= cells.size(); ++number) {
+        const QString& cell = cells[number - 1];
+        if (RfidCommands::IsDataText(type, cell)) {
+            continue;
+        }
+        if (hex) {
+            messages.Warning(tr("Cell %1 holds \"%2\", which is not hexadecimal.\nUse the digits "
+                                "0-9 and A-F only.")
+                                 .arg(number)
+                                 .arg(cell));
+        } else if (cell.contains(QLatin1Char('\''))) {
+            // The command has no escape for its closing quote.
+            messages.Warning(
+                tr("Cell %1 holds an apostrophe, which would end the data early.").arg(number));
+        } else {
+            messages.Warning(
+                tr("Cell %1 holds \"%2\", which is not an ASCII character.").arg(number).arg(cell));
+        }
+        return std::nullopt;
+    }
+    return cells.join(QString()).toLatin1();
 }

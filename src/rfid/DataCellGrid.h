@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
+#include "rfid/RfidCommands.h"
+
+class Messages;
 class QLineEdit;
 
 // Numbered one-line cells in rows, each number above its cell: the data of a tag, one byte per
@@ -12,6 +17,11 @@ class DataCellGrid : public QWidget {
     Q_OBJECT
 public:
     DataCellGrid(QWidget* parent, int count, int perRow);
+
+    // `cells` joined as a data command carries them; nothing, after a warning naming the cell,
+    // when one holds a character the data type cannot carry.
+    static std::optional<QByteArray> DataText(const QStringList& cells, RfidCommands::DataType type,
+                                              Messages& messages);
 
     int Count() const { return static_cast<int>(cells_.size()); }
     // Cell `number`, counted from 1.

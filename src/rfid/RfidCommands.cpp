@@ -122,3 +122,10 @@ bool RfidCommands::IsPrintableAscii(const QString& text) {
     }
     return true;
 }
+
+bool RfidCommands::IsDataText(DataType type, const QString& text) {
+    if (type == DataType::Hex) {
+        return IsHexDigits(text);
+    }
+    return IsPrintableAscii(text) && !text.contains(QLatin1Char('\''));
+}

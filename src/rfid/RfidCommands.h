@@ -64,4 +64,7 @@ public:
     static bool IsHexDigits(const QString& text);
     // Letters, digits and signs of ASCII: what a command's text field can carry.
     static bool IsPrintableAscii(const QString& text);
+    // What tag data may hold: hex digits, or printable ASCII without the apostrophe that closes
+    // the data (the command has no escape for it).
+    static bool IsDataText(DataType type, const QString& text);
 };

@@ -242,26 +242,6 @@ void RfidWriteForm::SetPasswords() {
     }
 }
 
-std::optional<QByteArray> RfidWriteForm::DataText() {
-    const bool hex = area_.type == RfidCommands::DataType::Hex;
-    for (int number = 1; number <= TagCells::kCount; ++number) {
-        const QString& cell = cells_[number - 1];
-        if (hex ? RfidCommands::IsHexDigits(cell) : RfidCommands::IsPrintableAscii(cell)) {
-            continue;
-        }
-        context_.messages.Warning(
-            hex ? tr("Cell %1 holds \"%2\", which is not hexadecimal.\nUse the digits 0-9 and "
-                     "A-F only.")
-                      .arg(number)
-                      .arg(cell)
-                : tr("Cell %1 holds \"%2\", which is not an ASCII character.")
-                      .arg(number)
-                      .arg(cell));
-        return std::nullopt;
-    }
-    return cells_.join(QString()).toLatin1();
-}
-
 void RfidWriteForm::Write() {
     ReadForm();
     QByteArray dataText;
@@ -270,7 +250,7 @@ void RfidWriteForm::Write() {
         if (!TagAreaControls::RangeFits(area_, context_.messages)) {
             return;
         }
-        const auto text = DataText();
+        const auto text = DataCellGrid::DataText(cells_, area_.type, context_.messages);
         if (!text) {
             return;
         }

@@ -34,9 +34,6 @@ private:
     void ShowFields();
     void CellEdited(int number);
     void StepsToggled();
-    // The cells joined as the data command carries them; nothing (after a warning) when a cell
-    // holds a character the data type cannot carry.
-    std::optional<QByteArray> DataText();
     // A password field without its dots; nothing (after a warning) when it is not eight
     // hexadecimal digits.
     std::optional<QByteArray> Password(const QString& entered, const QString& invalid);
