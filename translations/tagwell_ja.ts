@@ -66,6 +66,12 @@
         <source>Convert</source>
         <translation>単位変換</translation>
     </message>
+    <message>
+        <source>The data holds a line break, which would end the command early.
+Please keep the data on one line.</source>
+        <translation>データに改行が含まれているため、コマンドがそこで終わってしまいます。
+データは1行で入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationExtraDialog</name>

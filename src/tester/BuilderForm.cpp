@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "forms/Controls.h"
+#include "forms/Messages.h"
 #include "forms/PrinterText.h"
 #include "forms/PrinterTextInput.h"
 #include "forms/Validation.h"
@@ -120,7 +121,17 @@ QComboBox* BuilderForm::Bind(QComboBox* list, int& number) {
 QLineEdit* BuilderForm::Bind(QLineEdit* field, QByteArray& bytes) {
     AddBinding(
         bytes, [field](const QByteArray& value) { field->setText(PrinterText::ToField(value)); },
-        [field](Messages& messages) {
+        [field](Messages& messages) -> std::optional<QByteArray> {
+            // A line end inside the data would end the command there and send the rest of the
+            // data as commands of their own.
+            if (field->text().contains(QLatin1Char('\r')) ||
+                field->text().contains(QLatin1Char('\n'))) {
+                messages.Warning(
+                    tr("The data holds a line break, which would end the command "
+                       "early.\nPlease keep the data on one line."));
+                field->setFocus();
+                return std::nullopt;
+            }
             return PrinterTextInput::ReadField(field->text(), field, messages);
         });
     return field;

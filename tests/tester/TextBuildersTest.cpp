@@ -198,14 +198,18 @@ TEST(TextBuilders, AWrongFieldLeavesEveryFieldAsItWas) {
     EXPECT_EQ(vector.rig.messages.Warnings().size(), 1);
 }
 
-TEST(BitmapText, DataWithoutAByteIsRefusedAndNothingSent) {
-    Opened<BitmapTextBuilder> b;
-    b.Data()->setText(QStringLiteral("ラベル"));
-    b.Press("testPrintButton");
-    b.Press("insertButton");
-    EXPECT_TRUE(b.rig.link.writes.empty());
-    EXPECT_NE(b.form->result(), QDialog::Accepted);
-    EXPECT_EQ(b.rig.messages.Warnings().size(), 2);
+TEST(BitmapText, DataWithoutAByteOrWithALineBreakIsRefusedAndNothingSent) {
+    // A pasted line break would end the T line and send the rest of the data as commands.
+    for (const QString& data :
+         {QStringLiteral("ラベル"), QStringLiteral("one\nP9"), QStringLiteral("one\rP9")}) {
+        Opened<BitmapTextBuilder> b;
+        b.Data()->setText(data);
+        b.Press("testPrintButton");
+        b.Press("insertButton");
+        EXPECT_TRUE(b.rig.link.writes.empty());
+        EXPECT_NE(b.form->result(), QDialog::Accepted);
+        EXPECT_EQ(b.rig.messages.Warnings().size(), 2);
+    }
 }
 
 TEST(BitmapText, OpensFontFinderAndConvertUnit) {
