@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,17 +13,48 @@ struct PlacedImage {
     std::string name;
 };
 
+// One drawing command the printer accepted onto a label: text, a barcode or a block.
+struct LabelElement {
+    enum class Kind { BitmapText, VectorText, Barcode1D, Barcode2D, Block };
+    Kind kind = Kind::BitmapText;
+    std::vector<std::string> fields;  // the fields before the data, as written
+    std::string data;                 // the quoted data, unescaped (empty for Block)
+
+    bool operator==(const LabelElement&) const = default;
+};
+
+// The settings in force: each stays as the last command set it, across labels. Unset until a
+// command sets it.
+struct LabelFormat {
+    std::optional<int> width{}, length{};  // SW, SL (dots)
+    enum class Media { Gap, Continuous, BlackMark };
+    std::optional<Media> media{};
+    std::optional<int> gapLength{};                   // SL's middle number
+    std::optional<int> marginX{}, marginY{};          // SM
+    std::optional<int> speed{}, density{};            // SS, SD
+    std::optional<bool> topFirst{};                   // SOT true, SOB false
+    std::optional<int> international{}, codeTable{};  // CS
+
+    bool operator==(const LabelFormat&) const = default;
+};
+
 // One label as the printer builds it from the commands that come before a print command.
 struct Label {
-    std::vector<std::string> lines;   // label command lines, without their CR or CR LF
-    std::vector<PlacedImage> images;  // pictures recalled onto it
+    std::vector<std::string> lines;      // accepted label command lines, without their CR or CR LF
+    std::vector<LabelElement> elements;  // what the drawing lines among them draw, in order
+    std::vector<PlacedImage> images;     // pictures recalled onto it
 };
 
 struct LabelState {
     Label current;  // the label under construction
-    // One entry per print command or printed report (the picture list), oldest first.
+    // One entry per print command that printed something or printed report (the picture list),
+    // oldest first.
     std::vector<Label> printed;
     long printedCount = 0;  // labels that came out (one print command may ask for several)
+    LabelFormat format;     // settings stay in force across labels, as on a printer
+
+    static constexpr std::size_t kMostRejected = 100;
+    std::vector<std::string> rejected;  // label lines refused as malformed, the last kMostRejected
 };
 
 }  // namespace sim

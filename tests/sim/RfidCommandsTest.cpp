@@ -223,12 +223,12 @@ TEST(SimRfidCommands, RefusesWhatItCannotReadAndCountsNothing) {
 }
 
 TEST(SimRfidCommands, PrintsWhatItReads) {
-    const sim::PrinterState state = Sent("T1\r>RFR,H,4,2,P\r>RFR,A,4,1,S\r",
+    const sim::PrinterState state = Sent("SOT\r>RFR,H,4,2,P\r>RFR,A,4,1,S\r",
                                          [](sim::PrinterState& s) { s.rfid.tag->secured = true; });
     ASSERT_EQ(state.labels.printed.size(), 1u);
     EXPECT_EQ(state.labels.printed[0].lines, std::vector<std::string>{"1122"});
     EXPECT_EQ(state.labels.printedCount, 1);
-    EXPECT_EQ(state.labels.current.lines, std::vector<std::string>{"T1"});
+    EXPECT_EQ(state.labels.current.lines, std::vector<std::string>{"SOT"});
     EXPECT_EQ(state.rfid.valid, 2);
     EXPECT_FALSE(state.rfid.tag->secured);
 }
