@@ -2,6 +2,172 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>Barcode1DForm</name>
+    <message>
+        <source>Q-Zone</source>
+        <translation>Qゾーン</translation>
+    </message>
+    <message>
+        <source>1D Barcode Command</source>
+        <translation>1次元バーコードコマンド</translation>
+    </message>
+    <message>
+        <source>X pos</source>
+        <translation>X位置</translation>
+    </message>
+    <message>
+        <source>Y pos</source>
+        <translation>Y位置</translation>
+    </message>
+    <message>
+        <source>Barcode</source>
+        <translation>バーコード</translation>
+    </message>
+    <message>
+        <source>N-Bar W</source>
+        <translation>細バー幅</translation>
+    </message>
+    <message>
+        <source>W-Bar W</source>
+        <translation>太バー幅</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高さ</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>HRI</source>
+        <translation>HRI</translation>
+    </message>
+</context>
+<context>
+    <name>Barcode2DForm</name>
+    <message>
+        <source>2D Barcode Command</source>
+        <translation>2次元バーコードコマンド</translation>
+    </message>
+    <message>
+        <source>Mode 0</source>
+        <translation>モード0</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>モード2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>モード3</translation>
+    </message>
+    <message>
+        <source>Mode 4</source>
+        <translation>モード4</translation>
+    </message>
+    <message>
+        <source>Start X</source>
+        <translation>開始X</translation>
+    </message>
+    <message>
+        <source>Start Y</source>
+        <translation>開始Y</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Max Row</source>
+        <translation>最大行数</translation>
+    </message>
+    <message>
+        <source>Max Col</source>
+        <translation>最大列数</translation>
+    </message>
+    <message>
+        <source>ECL</source>
+        <translation>ECL</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Numeric</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>バイナリ</translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation>圧縮</translation>
+    </message>
+    <message>
+        <source>HRI</source>
+        <translation>HRI</translation>
+    </message>
+    <message>
+        <source>Upper Left</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Origin</source>
+        <translation>原点</translation>
+    </message>
+    <message>
+        <source>Module W</source>
+        <translation>モジュール幅</translation>
+    </message>
+    <message>
+        <source>Bar Height</source>
+        <translation>バー高さ</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>2D Barcode Type :</source>
+        <translation>2次元バーコードの種類：</translation>
+    </message>
+    <message>
+        <source>Test Print</source>
+        <translation>テスト印刷</translation>
+    </message>
+    <message>
+        <source>ECC</source>
+        <translation>ECC</translation>
+    </message>
+    <message>
+        <source>Bar Size</source>
+        <translation>バーサイズ</translation>
+    </message>
+    <message>
+        <source>Model 1</source>
+        <translation>モデル1</translation>
+    </message>
+    <message>
+        <source>Model 2</source>
+        <translation>モデル2</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>モデル</translation>
+    </message>
+</context>
+<context>
     <name>BitmapTextForm</name>
     <message>
         <source>Bitmap Text Command</source>
@@ -49,6 +215,37 @@
     </message>
 </context>
 <context>
+    <name>BlockDrawForm</name>
+    <message>
+        <source>Block Draw Command</source>
+        <translation>ブロック描画コマンド</translation>
+    </message>
+    <message>
+        <source>Start X</source>
+        <translation>開始X</translation>
+    </message>
+    <message>
+        <source>Start Y</source>
+        <translation>開始Y</translation>
+    </message>
+    <message>
+        <source>End X</source>
+        <translation>終了X</translation>
+    </message>
+    <message>
+        <source>End Y</source>
+        <translation>終了Y</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>オプション</translation>
+    </message>
+</context>
+<context>
     <name>BuilderForm</name>
     <message>
         <source>Test Print</source>
@@ -71,6 +268,14 @@
 Please keep the data on one line.</source>
         <translation>データに改行が含まれているため、コマンドがそこで終わってしまいます。
 データは1行で入力してください。</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
     </message>
 </context>
 <context>
@@ -162,7 +367,7 @@ Please keep the data on one line.</source>
         <translation>セル %1</translation>
     </message>
     <message>
-        <source>Cell %1 holds "%2", which is not hexadecimal.
+        <source>Cell %1 holds &quot;%2&quot;, which is not hexadecimal.
 Use the digits 0-9 and A-F only.</source>
         <translation>セル %1 の「%2」は16進数ではありません。
 0-9 と A-F のみを使用してください。</translation>
@@ -172,7 +377,7 @@ Use the digits 0-9 and A-F only.</source>
         <translation>セル %1 のアポストロフィはデータの終わりと見なされます。</translation>
     </message>
     <message>
-        <source>Cell %1 holds "%2", which is not an ASCII character.</source>
+        <source>Cell %1 holds &quot;%2&quot;, which is not an ASCII character.</source>
         <translation>セル %1 の「%2」は ASCII 文字ではありません。</translation>
     </message>
 </context>
@@ -227,7 +432,7 @@ Use the digits 0-9 and A-F only.</source>
         <translation>バイナリファイル(*.bin)</translation>
     </message>
     <message>
-        <source>Can't open file!</source>
+        <source>Can&apos;t open file!</source>
         <translation>ファイルを開けません。</translation>
     </message>
     <message>
@@ -337,7 +542,7 @@ Use the digits 0-9 and A-F only.</source>
         <translation>バージョン:</translation>
     </message>
     <message>
-        <source>Hardware version string can't be more than 4 characters.</source>
+        <source>Hardware version string can&apos;t be more than 4 characters.</source>
         <translation>ハードウェアバージョンは 4 文字以内で入力してください。</translation>
     </message>
     <message>
@@ -349,7 +554,7 @@ Use the digits 0-9 and A-F only.</source>
         <translation>番号:</translation>
     </message>
     <message>
-        <source>Serial number string can't be more than 16 characters.</source>
+        <source>Serial number string can&apos;t be more than 16 characters.</source>
         <translation>シリアル番号は 16 文字以内で入力してください。</translation>
     </message>
     <message>
@@ -361,7 +566,7 @@ Use the digits 0-9 and A-F only.</source>
         <translation>ID:</translation>
     </message>
     <message>
-        <source>Printer ID string can't be more than 7 character.</source>
+        <source>Printer ID string can&apos;t be more than 7 character.</source>
         <translation>プリンター ID は 7 文字以内で入力してください。</translation>
     </message>
     <message>
@@ -416,8 +621,8 @@ Use the digits 0-9 and A-F only.</source>
 <context>
     <name>ImageCommands</name>
     <message>
-        <source>An image name cannot contain a quote (') or a line break.</source>
-        <translation>画像名に引用符 (') や改行は使用できません。</translation>
+        <source>An image name cannot contain a quote (&apos;) or a line break.</source>
+        <translation>画像名に引用符 (&apos;) や改行は使用できません。</translation>
     </message>
 </context>
 <context>
@@ -457,6 +662,73 @@ Use the digits 0-9 and A-F only.</source>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSettingForm</name>
+    <message>
+        <source>Label Setting</source>
+        <translation>ラベル設定</translation>
+    </message>
+    <message>
+        <source>Unit Setting</source>
+        <translation>単位設定</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation>インチ</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>dots</source>
+        <translation>ドット</translation>
+    </message>
+    <message>
+        <source>Media Type</source>
+        <translation>用紙の種類</translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation>ギャップ</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>連続紙</translation>
+    </message>
+    <message>
+        <source>BlackMark</source>
+        <translation>ブラックマーク</translation>
+    </message>
+    <message>
+        <source>Width &amp;&amp; Length</source>
+        <translation>幅 &amp;&amp; 長さ</translation>
+    </message>
+    <message>
+        <source>Width  :</source>
+        <translation>幅 :</translation>
+    </message>
+    <message>
+        <source>Length :</source>
+        <translation>長さ :</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>マージン</translation>
+    </message>
+    <message>
+        <source>X Margin :</source>
+        <translation>X マージン :</translation>
+    </message>
+    <message>
+        <source>Y Margin :</source>
+        <translation>Y マージン :</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
     </message>
 </context>
 <context>
@@ -881,6 +1153,21 @@ Memory</source>
     </message>
 </context>
 <context>
+    <name>PasswordEntry</name>
+    <message>
+        <source>Value of access is invalid!</source>
+        <translation>Access の値が無効です!</translation>
+    </message>
+    <message>
+        <source>Value of kill is invalid!</source>
+        <translation>Kill の値が無効です!</translation>
+    </message>
+    <message>
+        <source>Use the hexadecimal digits 0-9 and A-F only.</source>
+        <translation>16進数 (0-9、A-F) のみを使用してください。</translation>
+    </message>
+</context>
+<context>
     <name>PcxDownloader</name>
     <message>
         <source>PCX File Downloader</source>
@@ -971,7 +1258,7 @@ Memory</source>
         <translation>すべてのファイル(*.*)</translation>
     </message>
     <message>
-        <source>Can't open file!</source>
+        <source>Can&apos;t open file!</source>
         <translation>ファイルを開けません。</translation>
     </message>
     <message>
@@ -1266,7 +1553,7 @@ Memory</source>
 <context>
     <name>PrinterPort</name>
     <message>
-        <source>Port error! Check printer's port, please.</source>
+        <source>Port error! Check printer&apos;s port, please.</source>
         <translation>ポートエラー。プリンターのポートを確認してください。</translation>
     </message>
     <message>
@@ -1321,6 +1608,76 @@ check IP port configuration in printer control pannel</source>
 Please use characters with one-byte codes only.</source>
         <translation>プリンタに送れない文字が含まれています: %1
 1バイトコードの文字だけを使用してください。</translation>
+    </message>
+</context>
+<context>
+    <name>PrintingCopiesForm</name>
+    <message>
+        <source>Printing Copies</source>
+        <translation>印刷部数</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>1番目の数値</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>2番目の数値</translation>
+    </message>
+</context>
+<context>
+    <name>PrintingSettingForm</name>
+    <message>
+        <source>Printing Setting</source>
+        <translation>印刷設定</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>2.5 ips</source>
+        <translation>2.5 ips</translation>
+    </message>
+    <message>
+        <source>3.0 ips</source>
+        <translation>3.0 ips</translation>
+    </message>
+    <message>
+        <source>4.0 ips</source>
+        <translation>4.0 ips</translation>
+    </message>
+    <message>
+        <source>5.0 ips</source>
+        <translation>5.0 ips</translation>
+    </message>
+    <message>
+        <source>6.0 ips</source>
+        <translation>6.0 ips</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>濃度</translation>
+    </message>
+    <message>
+        <source>Density(0~20)</source>
+        <translation>濃度(0~20)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
     </message>
 </context>
 <context>
@@ -1386,7 +1743,7 @@ Please use characters with one-byte codes only.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <source>Choose an entry in "%1" first.</source>
+        <source>Choose an entry in &quot;%1&quot; first.</source>
         <translation>先に「%1」の項目を選んでください。</translation>
     </message>
     <message>
@@ -1427,6 +1784,36 @@ Please use characters with one-byte codes only.</source>
     </message>
 </context>
 <context>
+    <name>RfidKillLineForm</name>
+    <message>
+        <source>RFID Kill</source>
+        <translation>RFID キル</translation>
+    </message>
+</context>
+<context>
+    <name>RfidPasswordLineForm</name>
+    <message>
+        <source>RFID Password</source>
+        <translation>RFID パスワード</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>Access</translation>
+    </message>
+    <message>
+        <source>Kill</source>
+        <translation>Kill</translation>
+    </message>
+    <message>
+        <source>* The value must be hexadecimal.</source>
+        <translation>* 値は16進数で入力してください。</translation>
+    </message>
+    <message>
+        <source>(e.g. 5E.3A.91.C7)</source>
+        <translation>(例: 5E.3A.91.C7)</translation>
+    </message>
+</context>
+<context>
     <name>RfidReadForm</name>
     <message>
         <source>RFID Read</source>
@@ -1451,6 +1838,56 @@ Please use characters with one-byte codes only.</source>
     <message>
         <source>Reading data is successful</source>
         <translation>データの読み取りに成功しました</translation>
+    </message>
+</context>
+<context>
+    <name>RfidReadLineForm</name>
+    <message>
+        <source>RFID Read</source>
+        <translation>RFID 読み取り</translation>
+    </message>
+    <message>
+        <source>Data Type</source>
+        <translation>データ型</translation>
+    </message>
+    <message>
+        <source>Start Block Number</source>
+        <translation>開始ブロック番号</translation>
+    </message>
+    <message>
+        <source>Number of Byte</source>
+        <translation>バイト数</translation>
+    </message>
+    <message>
+        <source>Output Type</source>
+        <translation>出力形式</translation>
+    </message>
+</context>
+<context>
+    <name>RfidSecurityLineForm</name>
+    <message>
+        <source>RFID Security</source>
+        <translation>RFID セキュリティ</translation>
+    </message>
+    <message>
+        <source>Lock-Command Pay Load</source>
+        <translation>ロックコマンド ペイロード</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>アンロック</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>ロック</translation>
+    </message>
+    <message>
+        <source>UnLock</source>
+        <translation>アンロック</translation>
     </message>
 </context>
 <context>
@@ -1516,18 +1953,6 @@ Please use characters with one-byte codes only.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <source>Use the hexadecimal digits 0-9 and A-F only.</source>
-        <translation>16進数 (0-9、A-F) のみを使用してください。</translation>
-    </message>
-    <message>
-        <source>Value of access is invalid!</source>
-        <translation>Access の値が無効です!</translation>
-    </message>
-    <message>
-        <source>Value of kill is invalid!</source>
-        <translation>Kill の値が無効です!</translation>
-    </message>
-    <message>
         <source>Set RFID setting is successful</source>
         <translation>RFID の設定に成功しました</translation>
     </message>
@@ -1550,6 +1975,39 @@ Please use characters with one-byte codes only.</source>
     <message>
         <source>Writing is success</source>
         <translation>書き込みに成功しました</translation>
+    </message>
+</context>
+<context>
+    <name>RfidWriteLineForm</name>
+    <message>
+        <source>RFID Write</source>
+        <translation>RFID 書き込み</translation>
+    </message>
+    <message>
+        <source>Data Type</source>
+        <translation>データ型</translation>
+    </message>
+    <message>
+        <source>Start Block Number</source>
+        <translation>開始ブロック番号</translation>
+    </message>
+    <message>
+        <source>Number of Byte</source>
+        <translation>バイト数</translation>
+    </message>
+    <message>
+        <source>Set Data</source>
+        <translation>データ設定</translation>
+    </message>
+    <message>
+        <source>Reset Data</source>
+        <translation>データリセット</translation>
+    </message>
+    <message>
+        <source>Invalid value!
+Please check StartBlockNumber and Number of bytes.</source>
+        <translation>無効な値です!
+開始ブロック番号とバイト数を確認してください。</translation>
     </message>
 </context>
 <context>
@@ -2084,7 +2542,7 @@ Please check StartBlockNumber and Number of bytes.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <source>Don't select load file</source>
+        <source>Don&apos;t select load file</source>
         <translation>読み込むファイルが選択されていません</translation>
     </message>
     <message>
@@ -2100,7 +2558,7 @@ Please check StartBlockNumber and Number of bytes.</source>
         <translation>ファイル %1 を読み込めません。</translation>
     </message>
     <message>
-        <source>Don't select save file</source>
+        <source>Don&apos;t select save file</source>
         <translation>保存するファイルが選択されていません</translation>
     </message>
     <message>

@@ -5,7 +5,17 @@
 #include "forms/ToolContext.h"
 #include "images/PcxDownloader.h"
 #include "rfid/RfidConfigForm.h"
+#include "rfid/RfidKillBuilder.h"
+#include "rfid/RfidKillLineForm.h"
+#include "rfid/RfidPasswordBuilder.h"
+#include "rfid/RfidPasswordLineForm.h"
+#include "rfid/RfidReadBuilder.h"
+#include "rfid/RfidReadLineForm.h"
+#include "rfid/RfidSecurityBuilder.h"
+#include "rfid/RfidSecurityLineForm.h"
+#include "rfid/RfidWriteBuilder.h"
 #include "rfid/RfidWriteForm.h"
+#include "rfid/RfidWriteLineForm.h"
 #include "settings/UserSettingManager.h"
 #include "tester/TesterWindow.h"
 #include "transfer/FileTransferWindow.h"
@@ -19,6 +29,13 @@ TesterForms TesterFormsWithTools() {
                                                        QWidget* parent) {
         return std::make_unique<PrinterStatusDialog>(context, parent);
     };
+    forms.builders[TesterButton::RfidWrite] = Builds<RfidWriteBuilder, RfidWriteLineForm>();
+    forms.builders[TesterButton::RfidRead] = Builds<RfidReadBuilder, RfidReadLineForm>();
+    forms.builders[TesterButton::RfidPassword] =
+        Builds<RfidPasswordBuilder, RfidPasswordLineForm>();
+    forms.builders[TesterButton::RfidSecurity] =
+        Builds<RfidSecurityBuilder, RfidSecurityLineForm>();
+    forms.builders[TesterButton::RfidKill] = Builds<RfidKillBuilder, RfidKillLineForm>();
     return forms;
 }
 

@@ -5,7 +5,15 @@
 namespace {
 
 QByteArrayView Ending(RfidCommands::LineEnd end) {
-    return end == RfidCommands::LineEnd::Tester ? QByteArrayView("\r\n") : QByteArrayView("\r");
+    switch (end) {
+        case RfidCommands::LineEnd::Tester:
+            return "\r\n";
+        case RfidCommands::LineEnd::None:
+            return {};
+        case RfidCommands::LineEnd::Form:
+            break;
+    }
+    return "\r";
 }
 
 // ">RFW," or ">RFw,": the letter's case names the tag kind.

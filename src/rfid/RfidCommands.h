@@ -11,7 +11,9 @@ class LockPayload;
 // line ends in CR LF, the editor's line end.
 class RfidCommands {
 public:
-    enum class LineEnd { Form, Tester };
+    // Form: CR; Tester: CR LF, a line of the tester's editor; None: a builder's line, whose CR LF
+    // the tester adds when it inserts the line.
+    enum class LineEnd { Form, Tester, None };
     enum class TagType { Gen2, IsoB };
     enum class TagKind { Label, Metal };  // the letter after ">RF": upper case for labels
     enum class Memory { Epc, User };

@@ -15,6 +15,7 @@
 #include "forms/Messages.h"
 #include "rfid/DataCellGrid.h"
 #include "rfid/LockPayloadGrid.h"
+#include "rfid/PasswordEntry.h"
 #include "rfid/RfidCommands.h"
 #include "rfid/RfidReadForm.h"
 #include "rfid/TagAreaControls.h"
@@ -211,31 +212,13 @@ void RfidWriteForm::StepsToggled() {
     writeButton_->setEnabled(unlock_ || data_ || lock_);
 }
 
-std::optional<QByteArray> RfidWriteForm::Password(const QString& entered, const QString& invalid) {
-    const QString password = RfidCommands::Password(entered);
-    if (password.size() != RfidCommands::kPasswordLength) {
-        context_.messages.Warning(invalid);
-        return std::nullopt;
-    }
-    if (!RfidCommands::IsHexDigits(password)) {
-        context_.messages.Warning(invalid + QLatin1Char('\n') +
-                                  tr("Use the hexadecimal digits 0-9 and A-F only."));
-        return std::nullopt;
-    }
-    return password.toLatin1();
-}
-
 void RfidWriteForm::SetPasswords() {
     ReadForm();
-    const auto access = Password(access_, tr("Value of access is invalid!"));
-    if (!access) {
+    const auto passwords = PasswordEntry::Read(access_, kill_, context_.messages);
+    if (!passwords) {
         return;
     }
-    const auto kill = Password(kill_, tr("Value of kill is invalid!"));
-    if (!kill) {
-        return;
-    }
-    if (protocol_.Send(RfidCommands::SetPasswords(*access, *kill))) {
+    if (protocol_.Send(RfidCommands::SetPasswords(passwords->access, passwords->kill))) {
         context_.messages.Information(tr("Set RFID setting is successful"));
     } else {
         context_.messages.Warning(tr("Set RFID setting is faied"));

@@ -34,9 +34,6 @@ private:
     void ShowFields();
     void CellEdited(int number);
     void StepsToggled();
-    // A password field without its dots; nothing (after a warning) when it is not eight
-    // hexadecimal digits.
-    std::optional<QByteArray> Password(const QString& entered, const QString& invalid);
 
     ToolContext context_;
     RfidProtocol protocol_;

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <optional>
@@ -137,6 +138,16 @@ QLineEdit* BuilderForm::Bind(QLineEdit* field, QByteArray& bytes) {
     return field;
 }
 
+QPlainTextEdit* BuilderForm::Bind(QPlainTextEdit* field, QByteArray& bytes) {
+    AddBinding(
+        bytes,
+        [field](const QByteArray& value) { field->setPlainText(PrinterText::ToEditor(value)); },
+        [field](Messages& messages) {
+            return PrinterTextInput::ReadEditor(field->document()->toRawText(), field, messages);
+        });
+    return field;
+}
+
 std::vector<Controls::Entry<char>> BuilderForm::Letters(QByteArrayView letters) {
     std::vector<Controls::Entry<char>> entries;
     for (const char letter : letters) {
@@ -150,6 +161,10 @@ std::vector<Controls::Entry<int>> BuilderForm::Rotations() {
             {QStringLiteral("90"), 1},
             {QStringLiteral("180"), 2},
             {QStringLiteral("270"), 3}};
+}
+
+std::vector<Controls::Entry<int>> BuilderForm::OffOn() {
+    return {{tr("Off"), 0}, {tr("On"), 1}};
 }
 
 QPushButton* BuilderForm::ConvertButton() {

@@ -13,6 +13,7 @@ class CommandBuilder;
 class QComboBox;
 class QLayout;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class StepField;
 
@@ -50,11 +51,15 @@ protected:
     QComboBox* Bind(QComboBox* list, int& number);
     // The text as printer bytes (see PrinterText).
     QLineEdit* Bind(QLineEdit* field, QByteArray& data);
+    // Multi-line data: each line break is written as CR LF.
+    QPlainTextEdit* Bind(QPlainTextEdit* field, QByteArray& data);
 
     // Entries that show the letter they write.
     static std::vector<Controls::Entry<char>> Letters(QByteArrayView letters);
     // "0", "90", "180", "270": commands write the rotation as its position in this list.
     static std::vector<Controls::Entry<int>> Rotations();
+    // "Off" 0, "On" 1 (a barcode's human-readable line).
+    static std::vector<Controls::Entry<int>> OffOn();
 
     // "Convert", connected.
     QPushButton* ConvertButton();

@@ -57,6 +57,14 @@ QLabel* CommandLayout::Add(const QString& caption, QWidget* field) {
     return label;
 }
 
+void CommandLayout::Add(QWidget* caption, QWidget* field) {
+    if (column_ > 0) {
+        row_->addWidget(Mark(QStringLiteral(",")), 1, column_++, Qt::AlignBottom);
+    }
+    row_->addWidget(caption, 0, column_, Qt::AlignHCenter | Qt::AlignBottom);
+    row_->addWidget(field, 1, column_++);
+}
+
 void CommandLayout::EndRow() {
     row_->addWidget(Mark(QStringLiteral(",")), 1, column_++, Qt::AlignBottom);
     row_->setColumnStretch(column_, 1);

@@ -18,6 +18,8 @@ public:
     // The whole arrangement, to put into the form's layout.
     QHBoxLayout* Layout() const { return outer_; }
     QLabel* Add(const QString& caption, QWidget* field);
+    // A field under a caption that is a control itself (a check box that switches the field).
+    void Add(QWidget* caption, QWidget* field);
     // Ends the current row with a comma; the next field starts a new one.
     void EndRow();
     // The data on its own row, after the comma that ends the row above.

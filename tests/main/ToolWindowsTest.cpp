@@ -34,16 +34,27 @@ TEST(ToolWindows, EveryToolOpensItsWindow) {
     EXPECT_TRUE(rig.link.writes.empty());
 }
 
-// The status checks live with the calibration; the tester made for the main window opens them.
-TEST(ToolWindows, TheTestersStatusButtonOpensTheStatusChecks) {
-    TestRig rig;
-    rig.ConnectAndClear(QStringLiteral("COM1:"));
-    const auto tester = MakeToolWindow(Tool::TorqTester, rig.Context(), nullptr);
-    ASSERT_NE(tester, nullptr);
-    Click(*tester, "checkPrinterStatusButton");
-    EXPECT_EQ(rig.formsRun, QStringList{QStringLiteral("Check Printer Status")});
-    EXPECT_TRUE(rig.messages.entries.empty());
-    EXPECT_TRUE(rig.link.writes.empty());
+// The status checks live with the calibration and the RFID builders with the RFID forms; the
+// tester made for the main window opens them.
+TEST(ToolWindows, TheTestersButtonsOfOtherFoldersOpenTheirForms) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"checkPrinterStatusButton", "Check Printer Status"},
+        {"rfidWriteButton", "RFID Write"},
+        {"rfidReadButton", "RFID Read"},
+        {"rfidPasswordButton", "RFID Password"},
+        {"rfidSecurityButton", "RFID Security"},
+        {"rfidKillButton", "RFID Kill"},
+    };
+    for (const auto& [button, title] : cases) {
+        TestRig rig;
+        rig.ConnectAndClear(QStringLiteral("COM1:"));
+        const auto tester = MakeToolWindow(Tool::TorqTester, rig.Context(), nullptr);
+        ASSERT_NE(tester, nullptr);
+        Click(*tester, button);
+        EXPECT_EQ(rig.formsRun, QStringList{QLatin1String(title)}) << button;
+        EXPECT_TRUE(rig.messages.entries.empty()) << button;
+        EXPECT_TRUE(rig.link.writes.empty()) << button;
+    }
 }
 
 }  // namespace

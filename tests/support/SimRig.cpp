@@ -39,6 +39,16 @@ bool SimRig::WaitFor(const std::function<bool(const sim::PrinterState&)>& done) 
     return true;
 }
 
+std::string SimRig::ReceivedAtLeast(std::size_t size) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    std::string received = printer.Received();
+    while (received.size() < size && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        received = printer.Received();
+    }
+    return received;
+}
+
 QString SimRig::PortName() const {
     return transport == Transport::Tcp ? QStringLiteral("ETHERNET") : QStringLiteral("COM1:");
 }

@@ -29,6 +29,9 @@ public:
     ToolContext Context(int modelIndex = -1) { return ContextFor(port, modelIndex); }
     // The simulator works on its own thread: waits (10 s at most) until its state is `done`.
     bool WaitFor(const std::function<bool(const sim::PrinterState&)>& done);
+    // Label commands get no answer: the bytes received once there are `size` of them, or what
+    // came within 10 s.
+    std::string ReceivedAtLeast(std::size_t size);
 
     const Transport transport;
     sim::Printer printer;

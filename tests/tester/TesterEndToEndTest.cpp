@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QThread>
 
 #include "support/SimRig.h"
 #include "tester/BitmapTextBuilder.h"
@@ -20,16 +18,6 @@
 #include "tester/VectorTextBuilder.h"
 
 namespace {
-
-// Nothing answers label commands: wait until the simulator has taken `size` bytes (5 s at most).
-std::string ReceivedOnce(SimRig& rig, std::size_t size) {
-    QElapsedTimer timer;
-    timer.start();
-    while (rig.printer.Received().size() < size && timer.elapsed() < 5000) {
-        QThread::msleep(5);
-    }
-    return rig.printer.Received();
-}
 
 std::string Std(const QByteArray& bytes) {
     return bytes.toStdString();
@@ -64,7 +52,7 @@ TEST_P(TesterOver, EveryTestPrintReachesThePrinterAndPrintsOneLabel) {
     const QByteArray expected = bitmapLine + "\rP1\r" + vectorLine +
                                 "\rP1\rSL600,0,C\rT50,50,0,3,3,0,0,N,N,'TEST148'\r"
                                 "T50,350,5,1,1,0,0,N,N,'TEST148'\rP1\r";
-    EXPECT_EQ(ReceivedOnce(rig, std::size_t(expected.size())), Std(expected))
+    EXPECT_EQ(rig.ReceivedAtLeast(std::size_t(expected.size())), Std(expected))
         << TransportName(GetParam());
     const sim::LabelState labels = rig.printer.Snapshot().labels;
     EXPECT_EQ(labels.printedCount, 3);
@@ -97,7 +85,7 @@ TEST_P(TesterOver, MultiSendSendsTheScriptCountTimes) {
     Type(Find<StepField>(window, "countField"), QStringLiteral("3"));
     Click(window, "multiSendButton");
 
-    EXPECT_EQ(ReceivedOnce(rig, std::size_t(text.size()) * 3), Std(text + text + text))
+    EXPECT_EQ(rig.ReceivedAtLeast(std::size_t(text.size()) * 3), Std(text + text + text))
         << TransportName(GetParam());
     EXPECT_EQ(Find<QLabel>(window, "sentCounter")->text(), QStringLiteral("3"));
     const sim::LabelState labels = rig.printer.Snapshot().labels;
