@@ -22,6 +22,7 @@
 #include "rfid/RfidWriteBuilder.h"
 #include "rfid/RfidWriteLineForm.h"
 #include "support/TestRig.h"
+#include "tester/BuilderRig.h"
 #include "tester/FormScript.h"
 #include "tester/TesterWindow.h"
 
@@ -34,46 +35,16 @@ const QString kAccess = QStringLiteral("Value of access is invalid!");
 const QString kKill = QStringLiteral("Value of kill is invalid!");
 const QString kHexOnly = QStringLiteral("\nUse the hexadecimal digits 0-9 and A-F only.");
 
-// A builder's form as the tester makes it; the builder outlives its forms.
+// A builder's form as the tester makes it, which a test may show to move the focus.
 template <typename Builder, typename Form>
-struct Opened {
-    Opened() {
-        rig.ConnectAndClear(QStringLiteral("COM1:"));
-        Open(CommandBuilder::Opening::First);
-    }
-    void Open(CommandBuilder::Opening opening) {
-        form.reset();
-        builder.BeginOpening(opening);
-        form = std::make_unique<Form>(builder, rig.Context(), nullptr);
-    }
+struct Opened : BuilderRig<Builder, Form> {
     // Inserts, and opens the form again as the tester does after an insertion.
     QList<QByteArray> InsertAndReopen() {
-        Press("insertButton");
-        EXPECT_EQ(form->result(), QDialog::Accepted);
-        const QList<QByteArray> lines = builder.Lines();
-        Open(CommandBuilder::Opening::Again);
+        const QList<QByteArray> lines = this->Inserted();
+        this->Reopen();
         return lines;
     }
-    template <typename T = QWidget>
-    T* Get(const char* name) {
-        return Find<T>(*form, name);
-    }
-    void Press(const char* name) { Click(*form, name); }
-    bool Enabled(const char* name) { return Get(name)->isEnabled(); }
-    void Show() {
-        form->show();
-        QApplication::setActiveWindow(form.get());
-    }
-    // Types into whatever has the focus, one key at a time, as a person would.
-    static void TypeAtFocus(const char* text) {
-        for (const char* key = text; *key != '\0'; ++key) {
-            QTest::keyClicks(QApplication::focusWidget(), QString(QLatin1Char(*key)));
-        }
-    }
-
-    TestRig rig;
-    Builder builder;
-    std::unique_ptr<Form> form;
+    void Show() { ShowActive(*this->form); }
 };
 
 using Write = Opened<RfidWriteBuilder, RfidWriteLineForm>;
@@ -122,7 +93,7 @@ TEST(RfidWriteLine, AsciiCellsTypedInTurnMakeTheLine) {
     EXPECT_FALSE(w.Enabled("dataTypeList"));
     EXPECT_TRUE(w.Enabled("resetDataButton"));
     Cell(w, 3)->setFocus();
-    Write::TypeAtFocus("XYZ");
+    TypeAtFocus("XYZ");
     EXPECT_EQ(Cell(w, 3)->text(), QStringLiteral("X"));
     EXPECT_EQ(Cell(w, 5)->text(), QStringLiteral("Z"));
     EXPECT_EQ(w.InsertAndReopen(), QList<QByteArray>{">RFW,A,6,3,'XYZ'"});
@@ -143,7 +114,7 @@ TEST(RfidWriteLine, HexCellsTakeTwoCharactersAndTheLastCellKeepsTheFocus) {
     LayOut(w, 0, 9, 4);
     EXPECT_EQ(EnabledCells(w), (std::vector<int>{6, 7, 8, 9}));
     Cell(w, 8)->setFocus();
-    Write::TypeAtFocus("0A1B2");
+    TypeAtFocus("0A1B2");
     EXPECT_EQ(Cell(w, 8)->text(), QStringLiteral("0A"));
     EXPECT_EQ(Cell(w, 9)->text(), QStringLiteral("1B"));
     EXPECT_EQ(QApplication::focusWidget(), Cell(w, 9)) << "cell 10 is closed";
@@ -153,7 +124,7 @@ TEST(RfidWriteLine, HexCellsTakeTwoCharactersAndTheLastCellKeepsTheFocus) {
     EXPECT_TRUE(EnabledCells(w).empty());
     LayOut(w, 1, 4, 12);
     Cell(w, 12)->setFocus();
-    Write::TypeAtFocus("Q");
+    TypeAtFocus("Q");
     EXPECT_EQ(QApplication::focusWidget(), Cell(w, 12)) << "the twelfth cell moves it nowhere";
 }
 

@@ -60,19 +60,7 @@ struct WriteForm {
         }
         return numbers;
     }
-    // Types into whatever has the focus, one key at a time, as a person would.
-    void TypeAtFocus(const char* text) const {
-        for (const char* key = text; *key != '\0'; ++key) {
-            QTest::keyClicks(QApplication::focusWidget(), QString(QLatin1Char(*key)));
-        }
-    }
-    QString Focused() const {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
-    void Show() {
-        form.show();
-        QApplication::setActiveWindow(&form);
-    }
+    void Show() { ShowActive(form); }
     RfidWriteForm form;
 };
 
@@ -203,11 +191,11 @@ TEST(RfidWriteForm, AFullCellMovesTheFocusOn) {
             w.Click("writeButton");
         }
         w.Cell(c.first)->setFocus();
-        w.TypeAtFocus(c.typed);
+        TypeAtFocus(c.typed);
         for (int i = 0; i < c.cells.size(); ++i) {
             EXPECT_EQ(w.Cell(c.first + i)->text(), c.cells[i]) << c.what;
         }
-        EXPECT_EQ(w.Focused(), QLatin1String(c.focus)) << c.what;
+        EXPECT_EQ(FocusedName(), QLatin1String(c.focus)) << c.what;
     }
 }
 

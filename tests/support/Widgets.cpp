@@ -1,5 +1,7 @@
 #include "support/Widgets.h"
 
+#include <QApplication>
+
 #include <QCheckBox>
 #include <QFile>
 #include <QRadioButton>
@@ -31,6 +33,21 @@ void Click(const QWidget& parent, const char* name) {
 void Choose(QComboBox* list, int index) {
     ASSERT_NE(list, nullptr);
     list->setCurrentIndex(index);
+}
+
+void ShowActive(QWidget& window) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+}
+
+void TypeAtFocus(const char* text) {
+    for (const char* key = text; *key != '\0'; ++key) {
+        QTest::keyClicks(QApplication::focusWidget(), QString(QLatin1Char(*key)));
+    }
+}
+
+QString FocusedName() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
 QStringList Texts(std::initializer_list<const char*> texts) {

@@ -47,6 +47,13 @@ void Type(Field* field, const QString& text) {
 // signals fire).
 void Choose(QComboBox* list, int index);
 
+// Shows `window` as the active window, so that the focus moves within it as for a person.
+void ShowActive(QWidget& window);
+// Types into whatever has the focus, one key at a time, as a person would (ASCII only).
+void TypeAtFocus(const char* text);
+// The object name of the widget that has the focus (empty: none).
+QString FocusedName();
+
 // Texts of a test table, written as plain literals.
 QStringList Texts(std::initializer_list<const char*> texts);
 

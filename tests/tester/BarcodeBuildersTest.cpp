@@ -11,13 +11,11 @@
 #include <functional>
 #include <memory>
 
-#include "support/TestRig.h"
 #include "tester/Barcode1DBuilder.h"
 #include "tester/Barcode1DForm.h"
 #include "tester/Barcode2DBuilder.h"
 #include "tester/Barcode2DForm.h"
-#include "tester/FormScript.h"
-#include "tester/StepField.h"
+#include "tester/BuilderRig.h"
 
 namespace {
 
@@ -47,36 +45,18 @@ struct FormOf<Barcode2DBuilder> {
     using Type = Barcode2DForm;
 };
 
-// A builder's form alone, over a test rig connected on a serial port.
 template <typename Builder>
-struct Opened {
-    Opened() {
-        rig.ConnectAndClear(QStringLiteral("COM1:"));
-        Reopen();
-    }
-    void Reopen() {
-        ToolContext context = rig.Context();
-        context.run = script.Runner();
-        form.reset();
-        form = std::make_unique<typename FormOf<Builder>::Type>(builder, context, nullptr);
-    }
-    StepField* Step(const char* name) { return Find<StepField>(*form, name); }
-    QComboBox* List(const char* name) { return Find<QComboBox>(*form, name); }
+struct Opened : BuilderRig<Builder, typename FormOf<Builder>::Type> {
+    // The text of the label that names `name`.
     QString Caption(const char* name) {
-        QWidget* field = Find(*form, name);
-        for (QLabel* label : form->findChildren<QLabel*>()) {
+        QWidget* field = Find(*this->form, name);
+        for (QLabel* label : this->form->template findChildren<QLabel*>()) {
             if (label->buddy() == field) {
                 return label->text();
             }
         }
         return {};
     }
-    void Press(const char* name) { Click(*form, name); }
-
-    TestRig rig;
-    FormScript script;
-    Builder builder;
-    std::unique_ptr<QDialog> form;
 };
 
 using Opened1D = Opened<Barcode1DBuilder>;
@@ -90,30 +70,6 @@ QPlainTextEdit* Data(Opened2D& b) {
 }
 QCheckBox* QuietZone(Opened1D& b) {
     return Find<QCheckBox>(*b.form, "quietZoneCheck");
-}
-
-// A change made on a fresh form, and the line the form then composes.
-template <typename Builder>
-struct ComposeCase {
-    const char* what;
-    std::function<void(Opened<Builder>&)> change;
-    QByteArray line;
-};
-
-// "Test Print" sends the line and P1 in one write; "Insert to label" hands the same line over.
-template <typename Builder>
-void ExpectComposes(std::initializer_list<ComposeCase<Builder>> cases) {
-    for (const ComposeCase<Builder>& c : cases) {
-        Opened<Builder> b;
-        c.change(b);
-        b.Press("testPrintButton");
-        ASSERT_EQ(b.rig.link.writes.size(), 1u) << c.what;
-        EXPECT_EQ(b.rig.link.writes[0], c.line + "\rP1\r") << c.what;
-        b.Press("insertButton");
-        EXPECT_EQ(b.form->result(), QDialog::Accepted) << c.what;
-        EXPECT_EQ(b.builder.Lines(), QList<QByteArray>{c.line}) << c.what;
-        EXPECT_TRUE(b.rig.messages.entries.empty()) << c.what;
-    }
 }
 
 TEST(Barcode1D, OpensWithItsDefaultsAndTheQuietZoneOff) {
@@ -132,7 +88,7 @@ TEST(Barcode1D, OpensWithItsDefaultsAndTheQuietZoneOff) {
 }
 
 TEST(Barcode1D, ComposesWhatTheFormShows) {
-    ExpectComposes<Barcode1DBuilder>({
+    ExpectComposes<Opened1D>({
         {"defaults", [](auto&) {}, k1DDefault},
         {"quiet zone on with its 12", [](auto& b) { Click(QuietZone(b)); },
          "B1100,100,0,2,7,100,0,1,12,'123456789'"},
@@ -167,35 +123,13 @@ TEST(Barcode1D, ComposesWhatTheFormShows) {
 }
 
 TEST(Barcode1D, AWrongFieldStopsEveryButtonWithItsMessage) {
-    struct Case {
-        const char* field;
-        const char* text;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"xField", "", "Please enter a number."},
-        {"yField", "1O", "Please enter a number."},
-        {"narrowField", "2.5", "Please enter an integer."},
-        {"wideField", "x", "Please enter an integer."},
-        {"heightField", "", "Please enter an integer."},
-        {"quietZoneField", "twelve", "Please enter an integer."},
-    };
-    for (const Case& c : cases) {
-        for (const char* button : {"testPrintButton", "insertButton", "closeButton"}) {
-            Opened1D b;
-            b.form->show();
-            Click(QuietZone(b));
-            Type(b.Step(c.field), QLatin1String(c.text));
-            b.Press(button);
-            EXPECT_EQ(b.rig.messages.Warnings(), QStringList{QLatin1String(c.message)})
-                << c.field << " " << button;
-            EXPECT_TRUE(b.rig.link.writes.empty());
-            EXPECT_NE(b.form->result(), QDialog::Accepted);
-            EXPECT_TRUE(b.form->isVisible()) << "the form stays open";
-            EXPECT_EQ(b.Step(c.field)->Text(), QLatin1String(c.text));
-            EXPECT_EQ(b.builder.Line(), k1DDefault) << "no field is taken";
-        }
-    }
+    ExpectWrongFieldsStop<Opened1D>({{"xField", "", "Please enter a number."},
+                                     {"yField", "1O", "Please enter a number."},
+                                     {"narrowField", "2.5", "Please enter an integer."},
+                                     {"wideField", "x", "Please enter an integer."},
+                                     {"heightField", "", "Please enter an integer."},
+                                     {"quietZoneField", "twelve", "Please enter an integer."}},
+                                    [](Opened1D& b) { Click(QuietZone(b)); });
 }
 
 TEST(Barcode1D, ASwitchedOffQuietZoneNeverStopsTheForm) {
@@ -281,7 +215,7 @@ TEST(BarcodeBuilders, StepControlsCycleWithinTheirRanges) {
 }
 
 TEST(Barcode2D, ComposesEachKindFromTheDefaults) {
-    ExpectComposes<Barcode2DBuilder>({
+    ExpectComposes<Opened2D>({
         {"defaults", [](auto&) {}, k2DDefault},
         {"PDF417", [](auto& b) { Choose(b.List("kindList"), kPdf417); }, kPdfDefault},
         {"QR Code", [](auto& b) { Choose(b.List("kindList"), kQrCode); }, kQrDefault},

@@ -5,43 +5,16 @@
 #include <functional>
 #include <memory>
 
-#include "support/TestRig.h"
 #include "tester/BlockDrawBuilder.h"
 #include "tester/BlockDrawForm.h"
-#include "tester/FormScript.h"
+#include "tester/BuilderRig.h"
 #include "tester/PrintingCopiesBuilder.h"
 #include "tester/PrintingCopiesForm.h"
-#include "tester/StepField.h"
 
 namespace {
 
-// A builder's form made the way the tester makes it, over a rig connected on a serial port; the
-// builder outlives its forms.
-template <typename Builder, typename Form>
-struct Opened {
-    Opened() {
-        rig.ConnectAndClear(QStringLiteral("COM1:"));
-        Open(CommandBuilder::Opening::First);
-    }
-    void Open(CommandBuilder::Opening opening) {
-        form.reset();
-        builder.BeginOpening(opening);
-        ToolContext context = rig.Context();
-        context.run = script.Runner();
-        form = std::make_unique<Form>(builder, context, nullptr);
-    }
-    StepField* Step(const char* name) { return Find<StepField>(*form, name); }
-    QComboBox* Kind() { return Find<QComboBox>(*form, "kindList"); }
-    void Press(const char* name) { Click(*form, name); }
-
-    TestRig rig;
-    FormScript script;
-    Builder builder;
-    std::unique_ptr<Form> form;
-};
-
-using BlockDraw = Opened<BlockDrawBuilder, BlockDrawForm>;
-using Copies = Opened<PrintingCopiesBuilder, PrintingCopiesForm>;
+using BlockDraw = BuilderRig<BlockDrawBuilder, BlockDrawForm>;
+using Copies = BuilderRig<PrintingCopiesBuilder, PrintingCopiesForm>;
 
 // Positions of the kinds in the "Type" list.
 enum KindIndex { kO, kE, kD, kS, kB };
@@ -56,26 +29,26 @@ TEST(BlockDraw, ComposesWhatTheFormShowsForTestPrintAndInsert) {
     const Case cases[] = {
         {.what = "defaults", .change = [](BlockDraw&) {}, .line = "BD100,100,800,120,O"},
         {.what = "S from the defaults",
-         .change = [](BlockDraw& b) { Choose(b.Kind(), kS); },
+         .change = [](BlockDraw& b) { Choose(b.List("kindList"), kS); },
          .line = "BD100,100,800,300,S,10",
          .optionalEnabled = true},
         {.what = "B",
-         .change = [](BlockDraw& b) { Choose(b.Kind(), kB); },
+         .change = [](BlockDraw& b) { Choose(b.List("kindList"), kB); },
          .line = "BD100,100,800,120,B,20",
          .optionalEnabled = true},
         {.what = "E after S takes end Y back and drops the sixth field",
          .change =
              [](BlockDraw& b) {
-                 Choose(b.Kind(), kS);
+                 Choose(b.List("kindList"), kS);
                  Type(b.Step("extraField"), QStringLiteral("44"));
-                 Choose(b.Kind(), kE);
+                 Choose(b.List("kindList"), kE);
              },
          .line = "BD100,100,800,120,E"},
         {.what = "D after B",
          .change =
              [](BlockDraw& b) {
-                 Choose(b.Kind(), kB);
-                 Choose(b.Kind(), kD);
+                 Choose(b.List("kindList"), kB);
+                 Choose(b.List("kindList"), kD);
              },
          .line = "BD100,100,800,120,D"},
         {.what = "coordinates truncated toward zero, extra typed after the kind",
@@ -84,7 +57,7 @@ TEST(BlockDraw, ComposesWhatTheFormShowsForTestPrintAndInsert) {
                  Type(b.Step("startXField"), QStringLiteral("10.9"));
                  Type(b.Step("startYField"), QStringLiteral("0"));
                  Type(b.Step("endXField"), QStringLiteral("1000"));
-                 Choose(b.Kind(), kB);
+                 Choose(b.List("kindList"), kB);
                  Type(b.Step("endYField"), QStringLiteral("499.5"));
                  Type(b.Step("extraField"), QStringLiteral("15"));
              },
@@ -107,41 +80,21 @@ TEST(BlockDraw, ComposesWhatTheFormShowsForTestPrintAndInsert) {
 }
 
 TEST(BlockDraw, AWrongFieldStopsEveryButtonWithItsMessage) {
-    struct Case {
-        const char* field;
-        const char* text;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"startXField", "", "Please enter a number."},
-        {"endYField", "1O", "Please enter a number."},
-        {"extraField", "2.5", "Please enter an integer."},
-    };
-    for (const Case& c : cases) {
-        for (const char* button : {"testPrintButton", "insertButton", "closeButton"}) {
-            BlockDraw b;
-            b.form->show();
-            Choose(b.Kind(), kS);
-            Type(b.Step(c.field), QLatin1String(c.text));
-            b.Press(button);
-            EXPECT_EQ(b.rig.messages.Warnings(), QStringList{QLatin1String(c.message)})
-                << c.field << " " << button;
-            EXPECT_TRUE(b.rig.link.writes.empty());
-            EXPECT_TRUE(b.form->isVisible()) << c.field << " " << button;
-            EXPECT_NE(b.form->result(), QDialog::Accepted);
-        }
-    }
+    ExpectWrongFieldsStop<BlockDraw>({{"startXField", "", "Please enter a number."},
+                                      {"endYField", "1O", "Please enter a number."},
+                                      {"extraField", "2.5", "Please enter an integer."}},
+                                     [](BlockDraw& b) { Choose(b.List("kindList"), kS); });
 }
 
 TEST(BlockDraw, AReopenedFormShowsEveryValueOfTheInsertion) {
     BlockDraw b;
-    Choose(b.Kind(), kS);
+    Choose(b.List("kindList"), kS);
     Type(b.Step("extraField"), QStringLiteral("55"));
     Type(b.Step("endYField"), QStringLiteral("640"));
     b.Press("insertButton");
 
     b.Open(CommandBuilder::Opening::Again);
-    EXPECT_EQ(Controls::Chosen<char>(b.Kind()), 'S');
+    EXPECT_EQ(Controls::Chosen<char>(b.List("kindList")), 'S');
     EXPECT_TRUE(b.Step("extraField")->isEnabled());
     EXPECT_EQ(b.Step("extraField")->Text(), QStringLiteral("55"));
     EXPECT_EQ(b.Step("endYField")->Text(), QStringLiteral("640"));
@@ -149,11 +102,11 @@ TEST(BlockDraw, AReopenedFormShowsEveryValueOfTheInsertion) {
     EXPECT_EQ(b.builder.Lines(), QList<QByteArray>{"BD100,100,800,640,S,55"});
 
     // A kind without the extra number comes back with "Optional" disabled.
-    Choose(b.Kind(), kO);
+    Choose(b.List("kindList"), kO);
     b.Press("insertButton");
     b.Open(CommandBuilder::Opening::Again);
     EXPECT_FALSE(b.Step("extraField")->isEnabled());
-    EXPECT_EQ(Controls::Chosen<char>(b.Kind()), 'O');
+    EXPECT_EQ(Controls::Chosen<char>(b.List("kindList")), 'O');
 }
 
 TEST(BlockDraw, ConvertOpensTheUnitConverter) {

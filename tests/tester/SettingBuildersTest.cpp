@@ -10,8 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "support/TestRig.h"
-#include "support/Widgets.h"
+#include "tester/BuilderRig.h"
 #include "tester/LabelSettingBuilder.h"
 #include "tester/LabelSettingForm.h"
 #include "tester/PrintingSettingBuilder.h"
@@ -19,38 +18,8 @@
 
 namespace {
 
-// A form over its builder, as the tester opens it, on a rig connected on a serial port.
-template <typename Builder, typename Form>
-struct Opened {
-    Opened() {
-        rig.ConnectAndClear(QStringLiteral("COM1:"));
-        builder.BeginOpening(CommandBuilder::Opening::First);
-        form = std::make_unique<Form>(builder, rig.Context(), nullptr);
-    }
-    // After an insertion: the tester makes a new form over the same builder.
-    void Reopen() {
-        form.reset();
-        builder.BeginOpening(CommandBuilder::Opening::Again);
-        form = std::make_unique<Form>(builder, rig.Context(), nullptr);
-    }
-    template <typename T = QWidget>
-    T* Get(const char* name) {
-        return Find<T>(*form, name);
-    }
-    void Press(const char* name) { Click(*form, name); }
-    QList<QByteArray> Inserted() {
-        Press("insertButton");
-        EXPECT_EQ(form->result(), QDialog::Accepted);
-        return builder.Lines();
-    }
-
-    TestRig rig;
-    Builder builder;
-    std::unique_ptr<Form> form;
-};
-
-using Printing = Opened<PrintingSettingBuilder, PrintingSettingForm>;
-using Label = Opened<LabelSettingBuilder, LabelSettingForm>;
+using Printing = BuilderRig<PrintingSettingBuilder, PrintingSettingForm>;
+using Label = BuilderRig<LabelSettingBuilder, LabelSettingForm>;
 
 // The lines of the test label before and after the optional lines of the settings.
 const QByteArray kLabelHead =

@@ -5,45 +5,29 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "support/TestRig.h"
 #include "tester/BitmapTextBuilder.h"
-#include "tester/FormScript.h"
-#include "tester/StepField.h"
-#include "tester/TesterForms.h"
+#include "tester/BitmapTextForm.h"
+#include "tester/BuilderRig.h"
 #include "tester/VectorTextBuilder.h"
+#include "tester/VectorTextForm.h"
 
 namespace {
 
 const QByteArray kBitmapDefault = "T20,20,3,1,1,0,0,N,N,'KORVALE Label Printer'";
 const QByteArray kVectorDefault = "V20,20,U,35,35,1,N,N,N,0,L,0,'KORVALE Label Printer'";
 
-// The tester's button of each builder.
 template <typename Builder>
-constexpr TesterButton kButton = TesterButton::BitmapText;
+struct FormOf {
+    using Type = BitmapTextForm;
+};
 template <>
-constexpr TesterButton kButton<VectorTextBuilder> = TesterButton::VectorText;
+struct FormOf<VectorTextBuilder> {
+    using Type = VectorTextForm;
+};
 
-// A builder's form alone, as the tester makes it, over a test rig connected on a serial port.
 template <typename Builder>
-struct Opened {
-    Opened() {
-        rig.ConnectAndClear(QStringLiteral("COM1:"));
-        Reopen();
-    }
-    void Reopen() {
-        ToolContext context = rig.Context();
-        context.run = script.Runner();
-        form = StandardTesterForms().builders.at(kButton<Builder>).form(builder, context, nullptr);
-    }
-    StepField* Step(const char* name) { return Find<StepField>(*form, name); }
-    QComboBox* List(const char* name) { return Find<QComboBox>(*form, name); }
-    QLineEdit* Data() { return Find<QLineEdit>(*form, "dataField"); }
-    void Press(const char* name) { Click(*form, name); }
-
-    TestRig rig;
-    FormScript script;
-    Builder builder;
-    std::unique_ptr<QDialog> form;
+struct Opened : BuilderRig<Builder, typename FormOf<Builder>::Type> {
+    QLineEdit* Data() { return this->template Get<QLineEdit>("dataField"); }
 };
 
 TEST(BitmapText, DefaultsPrintInOneWriteAndInsertAsTheSameLine) {
@@ -59,30 +43,8 @@ TEST(BitmapText, DefaultsPrintInOneWriteAndInsertAsTheSameLine) {
     EXPECT_TRUE(b.rig.messages.entries.empty());
 }
 
-// A change made on a fresh form, and the line the form then composes.
-template <typename Builder>
-struct ComposeCase {
-    const char* what;
-    std::function<void(Opened<Builder>&)> change;
-    QByteArray line;
-};
-
-// "Test Print" sends the line and P1 in one write; "Insert to label" hands the same line over.
-template <typename Builder>
-void ExpectComposes(std::initializer_list<ComposeCase<Builder>> cases) {
-    for (const ComposeCase<Builder>& c : cases) {
-        Opened<Builder> b;
-        c.change(b);
-        b.Press("testPrintButton");
-        ASSERT_EQ(b.rig.link.writes.size(), 1u) << c.what;
-        EXPECT_EQ(b.rig.link.writes[0], c.line + "\rP1\r") << c.what;
-        b.Press("insertButton");
-        EXPECT_EQ(b.builder.Lines(), QList<QByteArray>{c.line}) << c.what;
-    }
-}
-
 TEST(BitmapText, ComposesWhatTheFormShows) {
-    ExpectComposes<BitmapTextBuilder>({
+    ExpectComposes<Opened<BitmapTextBuilder>>({
         {"x 20.9 is truncated", [](auto& b) { Type(b.Step("xField"), QStringLiteral("20.9")); },
          "T20,20,3,1,1,0,0,N,N,'KORVALE Label Printer'"},
         {"rotation 180 is 2", [](auto& b) { Choose(b.List("rotationList"), 2); },
@@ -109,34 +71,14 @@ TEST(BitmapText, ComposesWhatTheFormShows) {
 }
 
 TEST(BitmapText, AWrongFieldStopsEveryButtonWithItsMessage) {
-    struct Case {
-        const char* field;
-        const char* text;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"xField", "1000", "Please enter a number between 0 and 999."},
-        {"yField", "-0.5", "Please enter a number between 0 and 999."},
-        {"xField", "", "Please enter a number."},
-        {"yField", "2O", "Please enter a number."},
-        {"hMultiField", "1.5", "Please enter an integer."},
-        {"vMultiField", "x", "Please enter an integer."},
-        {"spacingField", "", "Please enter an integer."},
-    };
-    for (const Case& c : cases) {
-        for (const char* button : {"testPrintButton", "insertButton", "closeButton"}) {
-            Opened<BitmapTextBuilder> b;
-            b.form->show();
-            Type(b.Step(c.field), QLatin1String(c.text));
-            b.Press(button);
-            EXPECT_EQ(b.rig.messages.Warnings(), QStringList{QLatin1String(c.message)})
-                << c.field << " " << button;
-            EXPECT_TRUE(b.rig.link.writes.empty());
-            EXPECT_NE(b.form->result(), QDialog::Accepted);
-            EXPECT_TRUE(b.form->isVisible()) << "the form stays open";
-            EXPECT_EQ(b.Step(c.field)->Text(), QLatin1String(c.text)) << "the text stays as typed";
-        }
-    }
+    ExpectWrongFieldsStop<Opened<BitmapTextBuilder>>(
+        {{"xField", "1000", "Please enter a number between 0 and 999."},
+         {"yField", "-0.5", "Please enter a number between 0 and 999."},
+         {"xField", "", "Please enter a number."},
+         {"yField", "2O", "Please enter a number."},
+         {"hMultiField", "1.5", "Please enter an integer."},
+         {"vMultiField", "x", "Please enter an integer."},
+         {"spacingField", "", "Please enter an integer."}});
 }
 
 TEST(BitmapText, TheStepControlsReachTheirEndsAndCycle) {
@@ -222,7 +164,7 @@ TEST(BitmapText, OpensFontFinderAndConvertUnit) {
 }
 
 TEST(VectorText, ComposesWhatTheFormShows) {
-    ExpectComposes<VectorTextBuilder>({
+    ExpectComposes<Opened<VectorTextBuilder>>({
         {"defaults", [](auto&) {}, kVectorDefault},
         {"negative spacing, bold, italic, right, right to left",
          [](auto& b) {
