@@ -1,9 +1,11 @@
 #include "forms/Controls.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpressionValidator>
 
 namespace Controls {
@@ -35,6 +37,30 @@ QLineEdit* DigitsField(QWidget* parent, const char* name, int digits) {
         QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), field));
     field->setMaxLength(digits);
     return field;
+}
+
+QRadioButton* Radio(QWidget* parent, const QString& text, const QString& name) {
+    auto* radio = new QRadioButton(text, parent);
+    radio->setObjectName(name);
+    return radio;
+}
+
+QRadioButton* Radio(QWidget* parent, const QString& text, const char* name) {
+    return Radio(parent, text, QString::fromLatin1(name));
+}
+
+QCheckBox* Check(QWidget* parent, const QString& text, const char* name) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QComboBox* NumberList(QWidget* parent, const char* name, int from, int to) {
+    std::vector<Entry<int>> entries;
+    for (int number = from; number <= to; ++number) {
+        entries.push_back({QString::number(number), number});
+    }
+    return List(parent, name, entries);
 }
 
 QComboBox* List(QWidget* parent, const QString& name, const QStringList& texts) {

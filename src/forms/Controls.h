@@ -10,8 +10,10 @@
 #include <utility>
 #include <vector>
 
+class QCheckBox;
 class QHBoxLayout;
 class QLineEdit;
+class QRadioButton;
 class QWidget;
 
 // The controls every window is made of, made one way: each carries a stable object name (tests
@@ -44,6 +46,14 @@ QLineEdit* Field(QWidget* parent, const char* name, const QString& text = {});
 // A field for up to `digits` decimal digits and nothing else (no sign, no blank); an emptied
 // field is for the reading of the form to refuse.
 QLineEdit* DigitsField(QWidget* parent, const char* name, int digits);
+
+// A radio button and a check box.
+QRadioButton* Radio(QWidget* parent, const QString& text, const QString& name);
+QRadioButton* Radio(QWidget* parent, const QString& text, const char* name);
+QCheckBox* Check(QWidget* parent, const QString& text, const char* name);
+
+// A list of the numbers `from` to `to`, each entry carrying its number as item data.
+QComboBox* NumberList(QWidget* parent, const char* name, int from, int to);
 
 // A list of texts; the position of an entry is its value.
 QComboBox* List(QWidget* parent, const QString& name, const QStringList& texts);

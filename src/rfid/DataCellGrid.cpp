@@ -58,10 +58,6 @@ void DataCellGrid::SetTexts(const QStringList& texts) {
     }
 }
 
-void DataCellGrid::Clear() {
-    SetTexts({});
-}
-
 void DataCellGrid::SetCharsPerCell(int chars) {
     for (QLineEdit* cell : cells_) {
         cell->setMaxLength(chars);

@@ -29,7 +29,6 @@ public:
 
     QStringList Texts() const;
     void SetTexts(const QStringList& texts);
-    void Clear();
     // At most `chars` characters per cell.
     void SetCharsPerCell(int chars);
     // Cells `first` to `last` enabled, every other cell disabled (an empty range: all disabled).

@@ -15,14 +15,6 @@
 
 namespace {
 
-QStringList Numbers(int first, int last) {
-    QStringList texts;
-    for (int number = first; number <= last; ++number) {
-        texts << QString::number(number);
-    }
-    return texts;
-}
-
 // A stored position the list has no entry for (an answer out of range) shows as no selection.
 void ShowPosition(QComboBox* list, int position) {
     list->setCurrentIndex(position >= 0 && position < list->count() ? position
@@ -50,13 +42,13 @@ RfidConfigForm::RfidConfigForm(const ToolContext& context, QWidget* parent)
                                   {QStringLiteral("GEN2"), QStringLiteral("ISO-B")});
     // Each entry is captioned by the power it sends: position p stands for power p + 1.
     writingPowerList_ =
-        Controls::List(settingGroup, "writingPowerList", Numbers(1, RfidSettings::kPowerCount));
+        Controls::NumberList(settingGroup, "writingPowerList", 1, RfidSettings::kPowerCount);
     transponderPositionEdit_ = Controls::Field(settingGroup, "transponderPositionEdit");
     transponderPositionEdit_->setAlignment(Qt::AlignRight);
     retriesList_ =
-        Controls::List(settingGroup, "retriesList", Numbers(0, RfidSettings::kRetriesCount - 1));
+        Controls::NumberList(settingGroup, "retriesList", 0, RfidSettings::kRetriesCount - 1);
     labelsList_ =
-        Controls::List(settingGroup, "labelsList", Numbers(0, RfidSettings::kLabelsCount - 1));
+        Controls::NumberList(settingGroup, "labelsList", 0, RfidSettings::kLabelsCount - 1);
     auto* settingForm = new QFormLayout;
     settingForm->addRow(tr("Tag Type :"), tagTypeList_);
     settingForm->addRow(tr("Writing Power :"), writingPowerList_);

@@ -12,12 +12,6 @@
 
 namespace {
 
-QRadioButton* Radio(QWidget* parent, const QString& text, const char* name) {
-    auto* radio = new QRadioButton(text, parent);
-    radio->setObjectName(QLatin1String(name));
-    return radio;
-}
-
 // Indents what a heading radio button governs.
 QVBoxLayout* Governed(QVBoxLayout* group) {
     auto* indented = new QHBoxLayout;
@@ -37,7 +31,7 @@ RfidSecurityLineForm::RfidSecurityLineForm(RfidSecurityBuilder& builder, const T
 
     auto* payloadGroup = new QGroupBox(this);
     payloadGroup->setObjectName(QStringLiteral("payloadGroup"));
-    payloadRadio_ = Radio(payloadGroup, tr("Lock-Command Pay Load"), "payloadRadio");
+    payloadRadio_ = Controls::Radio(payloadGroup, tr("Lock-Command Pay Load"), "payloadRadio");
     unlockBox_ = new QCheckBox(tr("Unlock"), payloadGroup);
     unlockBox_->setObjectName(QStringLiteral("unlockBox"));
     payloadGrid_ = new LockPayloadGrid(payloadGroup);
@@ -49,9 +43,9 @@ RfidSecurityLineForm::RfidSecurityLineForm(RfidSecurityBuilder& builder, const T
 
     auto* autoGroup = new QGroupBox(this);
     autoGroup->setObjectName(QStringLiteral("autoGroup"));
-    autoRadio_ = Radio(autoGroup, tr("Auto"), "autoRadio");
-    lockRadio_ = Radio(autoGroup, tr("Lock"), "lockRadio");
-    unlockRadio_ = Radio(autoGroup, tr("UnLock"), "unlockRadio");
+    autoRadio_ = Controls::Radio(autoGroup, tr("Auto"), "autoRadio");
+    lockRadio_ = Controls::Radio(autoGroup, tr("Lock"), "lockRadio");
+    unlockRadio_ = Controls::Radio(autoGroup, tr("UnLock"), "unlockRadio");
     auto* autoLayout = new QVBoxLayout(autoGroup);
     autoLayout->addWidget(autoRadio_);
     auto* choices = new QHBoxLayout;

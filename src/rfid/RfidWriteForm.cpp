@@ -24,12 +24,6 @@ namespace {
 
 const QString kDefaultPassword = QStringLiteral("5E.3A.91.C7");
 
-QCheckBox* Box(QWidget* parent, const QString& text, const char* name) {
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
 QWidget* Caption(QWidget* parent, const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
@@ -99,9 +93,9 @@ RfidWriteForm::RfidWriteForm(const ToolContext& context, QWidget* parent)
     payloadLayout->addWidget(payloadGrid_);
     payloadLayout->addStretch();
 
-    unlockBox_ = Box(this, tr("Unlock"), "unlockBox");
-    dataBox_ = Box(this, tr("Data"), "dataBox");
-    lockBox_ = Box(this, tr("Lock-Command"), "lockCommandBox");
+    unlockBox_ = Controls::Check(this, tr("Unlock"), "unlockBox");
+    dataBox_ = Controls::Check(this, tr("Data"), "dataBox");
+    lockBox_ = Controls::Check(this, tr("Lock-Command"), "lockCommandBox");
     for (QCheckBox* box : {unlockBox_, dataBox_, lockBox_}) {
         connect(box, &QCheckBox::clicked, this, &RfidWriteForm::StepsToggled);
     }

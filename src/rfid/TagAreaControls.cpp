@@ -16,30 +16,16 @@ using DataType = RfidCommands::DataType;
 using Memory = RfidCommands::Memory;
 using TagKind = RfidCommands::TagKind;
 
-QRadioButton* Radio(QWidget* parent, const QString& text, const char* name) {
-    auto* radio = new QRadioButton(text, parent);
-    radio->setObjectName(QLatin1String(name));
-    return radio;
-}
-
-QStringList Numbers(int from, int to) {
-    QStringList numbers;
-    for (int n = from; n <= to; ++n) {
-        numbers << QString::number(n);
-    }
-    return numbers;
-}
-
 }  // namespace
 
 TagAreaControls::TagAreaControls(QWidget* parent) : QObject(parent) {
-    label = Radio(parent, tr("Label"), "labelRadio");
-    metal = Radio(parent, tr("Metal"), "metalRadio");
+    label = Controls::Radio(parent, tr("Label"), "labelRadio");
+    metal = Controls::Radio(parent, tr("Metal"), "metalRadio");
     auto* kinds = new QButtonGroup(this);
     kinds->addButton(label);
     kinds->addButton(metal);
-    epc = Radio(parent, tr("EPC Data :"), "epcDataRadio");
-    user = Radio(parent, tr("User Data"), "userDataRadio");
+    epc = Controls::Radio(parent, tr("EPC Data :"), "epcDataRadio");
+    user = Controls::Radio(parent, tr("User Data"), "userDataRadio");
     auto* memories = new QButtonGroup(this);
     memories->addButton(epc);
     memories->addButton(user);
@@ -51,9 +37,9 @@ TagAreaControls::TagAreaControls(QWidget* parent) : QObject(parent) {
                               std::vector<Controls::Entry<DataType>>{
                                   {tr("Hex"), DataType::Hex}, {tr("ASCII"), DataType::Ascii}});
     dataType->setAccessibleName(tr("Data type"));
-    startBlock = Controls::List(parent, "startBlockList", Numbers(0, TagCells::kStartBlocks - 1));
-    byteCount = Controls::List(parent, "byteCountList",
-                               Numbers(TagCells::kMinimumBytes, TagCells::kMaximumBytes));
+    startBlock = Controls::NumberList(parent, "startBlockList", 0, TagCells::kStartBlocks - 1);
+    byteCount = Controls::NumberList(parent, "byteCountList", TagCells::kMinimumBytes,
+                                     TagCells::kMaximumBytes);
 }
 
 QHBoxLayout* TagAreaControls::KindRow() const {

@@ -23,18 +23,6 @@ using Unit = UnitConversion::Unit;
 // Far beyond any label, and small enough that no size overflows single precision in any unit.
 constexpr double kLargestSize = 1e30;
 
-QRadioButton* Radio(QWidget* parent, const QString& text, const char* name) {
-    auto* radio = new QRadioButton(text, parent);
-    radio->setObjectName(QLatin1String(name));
-    return radio;
-}
-
-QCheckBox* Box(QWidget* parent, const QString& text, const char* name) {
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
 // A group of radio buttons in a row, each standing for the value given.
 template <typename Value>
 QGroupBox* RadioRow(QWidget* parent, const QString& title, QButtonGroup* group,
@@ -58,18 +46,19 @@ LabelSettingForm::LabelSettingForm(LabelSettingBuilder& builder, const ToolConte
     setWindowTitle(tr("Label Setting"));
 
     units_ = new QButtonGroup(this);
-    QGroupBox* unitGroup = RadioRow<Unit>(this, tr("Unit Setting"), units_,
-                                          {{Radio(this, tr("inch"), "inchRadio"), Unit::Inch},
-                                           {Radio(this, tr("mm"), "mmRadio"), Unit::Mm},
-                                           {Radio(this, tr("dots"), "dotsRadio"), Unit::Dots}});
+    QGroupBox* unitGroup =
+        RadioRow<Unit>(this, tr("Unit Setting"), units_,
+                       {{Controls::Radio(this, tr("inch"), "inchRadio"), Unit::Inch},
+                        {Controls::Radio(this, tr("mm"), "mmRadio"), Unit::Mm},
+                        {Controls::Radio(this, tr("dots"), "dotsRadio"), Unit::Dots}});
     connect(units_, &QButtonGroup::idClicked, this, &LabelSettingForm::ChooseUnit);
 
     media_ = new QButtonGroup(this);
     QGroupBox* mediaGroup = RadioRow<torq::Media>(
         this, tr("Media Type"), media_,
-        {{Radio(this, tr("Gap"), "gapRadio"), torq::Media::Gap},
-         {Radio(this, tr("Continuous"), "continuousRadio"), torq::Media::Continuous},
-         {Radio(this, tr("BlackMark"), "blackMarkRadio"), torq::Media::BlackMark}});
+        {{Controls::Radio(this, tr("Gap"), "gapRadio"), torq::Media::Gap},
+         {Controls::Radio(this, tr("Continuous"), "continuousRadio"), torq::Media::Continuous},
+         {Controls::Radio(this, tr("BlackMark"), "blackMarkRadio"), torq::Media::BlackMark}});
 
     const std::array<const char*, 4> fieldNames = {"widthField", "lengthField", "marginXField",
                                                    "marginYField"};
@@ -91,8 +80,8 @@ LabelSettingForm::LabelSettingForm(LabelSettingBuilder& builder, const ToolConte
 
     auto* sizeGroup = new QGroupBox(tr("Width && Length"), this);
     auto* sizeGrid = new QGridLayout(sizeGroup);
-    widthOn_ = Box(sizeGroup, tr("Width  :"), "widthBox");
-    lengthOn_ = Box(sizeGroup, tr("Length :"), "lengthBox");
+    widthOn_ = Controls::Check(sizeGroup, tr("Width  :"), "widthBox");
+    lengthOn_ = Controls::Check(sizeGroup, tr("Length :"), "lengthBox");
     sizeGrid->addWidget(widthOn_, 0, 0);
     sizeGrid->addWidget(lengthOn_, 1, 0);
 
@@ -104,7 +93,7 @@ LabelSettingForm::LabelSettingForm(LabelSettingBuilder& builder, const ToolConte
     marginYLabel->setBuddy(sizes_[3]);
     marginGrid->addWidget(marginXLabel, 0, 0);
     marginGrid->addWidget(marginYLabel, 1, 0);
-    marginOn_ = Box(marginGroup, tr("Apply"), "marginBox");
+    marginOn_ = Controls::Check(marginGroup, tr("Apply"), "marginBox");
     marginGrid->addWidget(marginOn_, 2, 0, 1, 3);
 
     for (std::size_t i = 0; i < sizes_.size(); ++i) {

@@ -13,22 +13,6 @@
 #include "forms/ValueLabel.h"
 #include "tester/PrintingSettingBuilder.h"
 
-namespace {
-
-QRadioButton* Radio(QWidget* parent, const QString& text, const QString& name) {
-    auto* radio = new QRadioButton(text, parent);
-    radio->setObjectName(name);
-    return radio;
-}
-
-QCheckBox* ApplyBox(QWidget* parent, const QString& text, const char* name) {
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
-}  // namespace
-
 PrintingSettingForm::PrintingSettingForm(PrintingSettingBuilder& builder,
                                          const ToolContext& context, QWidget* parent)
     : BuilderForm(builder, context, parent), builder_(builder) {
@@ -40,13 +24,13 @@ PrintingSettingForm::PrintingSettingForm(PrintingSettingBuilder& builder,
     const std::array<QString, PrintingSettingBuilder::kSpeeds> speedTexts = {
         tr("2.5 ips"), tr("3.0 ips"), tr("4.0 ips"), tr("5.0 ips"), tr("6.0 ips")};
     for (int i = 0; i < PrintingSettingBuilder::kSpeeds; ++i) {
-        QRadioButton* radio =
-            Radio(speedGroup, speedTexts[std::size_t(i)], QStringLiteral("speedRadio%1").arg(i));
+        QRadioButton* radio = Controls::Radio(speedGroup, speedTexts[std::size_t(i)],
+                                              QStringLiteral("speedRadio%1").arg(i));
         speeds_->addButton(radio, i);
         speedColumn->addWidget(radio);
     }
     speedColumn->addStretch();
-    applySpeed_ = ApplyBox(speedGroup, tr("Apply"), "applySpeedBox");
+    applySpeed_ = Controls::Check(speedGroup, tr("Apply"), "applySpeedBox");
     speedColumn->addWidget(applySpeed_);
 
     // The slider holds the density itself, so the strongest print (20) stands at the top and
@@ -72,21 +56,22 @@ PrintingSettingForm::PrintingSettingForm(PrintingSettingBuilder& builder,
     sliderRow->addWidget(densityValue_);
     densityColumn->addWidget(new QLabel(tr("Density(0~20)"), densityGroup));
     densityColumn->addLayout(sliderRow, 1);
-    applyDensity_ = ApplyBox(densityGroup, tr("Apply"), "applyDensityBox");
+    applyDensity_ = Controls::Check(densityGroup, tr("Apply"), "applyDensityBox");
     densityColumn->addWidget(applyDensity_);
 
     auto* directionGroup = new QGroupBox(tr("Direction"), this);
     auto* directionColumn = new QVBoxLayout(directionGroup);
     directions_ = new QButtonGroup(this);
-    directions_->addButton(Radio(directionGroup, tr("Top"), QStringLiteral("topRadio")),
+    directions_->addButton(Controls::Radio(directionGroup, tr("Top"), QStringLiteral("topRadio")),
                            int(torq::Direction::Top));
-    directions_->addButton(Radio(directionGroup, tr("Bottom"), QStringLiteral("bottomRadio")),
-                           int(torq::Direction::Bottom));
+    directions_->addButton(
+        Controls::Radio(directionGroup, tr("Bottom"), QStringLiteral("bottomRadio")),
+        int(torq::Direction::Bottom));
     for (QAbstractButton* radio : directions_->buttons()) {
         directionColumn->addWidget(radio);
     }
     directionColumn->addStretch();
-    applyDirection_ = ApplyBox(directionGroup, tr("Apply"), "applyDirectionBox");
+    applyDirection_ = Controls::Check(directionGroup, tr("Apply"), "applyDirectionBox");
     directionColumn->addWidget(applyDirection_);
 
     auto* groups = new QHBoxLayout;
