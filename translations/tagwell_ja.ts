@@ -314,6 +314,141 @@ Please keep the data on one line.</source>
     </message>
 </context>
 <context>
+    <name>CharacterSetForm</name>
+    <message>
+        <source>U.S.A</source>
+        <translation>米国</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>フランス</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>ドイツ</translation>
+    </message>
+    <message>
+        <source>U.K</source>
+        <translation>英国</translation>
+    </message>
+    <message>
+        <source>Denmark I</source>
+        <translation>デンマーク I</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>スウェーデン</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>イタリア</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>スペイン</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>ノルウェー</translation>
+    </message>
+    <message>
+        <source>Denmark II</source>
+        <translation>デンマーク II</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>日本</translation>
+    </message>
+    <message>
+        <source>Spain II</source>
+        <translation>スペイン II</translation>
+    </message>
+    <message>
+        <source>Latin America</source>
+        <translation>ラテンアメリカ</translation>
+    </message>
+    <message>
+        <source>Korea</source>
+        <translation>韓国</translation>
+    </message>
+    <message>
+        <source>Slovenia/Croatia</source>
+        <translation>スロベニア/クロアチア</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>中国</translation>
+    </message>
+    <message>
+        <source>Character Set Command</source>
+        <translation>文字セットコマンド</translation>
+    </message>
+    <message>
+        <source>Character Set</source>
+        <translation>文字セット</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <translation>国際文字セット</translation>
+    </message>
+    <message>
+        <source>Code Table :</source>
+        <translation>コードテーブル :</translation>
+    </message>
+    <message>
+        <source>Under 80H</source>
+        <translation>80H 未満</translation>
+    </message>
+    <message>
+        <source>Over 80H</source>
+        <translation>80H 以上</translation>
+    </message>
+    <message>
+        <source>Font Setting</source>
+        <translation>フォント設定</translation>
+    </message>
+    <message>
+        <source>Bitmap Font</source>
+        <translation>ビットマップフォント</translation>
+    </message>
+    <message>
+        <source>Vector Font</source>
+        <translation>ベクターフォント</translation>
+    </message>
+    <message>
+        <source>X Pos</source>
+        <translation>X位置</translation>
+    </message>
+    <message>
+        <source>Y Pos</source>
+        <translation>Y位置</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>H Multi</source>
+        <translation>横倍率</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <source>V Multi</source>
+        <translation>縦倍率</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高さ</translation>
+    </message>
+</context>
+<context>
     <name>ConvertUnitForm</name>
     <message>
         <source>Convert Unit</source>
@@ -367,7 +502,7 @@ Please keep the data on one line.</source>
         <translation>セル %1</translation>
     </message>
     <message>
-        <source>Cell %1 holds &quot;%2&quot;, which is not hexadecimal.
+        <source>Cell %1 holds "%2", which is not hexadecimal.
 Use the digits 0-9 and A-F only.</source>
         <translation>セル %1 の「%2」は16進数ではありません。
 0-9 と A-F のみを使用してください。</translation>
@@ -377,7 +512,7 @@ Use the digits 0-9 and A-F only.</source>
         <translation>セル %1 のアポストロフィはデータの終わりと見なされます。</translation>
     </message>
     <message>
-        <source>Cell %1 holds &quot;%2&quot;, which is not an ASCII character.</source>
+        <source>Cell %1 holds "%2", which is not an ASCII character.</source>
         <translation>セル %1 の「%2」は ASCII 文字ではありません。</translation>
     </message>
 </context>
@@ -432,7 +567,7 @@ Use the digits 0-9 and A-F only.</source>
         <translation>バイナリファイル(*.bin)</translation>
     </message>
     <message>
-        <source>Can&apos;t open file!</source>
+        <source>Can't open file!</source>
         <translation>ファイルを開けません。</translation>
     </message>
     <message>
@@ -542,7 +677,7 @@ Use the digits 0-9 and A-F only.</source>
         <translation>バージョン:</translation>
     </message>
     <message>
-        <source>Hardware version string can&apos;t be more than 4 characters.</source>
+        <source>Hardware version string can't be more than 4 characters.</source>
         <translation>ハードウェアバージョンは 4 文字以内で入力してください。</translation>
     </message>
     <message>
@@ -554,7 +689,7 @@ Use the digits 0-9 and A-F only.</source>
         <translation>番号:</translation>
     </message>
     <message>
-        <source>Serial number string can&apos;t be more than 16 characters.</source>
+        <source>Serial number string can't be more than 16 characters.</source>
         <translation>シリアル番号は 16 文字以内で入力してください。</translation>
     </message>
     <message>
@@ -566,7 +701,7 @@ Use the digits 0-9 and A-F only.</source>
         <translation>ID:</translation>
     </message>
     <message>
-        <source>Printer ID string can&apos;t be more than 7 character.</source>
+        <source>Printer ID string can't be more than 7 character.</source>
         <translation>プリンター ID は 7 文字以内で入力してください。</translation>
     </message>
     <message>
@@ -621,8 +756,8 @@ Use the digits 0-9 and A-F only.</source>
 <context>
     <name>ImageCommands</name>
     <message>
-        <source>An image name cannot contain a quote (&apos;) or a line break.</source>
-        <translation>画像名に引用符 (&apos;) や改行は使用できません。</translation>
+        <source>An image name cannot contain a quote (') or a line break.</source>
+        <translation>画像名に引用符 (') や改行は使用できません。</translation>
     </message>
 </context>
 <context>
@@ -1258,7 +1393,7 @@ Memory</source>
         <translation>すべてのファイル(*.*)</translation>
     </message>
     <message>
-        <source>Can&apos;t open file!</source>
+        <source>Can't open file!</source>
         <translation>ファイルを開けません。</translation>
     </message>
     <message>
@@ -1553,7 +1688,7 @@ Memory</source>
 <context>
     <name>PrinterPort</name>
     <message>
-        <source>Port error! Check printer&apos;s port, please.</source>
+        <source>Port error! Check printer's port, please.</source>
         <translation>ポートエラー。プリンターのポートを確認してください。</translation>
     </message>
     <message>
@@ -1743,7 +1878,7 @@ Please use characters with one-byte codes only.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <source>Choose an entry in &quot;%1&quot; first.</source>
+        <source>Choose an entry in "%1" first.</source>
         <translation>先に「%1」の項目を選んでください。</translation>
     </message>
     <message>
@@ -2008,6 +2143,21 @@ Please use characters with one-byte codes only.</source>
 Please check StartBlockNumber and Number of bytes.</source>
         <translation>無効な値です!
 開始ブロック番号とバイト数を確認してください。</translation>
+    </message>
+</context>
+<context>
+    <name>SampleRun</name>
+    <message>
+        <source>Sending %1 of %2</source>
+        <translation>%2 件中 %1 件目を送信中</translation>
+    </message>
+    <message>
+        <source>Stopped: the printer did not take %1 of %2.</source>
+        <translation>中止しました: プリンターが %2 件中 %1 件目を受け取りませんでした。</translation>
+    </message>
+    <message>
+        <source>Sent %1 of %2.</source>
+        <translation>%2 件中 %1 件を送信しました。</translation>
     </message>
 </context>
 <context>
@@ -2542,7 +2692,7 @@ Please check StartBlockNumber and Number of bytes.</source>
         <translation>閉じる</translation>
     </message>
     <message>
-        <source>Don&apos;t select load file</source>
+        <source>Don't select load file</source>
         <translation>読み込むファイルが選択されていません</translation>
     </message>
     <message>
@@ -2558,7 +2708,7 @@ Please check StartBlockNumber and Number of bytes.</source>
         <translation>ファイル %1 を読み込めません。</translation>
     </message>
     <message>
-        <source>Don&apos;t select save file</source>
+        <source>Don't select save file</source>
         <translation>保存するファイルが選択されていません</translation>
     </message>
     <message>
@@ -2576,6 +2726,93 @@ Please check StartBlockNumber and Number of bytes.</source>
     <message>
         <source>Binary files(*.bin)</source>
         <translation>バイナリファイル(*.bin)</translation>
+    </message>
+</context>
+<context>
+    <name>TwoByteCodepageForm</name>
+    <message>
+        <source>A1 to F7</source>
+        <translation>A1 ～ F7</translation>
+    </message>
+    <message>
+        <source>A1 to E8</source>
+        <translation>A1 ～ E8</translation>
+    </message>
+    <message>
+        <source>81 to EE, FA to FC</source>
+        <translation>81 ～ EE、FA ～ FC</translation>
+    </message>
+    <message>
+        <source>2 Byte Codepage</source>
+        <translation>2 バイトコードページ</translation>
+    </message>
+    <message>
+        <source>Code Table :</source>
+        <translation>コードテーブル :</translation>
+    </message>
+    <message>
+        <source>Character Block</source>
+        <translation>文字ブロック</translation>
+    </message>
+    <message>
+        <source>Print all block character code</source>
+        <translation>全ブロックの文字コードを印刷</translation>
+    </message>
+    <message>
+        <source>Start Block :</source>
+        <translation>開始ブロック :</translation>
+    </message>
+    <message>
+        <source>End Block :</source>
+        <translation>終了ブロック :</translation>
+    </message>
+    <message>
+        <source>Block Area :</source>
+        <translation>ブロック範囲 :</translation>
+    </message>
+    <message>
+        <source>Font Type</source>
+        <translation>フォントの種類</translation>
+    </message>
+    <message>
+        <source>Bitmap Font</source>
+        <translation>ビットマップフォント</translation>
+    </message>
+    <message>
+        <source>Vector Font</source>
+        <translation>ベクターフォント</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Bitmap Font Name: </source>
+        <translation>ビットマップフォント名: </translation>
+    </message>
+    <message>
+        <source>Vector Font Width :</source>
+        <translation>ベクターフォントの幅 :</translation>
+    </message>
+    <message>
+        <source>Vector Font Height :</source>
+        <translation>ベクターフォントの高さ :</translation>
+    </message>
+    <message>
+        <source>Print Characters</source>
+        <translation>文字を印刷</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Start Block value is wrong!</source>
+        <translation>開始ブロックの値が正しくありません!</translation>
+    </message>
+    <message>
+        <source>End Block value is wrong!</source>
+        <translation>終了ブロックの値が正しくありません!</translation>
     </message>
 </context>
 <context>

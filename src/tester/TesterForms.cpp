@@ -8,6 +8,7 @@
 #include "tester/BitmapTextForm.h"
 #include "tester/BlockDrawBuilder.h"
 #include "tester/BlockDrawForm.h"
+#include "tester/CharacterSetForm.h"
 #include "tester/ConvertUnitForm.h"
 #include "tester/LabelSettingBuilder.h"
 #include "tester/LabelSettingForm.h"
@@ -15,6 +16,7 @@
 #include "tester/PrintingCopiesForm.h"
 #include "tester/PrintingSettingBuilder.h"
 #include "tester/PrintingSettingForm.h"
+#include "tester/TwoByteCodepageForm.h"
 #include "tester/VectorTextBuilder.h"
 #include "tester/VectorTextForm.h"
 
@@ -32,6 +34,12 @@ TesterForms StandardTesterForms() {
     table.builders[TesterButton::Copies] = Builds<PrintingCopiesBuilder, PrintingCopiesForm>();
     table.forms[TesterButton::Convert] = [](const ToolContext& context, QWidget* parent) {
         return std::make_unique<ConvertUnitForm>(context, parent);
+    };
+    table.forms[TesterButton::CharacterSet] = [](const ToolContext& context, QWidget* parent) {
+        return std::make_unique<CharacterSetForm>(context, parent);
+    };
+    table.forms[TesterButton::PrintCodes] = [](const ToolContext& context, QWidget* parent) {
+        return std::make_unique<TwoByteCodepageForm>(context, parent);
     };
     return table;
 }

@@ -92,7 +92,8 @@ void FakeLink::ClearRecord() {
 IoResult FakeLink::DoWrite(QByteArrayView data) {
     const QByteArray bytes = data.toByteArray();
     writes.push_back(bytes);
-    if (writeFails) {
+    if (writeFails || (writesBeforeFailure >= 0 &&
+                       writes.size() > static_cast<std::size_t>(writesBeforeFailure))) {
         return {0, true};
     }
     const qsizetype taken =

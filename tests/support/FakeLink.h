@@ -33,9 +33,10 @@ public:
     void ClearRecord();
 
     // Failures on demand.
-    int acceptPerWrite = -1;  // bytes a write call takes at most (-1: all, 0: none)
-    bool writeFails = false;  // write calls report an error
-    bool openFails = false;   // devices cannot be opened
+    int acceptPerWrite = -1;       // bytes a write call takes at most (-1: all, 0: none)
+    bool writeFails = false;       // write calls report an error
+    int writesBeforeFailure = -1;  // this many write calls succeed, every later one fails
+    bool openFails = false;        // devices cannot be opened
     bool configureFails = false;
     std::optional<ModemLines> modemLines = ModemLines{true, true};  // nothing: cannot report
     std::optional<std::uint8_t> parallelStatus = std::uint8_t{0x80};

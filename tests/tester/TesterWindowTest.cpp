@@ -222,8 +222,8 @@ TEST(TesterWindow, EveryButtonOpensItsFormOrSaysItIsNotAvailable) {
         {"copiesButton", "Printing Copies"},
         {"convertButton", "Convert Unit"},
         {"checkPrinterStatusButton", nullptr},
-        {"characterSetButton", nullptr},
-        {"printCodesButton", nullptr},
+        {"characterSetButton", "Character Set Command"},
+        {"printCodesButton", "2 Byte Codepage"},
         {"rfidWriteButton", nullptr},
         {"rfidKillButton", nullptr},
     };
