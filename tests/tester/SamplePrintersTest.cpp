@@ -125,15 +125,20 @@ TEST(TwoByteCodepage, ALabelIsTheHeadThenEveryPairUnescaped) {
     EXPECT_EQ(Pairs(0x81, 0x3F).size(), 2 * 192);
 }
 
-struct CharacterSet {
-    CharacterSet() { rig.ConnectAndClear(QStringLiteral("COM1:")); }
+// A sample printer's form over a connected fake link.
+template <typename Form>
+struct Opened {
+    Opened() { rig.ConnectAndClear(QStringLiteral("COM1:")); }
     template <typename Control>
     Control* Get(const char* name) {
         return Find<Control>(form, name);
     }
+    void Print() { Click(form, "printButton"); }
     TestRig rig;
-    CharacterSetForm form{rig.Context()};
+    Form form{rig.Context()};
 };
+using CharacterSet = Opened<CharacterSetForm>;
+using Codepage = Opened<TwoByteCodepageForm>;
 
 TEST(CharacterSetForm, DefaultsPrintUnder80HAndTheFontKindSwitchesTheSizes) {
     CharacterSet f;
@@ -189,17 +194,6 @@ TEST(CharacterSetForm, AWrongFieldSendsNothingAndKeepsTheFormOpen) {
         EXPECT_TRUE(f.form.isVisible()) << c.field;
     }
 }
-
-struct Codepage {
-    Codepage() { rig.ConnectAndClear(QStringLiteral("COM1:")); }
-    template <typename Control>
-    Control* Get(const char* name) {
-        return Find<Control>(form, name);
-    }
-    void Print() { Click(form, "printButton"); }
-    TestRig rig;
-    TwoByteCodepageForm form{rig.Context()};
-};
 
 TEST(TwoByteCodepageForm, PrintsOneLabelPerLeadByteOfTheBlocks) {
     const struct {
