@@ -11,6 +11,8 @@ packages=(
     qt6-translations-l10n qt6-image-formats-plugins fonts-noto-cjk xvfb xauth
     # tests and benchmarks: GoogleTest, independent PCX decoders, ImageMagick for comparison
     libgtest-dev libgmock-dev libbenchmark-dev netpbm python3-pil imagemagick
+    # the print spooler: libcups to build, a private cupsd and its client tools for the tests
+    cups-daemon cups-client libcups2-dev
 )
 
 missing=()
