@@ -1264,6 +1264,14 @@ Memory</source>
         <source>Tagwell  (Version %1)</source>
         <translation>Tagwell  (バージョン %1)</translation>
     </message>
+    <message>
+        <source>CUPS queue %1 still uses this port</source>
+        <translation>CUPS キュー %1 がまだこのポートを使用しています</translation>
+    </message>
+    <message>
+        <source>CUPS queues %1 still use this port</source>
+        <translation>CUPS キュー %1 がまだこのポートを使用しています</translation>
+    </message>
 </context>
 <context>
     <name>ManualCalibration</name>

@@ -18,6 +18,7 @@
 #include "forms/Messages.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
+#include "main/CupsSpooler.h"
 #include "main/ModelIdentity.h"
 #include "tagwell/Version.h"
 
@@ -33,7 +34,19 @@ using Entries = std::vector<Controls::Entry<Value>>;
 }  // namespace
 
 MainWindow::MainWindow(const ToolContext& context, ToolWindowFactory makeTool, QWidget* parent)
-    : QDialog(parent), context_(context), makeTool_(std::move(makeTool)) {
+    : MainWindow(context, std::make_unique<CupsSpooler>(), nullptr, std::move(makeTool), parent) {}
+
+MainWindow::MainWindow(const ToolContext& context, Spooler& spooler, ToolWindowFactory makeTool,
+                       QWidget* parent)
+    : MainWindow(context, nullptr, &spooler, std::move(makeTool), parent) {}
+
+MainWindow::MainWindow(const ToolContext& context, std::unique_ptr<Spooler> ownSpooler,
+                       Spooler* spooler, ToolWindowFactory makeTool, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      makeTool_(std::move(makeTool)),
+      ownSpooler_(std::move(ownSpooler)),
+      redirection_(spooler ? *spooler : *ownSpooler_) {
     setWindowTitle(tr("Tagwell  (Version %1)").arg(QLatin1String(kTagwellVersion)));
     // No close box: the window is left with Exit (or Escape).
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -47,7 +60,7 @@ MainWindow::MainWindow(const ToolContext& context, ToolWindowFactory makeTool, Q
     for (QPushButton* button : toolButtons_) {
         button->setEnabled(false);
     }
-    ShowComDevice();
+    ShowDeviceLine();
 }
 
 void MainWindow::BuildForm() {
@@ -94,7 +107,6 @@ void MainWindow::BuildForm() {
     comPort_ = Controls::List(commBox, "comPortCombo", comNames);
     comDevice_ = new QLabel(commBox);
     comDevice_->setObjectName(QStringLiteral("comDeviceLabel"));
-    comDevice_->setForegroundRole(QPalette::PlaceholderText);
     Entries<std::uint32_t> baudRates;
     for (const std::uint32_t rate : {9600u, 19200u, 38400u, 57600u, 115200u}) {
         baudRates.push_back({QString::number(rate), rate});
@@ -120,7 +132,7 @@ void MainWindow::BuildForm() {
     ip_ = new IpAddressField(commBox);
     ip_->setObjectName(QStringLiteral("ipField"));
     port_ = Controls::Field(commBox, "portEdit");
-    connect(comPort_, &QComboBox::currentIndexChanged, this, &MainWindow::ShowComDevice);
+    connect(comPort_, &QComboBox::currentIndexChanged, this, &MainWindow::ShowDeviceLine);
 
     int row = 0;
     const auto addRow = [&](const QString& label, QWidget* field) {
@@ -203,10 +215,22 @@ QPushButton* MainWindow::ToolButton(const QString& text, const char* name, Tool 
     return button;
 }
 
-void MainWindow::ShowComDevice() {
+void MainWindow::ShowDeviceLine() {
     const QString device = context_.port.DevicePath(PortKind::Serial, comPort_->currentText());
-    comDevice_->setText(device.isEmpty() ? tr("No serial device for this port")
-                                         : tr("Device: %1").arg(device));
+    QString text =
+        device.isEmpty() ? tr("No serial device for this port") : tr("Device: %1").arg(device);
+    // Queues the spooler would not let us stop can still print to the port while we hold it.
+    if (queuesStillUsingPort_.size() == 1) {
+        text += QLatin1Char('\n') +
+                tr("CUPS queue %1 still uses this port").arg(queuesStillUsingPort_.front());
+    } else if (queuesStillUsingPort_.size() > 1) {
+        text += QLatin1Char('\n') + tr("CUPS queues %1 still use this port")
+                                        .arg(queuesStillUsingPort_.join(QStringLiteral(", ")));
+    }
+    comDevice_->setText(text);
+    // A quiet hint normally; readable as a warning while queues still compete for the port.
+    comDevice_->setForegroundRole(queuesStillUsingPort_.isEmpty() ? QPalette::PlaceholderText
+                                                                  : QPalette::WindowText);
 }
 
 PortKind MainWindow::CheckedInterface() const {
@@ -278,6 +302,12 @@ void MainWindow::Connect() {
             break;
     }
     PrinterPort& port = context_.port;
+    if (interfaceChoice_ == PortKind::Serial || interfaceChoice_ == PortKind::Parallel) {
+        // The spooler lets go of the device before we open it.
+        queuesStillUsingPort_ =
+            redirection_.RedirectSpoolerPrinters(port.DevicePath(interfaceChoice_, portName_));
+        ShowDeviceLine();
+    }
     port.SetPortName(portName_);
     if (interfaceChoice_ == PortKind::Ethernet) {
         port.SetNetworkTarget({hostAddress_, static_cast<std::uint32_t>(portNumber_)});
@@ -312,10 +342,31 @@ void MainWindow::IdentifyModel() {
 
 void MainWindow::Disconnect() {
     // USB is only open during exchanges: nothing to close.
-    if (context_.port.Kind() != PortKind::Usb) {
+    const PortKind kind = context_.port.Kind();
+    if (kind != PortKind::Usb) {
         context_.port.Close();
     }
+    if (kind == PortKind::Serial || kind == PortKind::Parallel) {
+        RestoreSpooler();
+    }
     SetConnectedState(false);
+}
+
+void MainWindow::RestoreSpooler() {
+    redirection_.RestoreSpoolerPrinters();
+    queuesStillUsingPort_.clear();
+    ShowDeviceLine();
+}
+
+void MainWindow::done(int result) {
+    // Whatever the link is now: a failed serial Connect before a USB one still holds its queues.
+    // A held device is let go first, so that the queues' waiting jobs can reach it.
+    const PortKind kind = context_.port.Kind();
+    if (connected_ && (kind == PortKind::Serial || kind == PortKind::Parallel)) {
+        context_.port.Close();
+    }
+    RestoreSpooler();
+    QDialog::done(result);
 }
 
 void MainWindow::OpenTool(Tool tool) {

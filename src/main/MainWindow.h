@@ -3,10 +3,12 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "forms/ToolContext.h"
 #include "link/PortKind.h"
+#include "main/SpoolerRedirection.h"
 #include "main/ToolWindows.h"
 
 class IpAddressField;
@@ -24,8 +26,12 @@ class MainWindow : public QDialog {
 public:
     // The context's model index is ignored: this window finds it out. Tools are made by
     // `makeTool` and run with the context's runner.
+    // The spooler is the user's cupsd.
     explicit MainWindow(const ToolContext& context, ToolWindowFactory makeTool = MakeToolWindow,
                         QWidget* parent = nullptr);
+    // The spooler whose queues are taken off a serial or parallel port while it is held.
+    MainWindow(const ToolContext& context, Spooler& spooler,
+               ToolWindowFactory makeTool = MakeToolWindow, QWidget* parent = nullptr);
 
     void Connect();
     void Disconnect();
@@ -34,11 +40,17 @@ public:
     int ModelIndex() const { return modelIndex_; }
     const QString& ModelName() const { return modelName_; }
     bool IsConnected() const { return connected_; }
+    const SpoolerRedirection& Redirection() const { return redirection_; }
+
+    // Closing, however it happens, gives the spooler its queues back.
+    void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    MainWindow(const ToolContext& context, std::unique_ptr<Spooler> ownSpooler, Spooler* spooler,
+               ToolWindowFactory makeTool, QWidget* parent);
     void BuildForm();
     QPushButton* ToolButton(const QString& text, const char* name, Tool tool);
     void ChooseInterface(PortKind kind);
@@ -50,10 +62,15 @@ private:
     void IdentifyModel();
     void Exit();
     void OpenTool(Tool tool);
-    void ShowComDevice();
+    void ShowDeviceLine();
+    void RestoreSpooler();
 
     ToolContext context_;
     ToolWindowFactory makeTool_;
+    std::unique_ptr<Spooler> ownSpooler_;
+    SpoolerRedirection redirection_;
+    // The spooler queues that still print to the held port (not ours to stop).
+    QStringList queuesStillUsingPort_;
     int modelIndex_ = -1;
     QString modelName_;
     bool connected_ = false;

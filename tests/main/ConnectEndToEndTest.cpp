@@ -8,6 +8,7 @@
 
 #include "forms/IpAddressField.h"
 #include "main/MainWindow.h"
+#include "support/FakeSpooler.h"
 #include "support/SimRig.h"
 
 namespace {
@@ -35,7 +36,8 @@ TEST_P(ConnectOver, IdentifiesEveryModelAndItsVariants) {
     };
     for (const auto& [model, index] : replies) {
         SimRig rig(GetParam(), model);
-        MainWindow window(rig.Context());
+        FakeSpooler spooler;
+        MainWindow window(rig.Context(), spooler);
         ConnectWindow(window, rig);
         EXPECT_EQ(window.ModelIndex(), index) << model;
         EXPECT_TRUE(window.IsConnected());
@@ -47,7 +49,8 @@ TEST_P(ConnectOver, IdentifiesEveryModelAndItsVariants) {
 TEST_P(ConnectOver, ASilentPrinterStillConnectsAndKeepsTheModel) {
     const SimRig::Transport transport = GetParam();
     SimRig rig(transport, "KV-510");
-    MainWindow window(rig.Context());
+    FakeSpooler spooler;
+    MainWindow window(rig.Context(), spooler);
     ConnectWindow(window, rig);
     ASSERT_EQ(window.ModelIndex(), 0);
     window.findChild<QPushButton*>(QStringLiteral("disconnectButton"))->click();
@@ -65,7 +68,8 @@ TEST_P(ConnectOver, ASilentPrinterStillConnectsAndKeepsTheModel) {
 TEST(ConnectEndToEnd, GarbageOrALateReplyIsNoModel) {
     SimRig garbage(SimRig::Transport::Tcp, "QX-M43");
     garbage.server.SetMisbehaviour({.garbage = true});
-    MainWindow first(garbage.Context());
+    FakeSpooler firstSpooler;
+    MainWindow first(garbage.Context(), firstSpooler);
     ConnectWindow(first, garbage);
     EXPECT_EQ(first.ModelIndex(), -1);
     EXPECT_TRUE(first.IsConnected());
@@ -73,7 +77,8 @@ TEST(ConnectEndToEnd, GarbageOrALateReplyIsNoModel) {
     // A reply that comes well within the read's bound is still taken.
     SimRig late(SimRig::Transport::Pty, "QX-M43");
     late.server.SetMisbehaviour({.lateMs = 300});
-    MainWindow second(late.Context());
+    FakeSpooler secondSpooler;
+    MainWindow second(late.Context(), secondSpooler);
     ConnectWindow(second, late);
     EXPECT_EQ(second.ModelIndex(), 3);
 }
@@ -86,7 +91,8 @@ TEST(ConnectEndToEnd, ARefusedConnectionShowsBothMessages) {
         closedPort = probe.serverPort();
     }
     SimRig rig(SimRig::Transport::Tcp);
-    MainWindow window(rig.Context());
+    FakeSpooler spooler;
+    MainWindow window(rig.Context(), spooler);
     window.findChild<QRadioButton*>(QStringLiteral("ethernetRadio"))->click();
     window.findChild<IpAddressField*>(QStringLiteral("ipField"))->SetAddress({127, 0, 0, 1});
     window.findChild<QLineEdit*>(QStringLiteral("portEdit"))->setText(QString::number(closedPort));

@@ -12,6 +12,7 @@
 
 #include "forms/IpAddressField.h"
 #include "main/MainWindow.h"
+#include "support/FakeSpooler.h"
 #include "support/TestRig.h"
 #include "support/Widgets.h"
 
@@ -31,7 +32,7 @@ const QStringList kRadios = {QStringLiteral("serialRadio"), QStringLiteral("para
 struct Window {
     explicit Window(TestRig& rig)
         : testRig(rig),
-          window(rig.Context(), [this](Tool tool, const ToolContext& context, QWidget*) {
+          window(rig.Context(), spooler, [this](Tool tool, const ToolContext& context, QWidget*) {
               opened.push_back(tool);
               openedWithModel = context.modelIndex;
               auto tool_window = std::make_unique<QDialog>();
@@ -75,6 +76,7 @@ struct Window {
     }
 
     TestRig& testRig;
+    FakeSpooler spooler;  // no queues: the window never reaches the machine's spooler
     std::vector<Tool> opened;
     int openedWithModel = -2;
     MainWindow window;

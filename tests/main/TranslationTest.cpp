@@ -5,6 +5,7 @@
 
 #include "forms/Translations.h"
 #include "main/MainWindow.h"
+#include "support/FakeSpooler.h"
 #include "support/TestRig.h"
 #include "support/Widgets.h"
 #include "tester/TesterWindow.h"
@@ -31,7 +32,8 @@ TEST(Translations, AJapaneseLocaleGetsTheJapaneseTexts) {
     EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 
     TestRig rig;
-    MainWindow window(rig.Context());
+    FakeSpooler spooler;
+    MainWindow window(rig.Context(), spooler);
     EXPECT_NE(
         window.findChild<QWidget*>(QStringLiteral("connectButton"))->property("text").toString(),
         QStringLiteral("Connect"));

@@ -138,3 +138,7 @@ std::unique_ptr<TcpStream> FakePlatform::CreateStream() {
     }
     return std::make_unique<FakeStream>(link_);
 }
+
+QString FakePlatform::DevicePath(PortKind, const QString& portName) const {
+    return nameDevices ? QStringLiteral("/dev/fake/") + portName.chopped(1) : QString();
+}

@@ -65,6 +65,10 @@ public:
     explicit FakePlatform(FakeLink& link) : link_(link) {}
     std::unique_ptr<PortDevice> OpenDevice(PortKind kind, const QString& portName) override;
     std::unique_ptr<TcpStream> CreateStream() override;
+    // "/dev/fake/COM1" for "COM1:" when `nameDevices` is set; no device otherwise.
+    QString DevicePath(PortKind kind, const QString& portName) const override;
+
+    bool nameDevices = false;
 
 private:
     FakeLink& link_;
