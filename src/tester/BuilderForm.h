@@ -35,6 +35,9 @@ public:
     void CloseForm();
     void OpenConvert();
 
+    // Entries that show the letter they write (the sample printers' font lists use them too).
+    static std::vector<Controls::Entry<char>> Letters(QByteArrayView letters);
+
 protected:
     // Copies every bound control into the builder's fields, in the order they were bound; false,
     // after the first wrong control's message and with the fields unchanged, when one is wrong.
@@ -54,8 +57,6 @@ protected:
     // Multi-line data: each line break is written as CR LF.
     QPlainTextEdit* Bind(QPlainTextEdit* field, QByteArray& data);
 
-    // Entries that show the letter they write.
-    static std::vector<Controls::Entry<char>> Letters(QByteArrayView letters);
     // "0", "90", "180", "270": commands write the rotation as its position in this list.
     static std::vector<Controls::Entry<int>> Rotations();
     // "Off" 0, "On" 1 (a barcode's human-readable line).

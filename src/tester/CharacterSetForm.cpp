@@ -11,6 +11,7 @@
 
 #include "forms/Controls.h"
 #include "forms/Validation.h"
+#include "tester/BuilderForm.h"
 #include "tester/SampleRun.h"
 #include "tester/StepField.h"
 
@@ -101,16 +102,7 @@ CharacterSetForm::CharacterSetForm(const ToolContext& context, QWidget* parent)
             [this] { ChooseFontKind(FontKind::Vector); });
     xField_ = StepField::Make(font, "xField", 0, kStepHigh);
     yField_ = StepField::Make(font, "yField", 0, kStepHigh);
-    fontList_ = Controls::List(font, "fontList",
-                               std::vector<Controls::Entry<char>>{{QStringLiteral("0"), '0'},
-                                                                  {QStringLiteral("1"), '1'},
-                                                                  {QStringLiteral("2"), '2'},
-                                                                  {QStringLiteral("3"), '3'},
-                                                                  {QStringLiteral("4"), '4'},
-                                                                  {QStringLiteral("5"), '5'},
-                                                                  {QStringLiteral("6"), '6'},
-                                                                  {QStringLiteral("a"), 'a'},
-                                                                  {QStringLiteral("b"), 'b'}});
+    fontList_ = Controls::List(font, "fontList", BuilderForm::Letters("0123456ab"));
     upperField_ = StepField::Make(font, "upperField", CharacterSetSample::kBitmapLow,
                                   CharacterSetSample::kBitmapHigh);
     lowerField_ = StepField::Make(font, "lowerField", CharacterSetSample::kBitmapLow,

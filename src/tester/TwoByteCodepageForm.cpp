@@ -16,6 +16,7 @@
 #include "forms/Messages.h"
 #include "forms/Validation.h"
 #include "forms/ValueLabel.h"
+#include "tester/BuilderForm.h"
 #include "tester/SampleRun.h"
 
 namespace {
@@ -136,8 +137,8 @@ void TwoByteCodepageForm::ChooseTable(int index) {
     codepage_.table = Controls::Chosen<Table>(tableList_);
     const TwoByteCodepage::TableInfo& info = TwoByteCodepage::Info(codepage_.table);
     fontList_->clear();
-    for (const char letter : info.bitmapFonts) {
-        fontList_->addItem(QString(QLatin1Char(letter)), QVariant::fromValue(letter));
+    for (const auto& entry : BuilderForm::Letters(info.bitmapFonts)) {
+        fontList_->addItem(entry.text, QVariant::fromValue(entry.value));
     }
     Controls::Choose(fontList_, QVariant::fromValue(info.chosenFont));
     ShowTableBlocks();
