@@ -13,6 +13,11 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev netpbm python3-pil imagemagick
     # the print spooler: libcups to build, a private cupsd and its client tools for the tests
     cups-daemon cups-client libcups2-dev
+    # USB printers: libudev to find them, umockdev to fake them in tests
+    umockdev libumockdev-dev libudev-dev
+    # the Debian package: file and dpkg-shlibdeps find the libraries it depends on, and
+    # desktop-file-validate checks its desktop entry
+    dpkg-dev file desktop-file-utils
 )
 
 missing=()

@@ -43,6 +43,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tagwell"));
     QApplication::setApplicationVersion(QLatin1String(kTagwellVersion));
     QApplication::setWindowIcon(AppIcon());
+    // Ties the windows to the installed menu entry (and its icon) on Wayland desktops.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tagwell"));
     InstallTranslations(application, QLocale::system());
 
     BoxMessages messages;
