@@ -123,10 +123,30 @@ bool Server::OpenPty() {
         return false;
     }
     FileDescriptor master(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC));
-    char name[128] = {};
-    if (!master.IsOpen() || ::grantpt(master.Get()) != 0 || ::unlockpt(master.Get()) != 0 ||
-        ::ptsname_r(master.Get(), name, sizeof name) != 0 || !SetNonBlocking(master.Get())) {
+    if (!master.IsOpen() || ::grantpt(master.Get()) != 0 || ::unlockpt(master.Get()) != 0) {
         Fail("cannot open a pseudo-terminal", errno);
+        return false;
+    }
+    return ServePty(std::move(master));
+}
+
+bool Server::AttachPty(int masterFd) {
+    if (thread_.joinable() || ptyOpen_) {
+        lastError_ = "pseudo-terminal already open or running";
+        return false;
+    }
+    FileDescriptor master(::fcntl(masterFd, F_DUPFD_CLOEXEC, 0));
+    if (!master.IsOpen()) {
+        Fail("cannot take the pseudo-terminal", errno);
+        return false;
+    }
+    return ServePty(std::move(master));
+}
+
+bool Server::ServePty(FileDescriptor master) {
+    char name[128] = {};
+    if (::ptsname_r(master.Get(), name, sizeof name) != 0 || !SetNonBlocking(master.Get())) {
+        Fail("cannot use the pseudo-terminal", errno);
         return false;
     }
     FileDescriptor slave(::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC));

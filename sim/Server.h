@@ -40,6 +40,10 @@ public:
 
     // Opens a pseudo-terminal whose other side a host opens as its serial port.
     bool OpenPty();
+    // Serves the master side of a pseudo-terminal that someone else made (a test's stand-in for a
+    // USB printer device); the descriptor is duplicated and stays the caller's. Instead of
+    // OpenPty.
+    bool AttachPty(int masterFd);
     std::string PtyPath() const { return ptyPath_; }  // e.g. "/dev/pts/7"; empty before OpenPty
     bool PtyOpen() const { return ptyOpen_; }         // false once a drop closed it
 
@@ -54,6 +58,7 @@ public:
 private:
     struct Connection;
 
+    bool ServePty(FileDescriptor master);
     void Run();
     void Wake();
     void DropConnectionsOverLimit();

@@ -1,8 +1,7 @@
-#include "link/ParallelDevice.h"
+#include "link/FileDevice.h"
 
 #include <fcntl.h>
-#include <linux/lp.h>
-#include <sys/ioctl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <QDeadlineTimer>
@@ -21,53 +20,48 @@ bool WouldBlock(int error) {
 
 }  // namespace
 
-std::unique_ptr<ParallelDevice> ParallelDevice::Open(const QString& devicePath,
-                                                     std::function<void()> keepPainted) {
+int FileDevice::OpenExclusive(const QString& devicePath, int* error) {
+    int ignored = 0;
+    int& reason = error != nullptr ? *error : ignored;
     if (devicePath.isEmpty()) {
-        return nullptr;
+        reason = ENOENT;
+        return -1;
     }
     // Non-blocking, so that every wait below is ours and bounded.
     const int fd = ::open(QFile::encodeName(devicePath).constData(),
                           O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return nullptr;
+        reason = errno;
+        return -1;
     }
-    return std::unique_ptr<ParallelDevice>(new ParallelDevice(fd, std::move(keepPainted)));
+    // The drivers admit one opener at a time; the lock also keeps out cooperating programs where
+    // the file lets more in (a printer behind a terminal or a test's stand-in).
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        reason = errno;
+        ::close(fd);
+        return -1;
+    }
+    reason = 0;
+    return fd;
 }
 
-ParallelDevice::ParallelDevice(int fd, std::function<void()> keepPainted)
+std::unique_ptr<FileDevice> FileDevice::Open(const QString& devicePath,
+                                             std::function<void()> keepPainted, int* error) {
+    const int fd = OpenExclusive(devicePath, error);
+    if (fd < 0) {
+        return nullptr;
+    }
+    return std::unique_ptr<FileDevice>(new FileDevice(fd, std::move(keepPainted)));
+}
+
+FileDevice::FileDevice(int fd, std::function<void()> keepPainted)
     : fd_(fd), keepPainted_(std::move(keepPainted)) {}
 
-ParallelDevice::~ParallelDevice() {
+FileDevice::~FileDevice() {
     ::close(fd_);
 }
 
-std::uint8_t ParallelDevice::StatusByte(int lpStatus) {
-    std::uint8_t status = 0;
-    if ((lpStatus & LP_PSELECD) != 0) {
-        status |= 0x80;  // selected
-    }
-    if ((lpStatus & LP_PBUSY) == 0) {
-        status |= 0x40;  // the busy line is inverted: a clear bit means busy
-    }
-    if ((lpStatus & LP_PERRORP) == 0) {
-        status |= 0x08;  // the error line is active low: off line or in error
-    }
-    if ((lpStatus & LP_POUTPA) != 0) {
-        status |= 0x04;  // paper empty
-    }
-    return status;
-}
-
-std::optional<std::uint8_t> ParallelDevice::ParallelStatus() {
-    int lpStatus = 0;
-    if (::ioctl(fd_, LPGETSTATUS, &lpStatus) != 0) {
-        return std::nullopt;
-    }
-    return StatusByte(lpStatus);
-}
-
-bool ParallelDevice::SetTimeouts(const SerialTimeouts& timeouts) {
+bool FileDevice::SetTimeouts(const SerialTimeouts& timeouts) {
     timeouts_ = timeouts;
     return true;
 }
@@ -75,9 +69,9 @@ bool ParallelDevice::SetTimeouts(const SerialTimeouts& timeouts) {
 // Moves `size` bytes with `step` (one non-blocking read or write of what is left), waiting in
 // short slices until they are all through, `complete` says the bytes so far are enough, the
 // deadline passes or the device fails.
-IoResult ParallelDevice::Transfer(std::size_t size, std::uint32_t perByte, std::uint32_t constant,
-                                  const std::function<ssize_t(std::size_t done)>& step,
-                                  const std::function<bool(std::size_t done)>& complete) {
+IoResult FileDevice::Transfer(std::size_t size, std::uint32_t perByte, std::uint32_t constant,
+                              const std::function<ssize_t(std::size_t done)>& step,
+                              const std::function<bool(std::size_t done)>& complete) {
     const QDeadlineTimer deadline(static_cast<qint64>(perByte) * static_cast<qint64>(size) +
                                   constant);
     std::size_t done = 0;
@@ -102,14 +96,14 @@ IoResult ParallelDevice::Transfer(std::size_t size, std::uint32_t perByte, std::
     return {static_cast<int>(done), false};
 }
 
-IoResult ParallelDevice::Write(QByteArrayView data) {
+IoResult FileDevice::Write(QByteArrayView data) {
     const auto size = static_cast<std::size_t>(data.size());
     return Transfer(
         size, timeouts_.writeTotalPerByte, timeouts_.writeTotalConstant,
         [&](std::size_t done) { return ::write(fd_, data.data() + done, size - done); });
 }
 
-IoResult ParallelDevice::Read(std::span<char> buffer, ReadEnd end) {
+IoResult FileDevice::Read(std::span<char> buffer, ReadEnd end) {
     std::function<bool(std::size_t)> lineEnded;
     if (end == ReadEnd::LineEnd) {
         lineEnded = [&](std::size_t done) {
@@ -122,7 +116,7 @@ IoResult ParallelDevice::Read(std::span<char> buffer, ReadEnd end) {
         lineEnded);
 }
 
-void ParallelDevice::DiscardInput() {
+void FileDevice::DiscardInput() {
     char sink[256];
     while (::read(fd_, sink, sizeof sink) > 0) {
     }

@@ -20,6 +20,10 @@ QString PrinterPort::DevicePath(PortKind kind, const QString& name) const {
     return platform_.DevicePath(kind, name);
 }
 
+std::optional<UsbPrinter> PrinterPort::FindUsbPrinter() const {
+    return platform_.FindUsbPrinter();
+}
+
 void PrinterPort::SetSerialParams(const SerialParams& params) {
     serial_ = params;
 }
@@ -45,6 +49,7 @@ bool PrinterPort::SetTimeouts(const SerialTimeouts& timeouts) {
 }
 
 bool PrinterPort::Open() {
+    openFailure_ = {};
     if (portName_.startsWith(QStringLiteral("COM"))) {
         kind_ = PortKind::Serial;
         return OpenSerial();
@@ -66,8 +71,7 @@ bool PrinterPort::Open() {
 
 bool PrinterPort::OpenSerial() {
     CloseDevice();
-    device_ = platform_.OpenDevice(PortKind::Serial, portName_);
-    if (!device_) {
+    if (!Take(platform_.OpenDevice(PortKind::Serial, portName_))) {
         return false;
     }
     // A device that cannot report its modem lines (a pseudo-terminal) passes the check. A
@@ -84,8 +88,7 @@ bool PrinterPort::OpenSerial() {
 
 bool PrinterPort::OpenParallel() {
     CloseDevice();
-    device_ = platform_.OpenDevice(PortKind::Parallel, portName_);
-    if (!device_) {
+    if (!Take(platform_.OpenDevice(PortKind::Parallel, portName_))) {
         return false;
     }
     constexpr std::uint8_t kSelectedAndReady = 0x80;
@@ -100,7 +103,20 @@ bool PrinterPort::OpenParallel() {
 
 bool PrinterPort::OpenUsb() {
     CloseDevice();
-    device_ = platform_.OpenDevice(PortKind::Usb, portName_);
+    DeviceOpening opening = platform_.OpenDevice(PortKind::Usb, portName_);
+    // The model of the printer found stays known until another is found, also when it could not
+    // be opened.
+    if (opening.usbModelIndex >= 0) {
+        usbModelIndex_ = opening.usbModelIndex;
+    }
+    return Take(std::move(opening));
+}
+
+bool PrinterPort::Take(DeviceOpening opening) {
+    device_ = std::move(opening.device);
+    if (!device_) {
+        openFailure_ = std::move(opening.failure);
+    }
     return device_ != nullptr;
 }
 

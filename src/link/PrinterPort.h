@@ -6,11 +6,14 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 
+#include "link/DeviceOpening.h"
 #include "link/PortDevice.h"
 #include "link/PortKind.h"
 #include "link/PrinterSocket.h"
+#include "link/UsbDiscovery.h"
 
 class PortHost;
 class PortPlatform;
@@ -39,6 +42,11 @@ public:
     bool IsOpen() const;
     // The device file a port name stands for on this machine ("COM1:" -> "/dev/ttyUSB0").
     QString DevicePath(PortKind kind, const QString& name) const;
+    // The USB printer that "USB" stands for now, if any.
+    std::optional<UsbPrinter> FindUsbPrinter() const;
+    // Why the last Open of a serial, parallel or USB device failed (None after a success, and
+    // when a device opened but did not answer as a ready printer).
+    const OpenFailure& LastOpenFailure() const { return openFailure_; }
 
     void SetPortName(const QString& name) { portName_ = name; }
     void SetSerialParams(const SerialParams& params);
@@ -76,6 +84,8 @@ private:
     bool OpenSerial();
     bool OpenParallel();
     bool OpenUsb();
+    // Takes the platform's device, or its reason for not giving one.
+    bool Take(DeviceOpening opening);
     void CloseDevice();
 
     PortPlatform& platform_;
@@ -83,6 +93,7 @@ private:
     PortKind kind_ = PortKind::Serial;
     int usbModelIndex_ = -1;
     std::unique_ptr<PortDevice> device_;
+    OpenFailure openFailure_;
     SerialParams serial_;
     QString portName_;
     bool usbKeepOpen_ = false;

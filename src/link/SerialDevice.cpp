@@ -1,8 +1,13 @@
 #include "link/SerialDevice.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QThread>
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -12,18 +17,44 @@ QDeadlineTimer DeadlineFor(std::uint32_t perByte, std::uint32_t constant, qsizet
     return QDeadlineTimer(static_cast<qint64>(perByte) * bytes + constant);
 }
 
+// The system's error number behind a refused open. The serial layer tells permission and
+// another program's hold apart only by its message, so a refusal is retried here: a device that
+// opens now was held (by a lock or the line's exclusive mode) when the serial layer tried.
+int ReasonOfRefusal(QSerialPort::SerialPortError refusal, const QString& devicePath) {
+    switch (refusal) {
+        case QSerialPort::DeviceNotFoundError:
+            return ENOENT;
+        case QSerialPort::PermissionError: {
+            const int fd = ::open(QFile::encodeName(devicePath).constData(),
+                                  O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+            if (fd < 0) {
+                return errno;
+            }
+            ::close(fd);
+            return EBUSY;
+        }
+        default:
+            return 0;
+    }
+}
+
 }  // namespace
 
 std::unique_ptr<SerialDevice> SerialDevice::Open(const QString& devicePath,
-                                                 std::function<void()> keepPainted) {
+                                                 std::function<void()> keepPainted, int* error) {
+    int ignored = 0;
+    int& reason = error != nullptr ? *error : ignored;
+    reason = ENOENT;
     if (devicePath.isEmpty()) {
         return nullptr;
     }
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(devicePath);
     if (!port->open(QIODevice::ReadWrite)) {
+        reason = ReasonOfRefusal(port->error(), devicePath);
         return nullptr;
     }
+    reason = 0;
     return std::unique_ptr<SerialDevice>(new SerialDevice(std::move(port), std::move(keepPainted)));
 }
 

@@ -10,9 +10,11 @@
 // wait the windows are kept painted.
 class SerialDevice : public PortDevice {
 public:
-    // Opens the device file for reading and writing, or nothing.
+    // Opens the device file for reading and writing; nothing, with `error` set to the system's
+    // error number (0 when it is not known), when it cannot be opened.
     static std::unique_ptr<SerialDevice> Open(const QString& devicePath,
-                                              std::function<void()> keepPainted);
+                                              std::function<void()> keepPainted,
+                                              int* error = nullptr);
     ~SerialDevice() override;
 
     IoResult Write(QByteArrayView data) override;

@@ -1,5 +1,6 @@
 #include "link/SystemPortPlatform.h"
 
+#include "link/FileDevice.h"
 #include "link/ParallelDevice.h"
 #include "link/SerialDevice.h"
 #include "link/SerialDirectory.h"
@@ -24,25 +25,47 @@ QString SystemPortPlatform::DevicePathFor(PortKind kind, const QString& portName
             const int number = digits.toInt(&ok);
             return ok && number > 0 ? QStringLiteral("/dev/lp%1").arg(number - 1) : QString();
         }
-        case PortKind::Usb:
+        case PortKind::Usb: {
+            const auto printer = UsbDiscovery::Find();
+            return printer ? printer->devicePath : QString();
+        }
         case PortKind::Ethernet:
             break;
     }
     return {};
 }
 
-std::unique_ptr<PortDevice> SystemPortPlatform::OpenDevice(PortKind kind, const QString& portName) {
-    const QString path = resolver_(kind, portName);
+DeviceOpening SystemPortPlatform::OpenDevice(PortKind kind, const QString& portName) {
+    DeviceOpening opening;
+    int error = 0;
     switch (kind) {
         case PortKind::Serial:
-            return SerialDevice::Open(path, keepPainted_);
-        case PortKind::Parallel:
-            return ParallelDevice::Open(path, keepPainted_);
-        case PortKind::Usb:
-        case PortKind::Ethernet:
+            opening.failure.path = resolver_(kind, portName);
+            opening.device = SerialDevice::Open(opening.failure.path, keepPainted_, &error);
             break;
+        case PortKind::Parallel:
+            opening.failure.path = resolver_(kind, portName);
+            opening.device = ParallelDevice::Open(opening.failure.path, keepPainted_, &error);
+            break;
+        case PortKind::Usb: {
+            const auto printer = UsbDiscovery::Find();
+            if (!printer) {
+                opening.failure.fault = DeviceFault::NoUsbPrinter;
+                return opening;
+            }
+            opening.failure.path = printer->devicePath;
+            opening.usbModelIndex = printer->modelIndex;
+            opening.device = FileDevice::Open(opening.failure.path, keepPainted_, &error);
+            break;
+        }
+        case PortKind::Ethernet:
+            return opening;
     }
-    return nullptr;
+    if (!opening.device) {
+        opening.failure.fault = DeviceOpening::FaultOf(error);
+        opening.failure.error = error;
+    }
+    return opening;
 }
 
 std::unique_ptr<TcpStream> SystemPortPlatform::CreateStream() {

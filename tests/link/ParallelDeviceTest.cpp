@@ -1,11 +1,17 @@
-// The parallel device's bounded reads and writes, on a FIFO standing in for /dev/lp.
+// The parallel device's bounded reads and writes, on a FIFO standing in for /dev/lp, and the
+// reasons devices are refused.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 #include <QTemporaryDir>
+#include <functional>
 
+#include "link/DeviceOpening.h"
 #include "link/ParallelDevice.h"
+#include "link/SerialDevice.h"
+#include "sim/Printer.h"
+#include "sim/Server.h"
 
 namespace {
 
@@ -73,3 +79,53 @@ TEST(ParallelDevice, ATextReplyEndsAtItsLineFeedAndUnreadInputCanBeDropped) {
 }
 
 }  // namespace
+
+// A device that another program holds is refused with the reason a person can act on: the lock
+// of another opener of a parallel port, another program's hold on a serial line.
+TEST(DeviceOpening, AHeldDeviceIsRefusedAsBusyAndAMissingOneAsNotFound) {
+    FifoDevice fifo;
+    ASSERT_NE(fifo.device, nullptr);
+    const QString lp = fifo.folder.filePath(QStringLiteral("lp0"));
+    int error = 0;
+    EXPECT_EQ(ParallelDevice::Open(
+                  lp, [] {}, &error),
+              nullptr)
+        << "a second opener got in";
+    EXPECT_EQ(DeviceOpening::FaultOf(error), DeviceFault::Busy);
+    fifo.device.reset();
+    EXPECT_NE(ParallelDevice::Open(
+                  lp, [] {}, &error),
+              nullptr)
+        << "the hold outlived its device";
+
+    sim::Printer printer("QX-M43");
+    sim::Server server(printer);
+    ASSERT_TRUE(server.OpenPty()) << server.LastError();
+    const QString tty = QString::fromStdString(server.PtyPath());
+    const auto held = SerialDevice::Open(tty, [] {});
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(SerialDevice::Open(
+                  tty, [] {}, &error),
+              nullptr)
+        << "a second opener got in";
+    EXPECT_EQ(DeviceOpening::FaultOf(error), DeviceFault::Busy);
+
+    const struct {
+        std::function<bool(const QString&, int*)> open;
+    } kinds[] = {
+        {[](const QString& path, int* e) {
+            return ParallelDevice::Open(
+                       path, [] {}, e) != nullptr;
+        }},
+        {[](const QString& path, int* e) {
+            return SerialDevice::Open(
+                       path, [] {}, e) != nullptr;
+        }},
+    };
+    for (const auto& kind : kinds) {
+        for (const QString& path : {QString(), fifo.folder.filePath(QStringLiteral("lp9"))}) {
+            EXPECT_FALSE(kind.open(path, &error)) << path.toStdString();
+            EXPECT_EQ(DeviceOpening::FaultOf(error), DeviceFault::NotFound) << path.toStdString();
+        }
+    }
+}

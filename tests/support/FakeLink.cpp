@@ -124,12 +124,18 @@ IoResult FakeLink::DoRead(std::span<char> buffer) {
     return {static_cast<int>(count), false};
 }
 
-std::unique_ptr<PortDevice> FakePlatform::OpenDevice(PortKind kind, const QString& portName) {
+DeviceOpening FakePlatform::OpenDevice(PortKind kind, const QString& portName) {
     link_.events << QStringLiteral("open %1 %2").arg(QLatin1String(KindName(kind)), portName);
-    if (link_.openFails) {
-        return nullptr;
+    DeviceOpening opening;
+    if (kind == PortKind::Usb) {
+        opening.usbModelIndex = link_.usbModelIndex;
     }
-    return std::make_unique<FakeDevice>(link_);
+    if (link_.openFails) {
+        opening.failure = link_.openFailure;
+    } else {
+        opening.device = std::make_unique<FakeDevice>(link_);
+    }
+    return opening;
 }
 
 std::unique_ptr<TcpStream> FakePlatform::CreateStream() {

@@ -36,7 +36,9 @@ public:
     int acceptPerWrite = -1;       // bytes a write call takes at most (-1: all, 0: none)
     bool writeFails = false;       // write calls report an error
     int writesBeforeFailure = -1;  // this many write calls succeed, every later one fails
-    bool openFails = false;        // devices cannot be opened
+    bool openFails = false;        // devices cannot be opened, for this reason:
+    OpenFailure openFailure;
+    int usbModelIndex = -1;  // the model of the USB printer that opens
     bool configureFails = false;
     std::optional<ModemLines> modemLines = ModemLines{true, true};  // nothing: cannot report
     std::optional<std::uint8_t> parallelStatus = std::uint8_t{0x80};
@@ -63,12 +65,14 @@ public:
 class FakePlatform : public PortPlatform {
 public:
     explicit FakePlatform(FakeLink& link) : link_(link) {}
-    std::unique_ptr<PortDevice> OpenDevice(PortKind kind, const QString& portName) override;
+    DeviceOpening OpenDevice(PortKind kind, const QString& portName) override;
     std::unique_ptr<TcpStream> CreateStream() override;
     // "/dev/fake/COM1" for "COM1:" when `nameDevices` is set; no device otherwise.
     QString DevicePath(PortKind kind, const QString& portName) const override;
+    std::optional<UsbPrinter> FindUsbPrinter() const override { return usbPrinter; }
 
     bool nameDevices = false;
+    std::optional<UsbPrinter> usbPrinter;
 
 private:
     FakeLink& link_;
