@@ -449,6 +449,41 @@ Please keep the data on one line.</source>
     </message>
 </context>
 <context>
+    <name>ConnectFailure</name>
+    <message>
+        <source>No device stands for %1 on this computer.</source>
+        <translation>このコンピューターには %1 に当たるデバイスがありません。</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 がありません。</translation>
+    </message>
+    <message>
+        <source>No supported USB printer is connected.</source>
+        <translation>対応する USB プリンターが接続されていません。</translation>
+    </message>
+    <message>
+        <source>You may not open %1: add your user to the group "%2" and log in again.</source>
+        <translation>%1 を開く権限がありません。ユーザーをグループ「%2」に加えて、ログインし直してください。</translation>
+    </message>
+    <message>
+        <source>Tagwell's udev rule (60-tagwell-printers.rules, in its package) gives that group the printer.</source>
+        <translation>Tagwell の udev ルール（パッケージに含まれる 60-tagwell-printers.rules）がそのグループにプリンターを使わせます。</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program (a print queue or another Tagwell, say). Close it and connect again.</source>
+        <translation>%1 は別のプログラム（印刷キューや別の Tagwell など）が使用中です。そのプログラムを閉じてから、もう一度接続してください。</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2.</source>
+        <translation>%1 を開けませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 を開けませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>ConvertUnitForm</name>
     <message>
         <source>Convert Unit</source>
@@ -1271,6 +1306,14 @@ Memory</source>
     <message>
         <source>CUPS queues %1 still use this port</source>
         <translation>CUPS キュー %1 がまだこのポートを使用しています</translation>
+    </message>
+    <message>
+        <source>USB printer: %1 on %2</source>
+        <translation>USB プリンター: %1（%2）</translation>
+    </message>
+    <message>
+        <source>No supported USB printer found</source>
+        <translation>対応する USB プリンターが見つかりません</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
 #include "forms/Messages.h"
 #include "forms/Validation.h"
 #include "link/PrinterPort.h"
+#include "main/ConnectFailure.h"
 #include "main/CupsSpooler.h"
 #include "main/ModelIdentity.h"
 #include "tagwell/Version.h"
@@ -93,6 +94,11 @@ void MainWindow::BuildForm() {
             }
         });
     }
+    usbDevice_ = new QLabel(interfaceBox);
+    usbDevice_->setObjectName(QStringLiteral("usbDeviceLabel"));
+    usbDevice_->setForegroundRole(QPalette::PlaceholderText);
+    usbDevice_->setVisible(false);
+    interfaceLayout->addWidget(usbDevice_, 2, 0, 1, 2);
 
     auto* commBox = new QGroupBox(tr("Comm Setting"), this);
     auto* comm = new QGridLayout(commBox);
@@ -249,7 +255,20 @@ void MainWindow::EnableSerialFields(bool enabled) {
     }
 }
 
+void MainWindow::ShowUsbLine() {
+    const auto printer = context_.port.FindUsbPrinter();
+    usbDevice_->setText(printer ? tr("USB printer: %1 on %2")
+                                      .arg(ModelIdentity::ModelNames().value(printer->modelIndex),
+                                           printer->devicePath)
+                                : tr("No supported USB printer found"));
+}
+
 void MainWindow::ApplyInterfaceRow(PortKind kind) {
+    // Looked for again whenever USB is chosen: the printer may have been plugged in meanwhile.
+    if (kind == PortKind::Usb) {
+        ShowUsbLine();
+    }
+    usbDevice_->setVisible(kind == PortKind::Usb);
     lptPort_->setEnabled(kind == PortKind::Parallel);
     EnableSerialFields(kind == PortKind::Serial);
     ip_->setEnabled(kind == PortKind::Ethernet);
@@ -316,8 +335,18 @@ void MainWindow::Connect() {
             {Controls::Chosen<std::uint32_t>(baudRate_), Controls::Chosen<Parity>(parity_),
              Controls::Chosen<std::int32_t>(dataBits_), Controls::Chosen<StopBits>(stopBits_)});
     }
-    if (!port.Open()) {
-        context_.messages.Warning(tr("Cannot open port! Please check printer and cable."));
+    const bool opened = port.Open();
+    if (interfaceChoice_ == PortKind::Usb) {
+        ShowUsbLine();
+    }
+    if (!opened) {
+        QString text = tr("Cannot open port! Please check printer and cable.");
+        const QString details =
+            ConnectFailure::Details(interfaceChoice_, portName_, port.LastOpenFailure());
+        if (!details.isEmpty()) {
+            text += QStringLiteral("\n\n") + details;
+        }
+        context_.messages.Warning(text);
         return;
     }
     if (port.Kind() == PortKind::Usb) {

@@ -63,6 +63,8 @@ private:
     void Exit();
     void OpenTool(Tool tool);
     void ShowDeviceLine();
+    // Under the interface choice while USB is chosen: the USB printer found, or that none is.
+    void ShowUsbLine();
     void RestoreSpooler();
 
     ToolContext context_;
@@ -83,6 +85,7 @@ private:
 
     QButtonGroup* interfaceGroup_ = nullptr;
     std::array<QRadioButton*, 4> interfaceButtons_{};
+    QLabel* usbDevice_ = nullptr;
     QComboBox* lptPort_ = nullptr;
     QComboBox* comPort_ = nullptr;
     QLabel* comDevice_ = nullptr;

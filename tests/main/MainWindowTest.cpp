@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -286,6 +288,73 @@ TEST(MainWindow, UsbConnectLeavesTheDeviceClosed) {
     EXPECT_FALSE(rig.port.IsOpen());
     w.Click(QStringLiteral("disconnectButton"));
     EXPECT_EQ(rig.link.events.size(), 6);  // nothing to close
+}
+
+// Why a device could not be opened goes under the failure message, with what a person can do:
+// the group to join is the one the device belongs to.
+TEST(MainWindow, AFailedOpenSaysWhyUnderTheFailureMessage) {
+    const struct Case {
+        PortKind kind;
+        OpenFailure failure;
+        QString details;  // empty: the failure message alone
+    } cases[] = {
+        {PortKind::Usb,
+         {DeviceFault::NoUsbPrinter, {}, 0},
+         QStringLiteral("No supported USB printer is connected.")},
+        {PortKind::Usb,
+         {DeviceFault::Permission, QStringLiteral("/dev/usb/lp0"), EACCES},
+         QStringLiteral("You may not open /dev/usb/lp0: add your user to the group \"lp\" and log "
+                        "in again. Tagwell's udev rule (60-tagwell-printers.rules, in its "
+                        "package) gives that group the printer.")},
+        {PortKind::Serial,
+         {DeviceFault::Permission, QStringLiteral("/dev/ttyUSB0"), EACCES},
+         QStringLiteral("You may not open /dev/ttyUSB0: add your user to the group \"dialout\" "
+                        "and log in again.")},
+        {PortKind::Parallel,
+         {DeviceFault::Busy, QStringLiteral("/dev/lp0"), EBUSY},
+         QStringLiteral("/dev/lp0 is held by another program (a print queue or another Tagwell, "
+                        "say). Close it and connect again.")},
+        {PortKind::Serial,
+         {DeviceFault::NotFound, {}, ENOENT},
+         QStringLiteral("No device stands for COM1: on this computer.")},
+        {PortKind::Parallel,
+         {DeviceFault::Other, QStringLiteral("/dev/lp0"), EIO},
+         QStringLiteral("/dev/lp0 could not be opened: Input/output error.")},
+        {PortKind::Serial, {DeviceFault::None, {}, 0}, QString()},
+    };
+    for (const Case& c : cases) {
+        TestRig rig;
+        rig.link.openFails = true;
+        rig.link.openFailure = c.failure;
+        Window w(rig);
+        w.Choose(c.kind);
+        w.Click(QStringLiteral("connectButton"));
+        QString expected = QStringLiteral("Cannot open port! Please check printer and cable.");
+        if (!c.details.isEmpty()) {
+            expected += QStringLiteral("\n\n") + c.details;
+        }
+        EXPECT_EQ(rig.messages.Texts(), QStringList{expected});
+        EXPECT_FALSE(w.window.IsConnected());
+    }
+}
+
+TEST(MainWindow, TheUsbPrinterFoundIsNamedWhileUsbIsChosen) {
+    TestRig rig;
+    Window w(rig);
+    auto* line = w.Find<QLabel>(QStringLiteral("usbDeviceLabel"));
+    EXPECT_FALSE(line->isVisible());
+    w.Choose(PortKind::Usb);
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_EQ(line->text(), QStringLiteral("No supported USB printer found"));
+    // Plugged in meanwhile: found when USB is chosen again, and on Connect.
+    rig.platform.usbPrinter = UsbPrinter{QStringLiteral("/dev/usb/lp2"), 1};
+    w.Choose(PortKind::Serial);
+    EXPECT_FALSE(line->isVisible());
+    w.Choose(PortKind::Usb);
+    EXPECT_EQ(line->text(), QStringLiteral("USB printer: KV-510II on /dev/usb/lp2"));
+    rig.platform.usbPrinter = UsbPrinter{QStringLiteral("/dev/usb/lp0"), 2};
+    w.Click(QStringLiteral("connectButton"));
+    EXPECT_EQ(line->text(), QStringLiteral("USB printer: QX-M40 on /dev/usb/lp0"));
 }
 
 TEST(MainWindow, APortThatIsNotAnIntegerWarnsConnectGoesOnExitStays) {

@@ -1,9 +1,13 @@
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 
+#include "main/ConnectFailure.h"
 #include "main/MainWindow.h"
 #include "screens/Screens.h"
 #include "support/FakeSpooler.h"
 #include "support/TestRig.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -34,6 +38,38 @@ TAGWELL_SCENE("main_connected", [](TestRig& rig) { return MainWindowScene(rig, t
 // A CUPS queue on the same port that Tagwell may not stop.
 TAGWELL_SCENE("main_connected_queue_busy", [](TestRig& rig) {
     return MainWindowScene(rig, true, QStringLiteral("Label_Printer_Office"));
+});
+
+// USB chosen, with a supported printer plugged in.
+TAGWELL_SCENE("main_usb_connected", [](TestRig& rig) {
+    rig.platform.usbPrinter = UsbPrinter{QStringLiteral("/dev/usb/lp0"), 3};
+    auto window = MainWindowScene(rig, false);
+    Find<QRadioButton>(*window, "usbRadio")->setChecked(true);
+    rig.link.Answer("^PI0\r\n", "QX-M43\r\n");
+    static_cast<MainWindow&>(*window).Connect();
+    return window;
+});
+// The box a USB printer held by another program gives on Connect: the message and why.
+TAGWELL_SCENE("main_usb_busy_box", [](TestRig&) -> std::unique_ptr<QWidget> {
+    const QString text =
+        QCoreApplication::translate("MainWindow",
+                                    "Cannot open port! Please check printer and cable.") +
+        QStringLiteral("\n\n") +
+        ConnectFailure::Details(PortKind::Usb, QStringLiteral("USB"),
+                                {DeviceFault::Busy, QStringLiteral("/dev/usb/lp0"), 0});
+    return std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Tagwell"), text,
+                                         QMessageBox::Ok);
+});
+// The same for a user outside the group "lp".
+TAGWELL_SCENE("main_usb_permission_box", [](TestRig&) -> std::unique_ptr<QWidget> {
+    const QString text =
+        QCoreApplication::translate("MainWindow",
+                                    "Cannot open port! Please check printer and cable.") +
+        QStringLiteral("\n\n") +
+        ConnectFailure::Details(PortKind::Usb, QStringLiteral("USB"),
+                                {DeviceFault::Permission, QStringLiteral("/dev/usb/lp0"), 0});
+    return std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Tagwell"), text,
+                                         QMessageBox::Ok);
 });
 
 }  // namespace
