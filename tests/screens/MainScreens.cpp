@@ -49,27 +49,19 @@ TAGWELL_SCENE("main_usb_connected", [](TestRig& rig) {
     static_cast<MainWindow&>(*window).Connect();
     return window;
 });
-// The box a USB printer held by another program gives on Connect: the message and why.
-TAGWELL_SCENE("main_usb_busy_box", [](TestRig&) -> std::unique_ptr<QWidget> {
-    const QString text =
-        QCoreApplication::translate("MainWindow",
-                                    "Cannot open port! Please check printer and cable.") +
-        QStringLiteral("\n\n") +
-        ConnectFailure::Details(PortKind::Usb, QStringLiteral("USB"),
-                                {DeviceFault::Busy, QStringLiteral("/dev/usb/lp0"), 0});
+// The box a Connect gives when the USB printer cannot be opened: the message and why.
+std::unique_ptr<QWidget> UsbFailureBox(DeviceFault fault) {
+    const QString text = QCoreApplication::translate(
+                             "MainWindow", "Cannot open port! Please check printer and cable.") +
+                         QStringLiteral("\n\n") +
+                         ConnectFailure::Details(PortKind::Usb, QStringLiteral("USB"),
+                                                 {fault, QStringLiteral("/dev/usb/lp0"), 0});
     return std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Tagwell"), text,
                                          QMessageBox::Ok);
-});
-// The same for a user outside the group "lp".
-TAGWELL_SCENE("main_usb_permission_box", [](TestRig&) -> std::unique_ptr<QWidget> {
-    const QString text =
-        QCoreApplication::translate("MainWindow",
-                                    "Cannot open port! Please check printer and cable.") +
-        QStringLiteral("\n\n") +
-        ConnectFailure::Details(PortKind::Usb, QStringLiteral("USB"),
-                                {DeviceFault::Permission, QStringLiteral("/dev/usb/lp0"), 0});
-    return std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Tagwell"), text,
-                                         QMessageBox::Ok);
-});
+}
+// Another program holds the printer; the user is not in the group "lp".
+TAGWELL_SCENE("main_usb_busy_box", [](TestRig&) { return UsbFailureBox(DeviceFault::Busy); });
+TAGWELL_SCENE("main_usb_permission_box",
+              [](TestRig&) { return UsbFailureBox(DeviceFault::Permission); });
 
 }  // namespace
