@@ -43,8 +43,29 @@ std::array<std::uint8_t, count> PaletteLevels(const QImage& picture) {
     return levels;
 }
 
-void SetWhite(uchar* line, int x) {
-    line[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
+// One row of grey levels to one-bit pixels, eight to a byte, first pixel in the top bit: white
+// where the level is above the threshold of its place in `thresholds` (repeated every eight
+// pixels). The bits past the row's end stay black.
+void PackRow(const std::uint8_t* grey, int width, const std::array<std::uint8_t, 8>& thresholds,
+             uchar* line) {
+    const int whole = width / 8;
+    for (int i = 0; i < whole; ++i) {
+        const std::uint8_t* in = grey + 8 * i;
+        unsigned bits = 0;
+        for (int b = 0; b < 8; ++b) {
+            bits = bits << 1 | (in[b] > thresholds[static_cast<std::size_t>(b)] ? 1u : 0u);
+        }
+        line[i] = static_cast<uchar>(bits);
+    }
+    const int rest = width - 8 * whole;
+    if (rest > 0) {
+        unsigned bits = 0;
+        for (int b = 0; b < rest; ++b) {
+            bits |=
+                (grey[8 * whole + b] > thresholds[static_cast<std::size_t>(b)] ? 0x80u : 0u) >> b;
+        }
+        line[whole] = static_cast<uchar>(bits);
+    }
 }
 
 }  // namespace
@@ -96,16 +117,28 @@ QImage Dithering::Apply(const QImage& picture, DitherMethod method) {
 }
 
 std::vector<std::uint8_t> Dithering::GreyLevels(const QImage& picture) {
+    const QImage grey = Grey(picture);
+    std::vector<std::uint8_t> levels;
+    levels.reserve(static_cast<std::size_t>(grey.width()) *
+                   static_cast<std::size_t>(grey.height()));
+    for (int y = 0; y < grey.height(); ++y) {
+        levels.insert(levels.end(), grey.constScanLine(y), grey.constScanLine(y) + grey.width());
+    }
+    return levels;
+}
+
+QImage Dithering::Grey(const QImage& picture) {
+    if (picture.format() == QImage::Format_Grayscale8 || picture.isNull()) {
+        return picture;
+    }
     const int width = picture.width();
     const int height = picture.height();
-    std::vector<std::uint8_t> grey(static_cast<std::size_t>(width) *
-                                   static_cast<std::size_t>(height));
-    if (grey.empty()) {
+    QImage grey(width, height, QImage::Format_Grayscale8);
+    if (grey.isNull()) {
         return grey;
     }
-    std::uint8_t* out = grey.data();
-    // Palette and grey pictures are read a byte (or bit) a pixel through their colours' grey
-    // levels: converting them first would take four bytes a pixel.
+    // Palette pictures are read a byte (or bit) a pixel through their colours' grey levels:
+    // converting them first would take four bytes a pixel.
     switch (picture.format()) {
         case QImage::Format_Mono:
         case QImage::Format_MonoLSB: {
@@ -113,9 +146,10 @@ std::vector<std::uint8_t> Dithering::GreyLevels(const QImage& picture) {
             const bool lsb = picture.format() == QImage::Format_MonoLSB;
             for (int y = 0; y < height; ++y) {
                 const uchar* line = picture.constScanLine(y);
+                uchar* out = grey.scanLine(y);
                 for (int x = 0; x < width; ++x) {
                     const int shift = lsb ? (x & 7) : 7 - (x & 7);
-                    *out++ = levels[(line[x >> 3] >> shift) & 1];
+                    out[x] = levels[(line[x >> 3] >> shift) & 1];
                 }
             }
             return grey;
@@ -124,17 +158,13 @@ std::vector<std::uint8_t> Dithering::GreyLevels(const QImage& picture) {
             const std::array<std::uint8_t, 256> levels = PaletteLevels<256>(picture);
             for (int y = 0; y < height; ++y) {
                 const uchar* line = picture.constScanLine(y);
+                uchar* out = grey.scanLine(y);
                 for (int x = 0; x < width; ++x) {
-                    *out++ = levels[line[x]];
+                    out[x] = levels[line[x]];
                 }
             }
             return grey;
         }
-        case QImage::Format_Grayscale8:
-            for (int y = 0; y < height; ++y) {
-                out = std::copy_n(picture.constScanLine(y), width, out);
-            }
-            return grey;
         default:
             break;
     }
@@ -148,13 +178,14 @@ std::vector<std::uint8_t> Dithering::GreyLevels(const QImage& picture) {
     const bool opaque = source.format() == QImage::Format_RGB32;
     for (int y = 0; y < height; ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        uchar* out = grey.scanLine(y);
         if (opaque) {
             for (int x = 0; x < width; ++x) {
-                *out++ = static_cast<std::uint8_t>(Luma(line[x]));
+                out[x] = static_cast<std::uint8_t>(Luma(line[x]));
             }
         } else {
             for (int x = 0; x < width; ++x) {
-                *out++ = GreyOverWhite(line[x]);
+                out[x] = GreyOverWhite(line[x]);
             }
         }
     }
@@ -177,85 +208,86 @@ bool Dithering::IsBlackAndWhite(const QImage& picture) {
 }
 
 QImage Dithering::Threshold(const QImage& picture) {
-    const std::vector<std::uint8_t> grey = GreyLevels(picture);
+    // White from mid grey up: the ordered dither with one threshold everywhere.
+    static constexpr std::array<std::uint8_t, 8> kMidGreyRow = {
+        kMidGrey - 1, kMidGrey - 1, kMidGrey - 1, kMidGrey - 1,
+        kMidGrey - 1, kMidGrey - 1, kMidGrey - 1, kMidGrey - 1};
+    const QImage grey = Grey(picture);
     QImage result = BlackAndWhite(picture.width(), picture.height());
-    if (result.isNull() || grey.empty()) {
+    if (result.isNull() || grey.isNull()) {
         return {};
     }
-    const int width = picture.width();
-    for (int y = 0; y < picture.height(); ++y) {
-        const std::uint8_t* in = grey.data() + static_cast<std::size_t>(y) * width;
-        uchar* line = result.scanLine(y);
-        for (int x = 0; x < width; ++x) {
-            if (in[x] >= kMidGrey) {
-                SetWhite(line, x);
-            }
-        }
+    for (int y = 0; y < grey.height(); ++y) {
+        PackRow(grey.constScanLine(y), grey.width(), kMidGreyRow, result.scanLine(y));
     }
     return result;
 }
 
 QImage Dithering::ErrorDiffusion(const QImage& picture) {
-    const std::vector<std::uint8_t> grey = GreyLevels(picture);
+    const QImage grey = Grey(picture);
     QImage result = BlackAndWhite(picture.width(), picture.height());
-    if (result.isNull() || grey.empty()) {
+    if (result.isNull() || grey.isNull()) {
         return {};
     }
-    const int width = picture.width();
+    const int width = grey.width();
     // Errors carried to this row and the next, with a spare cell on either side so the edges
-    // need no test; what falls off the picture is dropped.
+    // need no test; what falls off the picture is dropped. The next row is written as the
+    // current one goes, so neither is ever cleared whole.
     std::vector<int> thisRow(static_cast<std::size_t>(width) + 2, 0);
     std::vector<int> nextRow(static_cast<std::size_t>(width) + 2, 0);
-    for (int y = 0; y < picture.height(); ++y) {
-        const std::uint8_t* in = grey.data() + static_cast<std::size_t>(y) * width;
+    for (int y = 0; y < grey.height(); ++y) {
+        const std::uint8_t* in = grey.constScanLine(y);
         uchar* line = result.scanLine(y);
-        int* carried = thisRow.data() + 1;
+        const int* carried = thisRow.data() + 1;
         int* below = nextRow.data() + 1;
+        below[-1] = 0;
+        below[0] = 0;
+        int right = 0;  // the error carried to the next pixel of this row
+        uchar bits = 0;
         for (int x = 0; x < width; ++x) {
-            const int value = in[x] + carried[x];
+            const int value = in[x] + carried[x] + right;
             const bool white = value >= kMidGrey;
-            if (white) {
-                SetWhite(line, x);
+            bits = static_cast<uchar>(bits << 1 | (white ? 1 : 0));
+            if ((x & 7) == 7) {
+                line[x >> 3] = bits;
             }
             // Integer shares that add up to the whole error, so none of it is lost on the way.
             const int error = value - (white ? 255 : 0);
-            const int right = error * 7 / 16;
+            right = error * 7 / 16;
             const int belowLeft = error * 3 / 16;
             const int straightBelow = error * 5 / 16;
-            carried[x + 1] += right;
             below[x - 1] += belowLeft;
             below[x] += straightBelow;
-            below[x + 1] += error - right - belowLeft - straightBelow;
+            below[x + 1] = error - right - belowLeft - straightBelow;
+        }
+        if ((width & 7) != 0) {
+            line[width >> 3] = static_cast<uchar>(bits << (8 - (width & 7)));
         }
         std::swap(thisRow, nextRow);
-        std::fill(nextRow.begin(), nextRow.end(), 0);
     }
     return result;
 }
 
 QImage Dithering::Ordered(const QImage& picture, std::span<const std::uint8_t> ranks, int n) {
-    const std::vector<std::uint8_t> grey = GreyLevels(picture);
+    const QImage grey = Grey(picture);
     QImage result = BlackAndWhite(picture.width(), picture.height());
-    if (result.isNull() || grey.empty() || n <= 0 || ranks.size() != std::size_t(n) * n) {
+    // The matrix must tile a byte of eight pixels: 1, 2, 4 or 8 wide.
+    if (result.isNull() || grey.isNull() || n <= 0 || 8 % n != 0 ||
+        ranks.size() != std::size_t(n) * n) {
         return {};
     }
     // White when grey / 256 > (rank + 1/2) / (n * n), in whole numbers: the levels are spread
-    // evenly, so a flat 50% grey turns exactly half of every cell white.
+    // evenly, so a flat 50% grey turns exactly half of every cell white. As a grey level:
+    // white above (2 * rank + 1) * 128 / (n * n), rounded down.
     const int cells = n * n;
-    std::vector<int> thresholds(ranks.size());
-    for (std::size_t i = 0; i < ranks.size(); ++i) {
-        thresholds[i] = (2 * ranks[i] + 1) * 128;
-    }
-    const int width = picture.width();
-    for (int y = 0; y < picture.height(); ++y) {
-        const std::uint8_t* in = grey.data() + static_cast<std::size_t>(y) * width;
-        const int* row = thresholds.data() + (y % n) * n;
-        uchar* line = result.scanLine(y);
-        for (int x = 0; x < width; ++x) {
-            if (in[x] * cells > row[x % n]) {
-                SetWhite(line, x);
-            }
+    for (int y = 0; y < grey.height(); ++y) {
+        std::array<std::uint8_t, 8> row{};
+        for (int x = 0; x < 8; ++x) {
+            const int rank = ranks[static_cast<std::size_t>((y % n) * n + x % n)];
+            row[static_cast<std::size_t>(x)] =
+                static_cast<std::uint8_t>(std::min((2 * rank + 1) * 128 / cells, 255));
         }
+        PackRow(grey.constScanLine(y), grey.width(), row, result.scanLine(y));
     }
     return result;
 }

@@ -28,6 +28,9 @@ public:
     // Grey level 0..255 of every pixel, row after row, with partial transparency blended over
     // white. Luma weights 0.299, 0.587, 0.114 in 8-bit fixed point (a grey stays the same grey).
     static std::vector<std::uint8_t> GreyLevels(const QImage& picture);
+    // The same grey levels as a Format_Grayscale8 picture, which every method dithers from; a
+    // grey picture is given back as it is (no copy). Null when it cannot be made.
+    static QImage Grey(const QImage& picture);
 
     // The plain reduction: white from grey level 128 up.
     static QImage Threshold(const QImage& picture);
