@@ -7,6 +7,8 @@ packages=(
     # build
     cmake ninja-build ccache g++ pkg-config clang-format
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+    # JPEG photos decoded straight to grey
+    libturbojpeg0-dev
     # run: Qt's own Japanese texts, picture formats, Japanese fonts, a display for the run script
     qt6-translations-l10n qt6-image-formats-plugins fonts-noto-cjk xvfb xauth
     # tests and benchmarks: GoogleTest, independent PCX decoders, ImageMagick for comparison

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "images/Dithering.h"
+#include "images/JpegGrey.h"
 #include "images/PcxCodec.h"
 
 namespace {
@@ -59,6 +60,19 @@ QImage ReadPcxFile(const QString& path, int& bitsPerPixel, bool& tooLarge) {
     }
     file.seek(0);
     return PcxCodec::Read(file.readAll(), &bitsPerPixel);
+}
+
+// A JPEG decoded straight to grey, upright; null when it is one the general reader must do.
+QImage ReadJpegGrey(const QString& path, int& bitsPerPixel, bool& tooLarge) {
+    QFile file(path);
+    // A JPEG file of a picture within the pixel budget is far smaller than that budget.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > Picture::kMostPixels * 4) {
+        return {};
+    }
+    JpegGrey::Result decoded = JpegGrey::Decode(file.readAll(), Picture::kMostPixels);
+    tooLarge = decoded.tooLarge;
+    bitsPerPixel = decoded.bitsPerPixel;
+    return decoded.image;
 }
 
 QImage ReadWith(const QString& path, const QByteArray& format, bool& tooLarge) {
@@ -131,8 +145,12 @@ bool Picture::Load(const QString& path, PictureType type) {
         return false;
     }
     int bits = 0;
-    QImage image = type == PictureType::Pcx ? ReadPcxFile(path, bits, tooLarge_)
-                                            : ReadWith(path, reader, tooLarge_);
+    QImage image = type == PictureType::Pcx    ? ReadPcxFile(path, bits, tooLarge_)
+                   : type == PictureType::Jpeg ? ReadJpegGrey(path, bits, tooLarge_)
+                                               : QImage();
+    if (image.isNull() && !tooLarge_ && type != PictureType::Pcx) {
+        image = ReadWith(path, reader, tooLarge_);
+    }
     if (image.isNull() && !tooLarge_) {
         // Named for one format, made in another: let the content decide.
         image = ReadWith(path, QByteArray(), tooLarge_);
@@ -144,8 +162,10 @@ bool Picture::Load(const QString& path, PictureType type) {
         return false;
     }
     bitsPerPixel_ = bits > 0 ? bits : BitsOf(image);
-    image_ = std::move(image);
-    return true;
+    // Whatever is not black and white yet is only ever dithered or reduced from its grey
+    // levels: they are all that is kept, a byte a pixel.
+    image_ = Dithering::IsBlackAndWhite(image) ? std::move(image) : Dithering::Grey(image);
+    return !image_.isNull();
 }
 
 bool Picture::Dither(DitherMethod method) {

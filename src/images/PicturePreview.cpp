@@ -1,5 +1,7 @@
 #include "images/PicturePreview.h"
 
+#include <QFileInfo>
+
 #include "forms/Pacer.h"
 #include "images/Picture.h"
 
@@ -13,13 +15,18 @@ std::optional<PicturePreview::Shown> PicturePreview::Load(const QString& path,
         return std::nullopt;
     }
     const PictureType type = Picture::TypeFromExtension(extension);
-    Picture picture;
-    picture.Load(path, type);
+    const FileKey key = KeyOf(path);
+    if (!(key == loadedKey_) || !loaded_.IsValid()) {
+        loaded_.Load(path, type);
+        loadedKey_ = key;
+    }
     pacer_.Pause(kPauseAfterLoadingMs);
-    if (!picture.IsValid()) {
-        tooLarge_ = picture.TooLarge();
+    if (!loaded_.IsValid()) {
+        tooLarge_ = loaded_.TooLarge();
         return std::nullopt;
     }
+    // A copy shares the loaded picture's pixels until the dithering makes its own.
+    Picture picture = loaded_;
     Shown shown{.type = type, .fileBitsPerPixel = picture.BitsPerPixel()};
     switch (picture.ToBlackAndWhite(method)) {
         case Picture::Step::Dithered:
@@ -33,4 +40,10 @@ std::optional<PicturePreview::Shown> PicturePreview::Load(const QString& path,
     }
     shown.image = picture.Image();
     return shown;
+}
+
+PicturePreview::FileKey PicturePreview::KeyOf(const QString& path) {
+    const QFileInfo file(path);
+    return {path, file.exists() ? file.size() : -1,
+            file.exists() ? file.lastModified() : QDateTime()};
 }

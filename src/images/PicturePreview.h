@@ -1,18 +1,22 @@
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
 #include <QString>
 #include <optional>
 
 #include "images/DitherMethod.h"
+#include "images/Picture.h"
 #include "images/PictureType.h"
 
 class Pacer;
 
 // What the Image Viewer shows of a picture file: the file loaded by its extension's type, then
 // brought to black and white the way the download brings it (Picture::ToBlackAndWhite), so
-// the preview is what prints. Every load starts afresh from the file, never from the last
-// result, and pauses after each step.
+// the preview is what prints. Every load starts afresh from the loaded picture, never from the
+// last result, and pauses after each step. The loaded picture (its grey levels) is kept while
+// the file stays the same (path, size and modification time), so that another dither method
+// only dithers.
 class PicturePreview {
 public:
     static constexpr int kPauseAfterLoadingMs = 50;
@@ -34,6 +38,17 @@ public:
     bool TooLarge() const { return tooLarge_; }
 
 private:
+    // What identifies a file's content without reading it.
+    struct FileKey {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const FileKey&) const = default;
+    };
+    static FileKey KeyOf(const QString& path);
+
     Pacer& pacer_;
     bool tooLarge_ = false;
+    FileKey loadedKey_;
+    Picture loaded_;
 };

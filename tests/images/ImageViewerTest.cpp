@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -11,8 +12,10 @@
 #include "images/Dithering.h"
 #include "images/ImageTestFiles.h"
 #include "images/ImageViewer.h"
+#include "images/JpegGrey.h"
 #include "images/PcxCodec.h"
 #include "images/PicturePane.h"
+#include "images/PicturePreview.h"
 #include "support/TestRig.h"
 #include "support/Widgets.h"
 
@@ -72,14 +75,17 @@ struct ListCase {
 TEST_F(Viewer, AColourJpegWithACapitalExtensionIsShownConvertedByEachMethod) {
     const QString path = folder.filePath(QStringLiteral("PHOTO.JPG"));
     ASSERT_TRUE(ColourScene(64, 48).save(path, "JPG"));
-    const QImage decoded(path);  // as the JPEG reader gives it back
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // The grey levels the JPEG decoder gives back.
+    const QImage decoded = JpegGrey::Decode(file.readAll(), Picture::kMostPixels).image;
     auto viewer = Open(path);
     EXPECT_TRUE(list->isEnabled());
     EXPECT_EQ(ToRows(pane->Shown()), ToRows(Dithering::Threshold(decoded)));
     EXPECT_EQ(pane->Shown().depth(), 1);
     EXPECT_EQ(rig.pacer.pauses, (std::vector<int>{50, 50}));
 
-    // Every choice converts the file afresh; "None" brings back the plain reduction.
+    // Every choice converts the loaded picture afresh; "None" brings back the plain reduction.
     const ListCase cases[] = {
         {.index = 4, .method = DitherMethod::Bayer8, .conversionPause = 30},
         {.index = 1, .method = DitherMethod::ErrorDiffusion, .conversionPause = 30},
@@ -104,6 +110,49 @@ TEST_F(Viewer, AColourJpegWithACapitalExtensionIsShownConvertedByEachMethod) {
     Click(*viewer, "okButton");
     EXPECT_EQ(viewer->Method(), DitherMethod::Bayer8);
     EXPECT_EQ(viewer->Type(), PictureType::Jpeg);
+}
+
+// The loaded picture is kept while the file is the same file: same path, size and modification
+// time. A file written again is loaded again.
+TEST_F(Viewer, ThePreviewKeepsTheLoadedPictureWhileTheFileIsUnchanged) {
+    const QImage dark = Flat(16, 8, 20);
+    const QImage light = Flat(16, 8, 240);
+    const QImage lightTaller = Flat(16, 9, 240);
+    const auto save = [&](const QImage& picture, const QDateTime& modified) {
+        const QString path = folder.filePath(QStringLiteral("tag.png"));
+        EXPECT_TRUE(picture.save(path, "PNG"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadWrite));
+        EXPECT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        return path;
+    };
+    const QDateTime monday(QDate(2026, 12, 7), QTime(9, 0));
+    const QDateTime tuesday = monday.addDays(1);
+    PicturePreview preview(rig.pacer);
+    const struct {
+        const char* what;
+        QImage written;  // null: the file stays as it is
+        QDateTime modified;
+        QImage shown;
+    } steps[] = {
+        {"first load", dark, monday, dark},
+        {"unchanged", QImage(), monday, dark},
+        {"written again, same size and time: taken for the same file", light, monday, dark},
+        {"written again later", light, tuesday, light},
+        {"another size at the same time", lightTaller, tuesday, lightTaller},
+    };
+    QString path;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        if (!step.written.isNull()) {
+            path = save(step.written, step.modified);
+        }
+        rig.pacer.Clear();
+        const auto shown = preview.Load(path, DitherMethod::Bayer4);
+        ASSERT_TRUE(shown.has_value());
+        EXPECT_EQ(ToRows(shown->image), ToRows(Dithering::Apply(step.shown, DitherMethod::Bayer4)));
+        EXPECT_EQ(rig.pacer.pauses, (std::vector<int>{50, 30})) << "the pauses stay";
+    }
 }
 
 TEST_F(Viewer, WhatCannotBeShownIsGreyWithTheListDisabled) {
