@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "forms/ChosenFile.h"
 #include "forms/Pacer.h"
 #include "images/ImageCommands.h"
 #include "images/Picture.h"
@@ -60,9 +61,7 @@ QString PcxDownload::Convert(const QString& filePath, PictureType imageType,
 }
 
 bool PcxDownload::Open() {
-    file_.close();
-    file_.setFileName(sendPath_);
-    if (!file_.open(QIODevice::ReadOnly)) {
+    if (!ChosenFile::Open(file_, sendPath_)) {
         return false;
     }
     size_ = file_.size();

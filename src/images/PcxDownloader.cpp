@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "forms/ChosenFile.h"
 #include "forms/Controls.h"
 #include "forms/FileChooser.h"
 #include "forms/Messages.h"
@@ -193,8 +194,8 @@ void PcxDownloader::ChooseFile() {
             method_ = viewer.Method();
             type_ = viewer.Type();
             tooLarge_ = viewer.TooLarge();
-            QFile file(filePath_);
-            if (!file.open(QIODevice::ReadOnly)) {
+            QFile file;
+            if (!ChosenFile::Open(file, filePath_)) {
                 context_.messages.Warning(tr("Can't open file!"));
                 return;
             }

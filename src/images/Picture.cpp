@@ -6,6 +6,7 @@
 #include <array>
 #include <utility>
 
+#include "forms/ChosenFile.h"
 #include "images/Dithering.h"
 #include "images/JpegGrey.h"
 #include "images/PcxCodec.h"
@@ -49,8 +50,8 @@ bool TooManyPixels(QSize size) {
 }
 
 QImage ReadPcxFile(const QString& path, int& bitsPerPixel, bool& tooLarge) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestPcxFile) {
+    QFile file;
+    if (!ChosenFile::Open(file, path) || file.size() > kLargestPcxFile) {
         return {};
     }
     // The header tells the picture's size before the rest of the file is read.
@@ -64,9 +65,9 @@ QImage ReadPcxFile(const QString& path, int& bitsPerPixel, bool& tooLarge) {
 
 // A JPEG decoded straight to grey, upright; null when it is one the general reader must do.
 QImage ReadJpegGrey(const QString& path, int& bitsPerPixel, bool& tooLarge) {
-    QFile file(path);
+    QFile file;
     // A JPEG file of a picture within the pixel budget is far smaller than that budget.
-    if (!file.open(QIODevice::ReadOnly) || file.size() > Picture::kMostPixels * 4) {
+    if (!ChosenFile::Open(file, path) || file.size() > Picture::kMostPixels * 4) {
         return {};
     }
     JpegGrey::Result decoded = JpegGrey::Decode(file.readAll(), Picture::kMostPixels);
@@ -76,7 +77,11 @@ QImage ReadJpegGrey(const QString& path, int& bitsPerPixel, bool& tooLarge) {
 }
 
 QImage ReadWith(const QString& path, const QByteArray& format, bool& tooLarge) {
-    QImageReader reader(path, format);
+    QFile file;
+    if (!ChosenFile::Open(file, path)) {
+        return {};
+    }
+    QImageReader reader(&file, format);
     // Photos are shown upright, as every other viewer shows them.
     reader.setAutoTransform(true);
     // Most readers tell the size from the header; the rest are checked once read, before the

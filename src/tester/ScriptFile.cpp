@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "forms/ChosenFile.h"
+
 ScriptFile::Loaded ScriptFile::Load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!ChosenFile::Open(file, path)) {
         return {LoadResult::CannotOpen, {}};
     }
     if (file.size() > kLargestLoad) {

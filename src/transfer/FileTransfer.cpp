@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "forms/ChosenFile.h"
 #include "link/PrinterPort.h"
 
 namespace {
@@ -18,9 +19,9 @@ FileTransfer::FileTransfer(PrinterPort& port, Pacer& pacer) : port_(port), sende
 
 FileTransfer::Outcome FileTransfer::Send(const QString& path, qint64 size,
                                          const TransferProgress& progress) {
-    QFile file(path);
+    QFile file;
     // Blocks go straight into the sender's buffer; a read buffer of the file's own adds nothing.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    if (!ChosenFile::Open(file, path, QIODevice::Unbuffered)) {
         return Outcome::CannotOpen;
     }
     port_.SetUsbKeepOpen(true);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "forms/ChosenFile.h"
 #include "forms/Controls.h"
 #include "forms/FileChooser.h"
 #include "forms/Messages.h"
@@ -84,8 +85,8 @@ void FileTransferWindow::ChooseFile() {
         return;
     }
     fileName_ = QFileInfo(chosen).fileName();
-    QFile file(chosen);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!ChosenFile::Open(file, chosen)) {
         // The earlier choice, if any, stays in force.
         context_.messages.Warning(tr("Can't open file!"));
         return;

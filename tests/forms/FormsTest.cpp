@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QFile>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "forms/ChosenFile.h"
 #include "forms/DialogFileChooser.h"
 #include "forms/IpAddressField.h"
 #include "forms/Validation.h"
 #include "support/RecordingMessages.h"
+#include "support/Widgets.h"
 
 namespace {
 
@@ -134,6 +140,44 @@ TEST(IpAddressField, TypingMovesThroughTheFourNumbers) {
     IpAddressField field;
     field.SetAddress({192, 168, 0, 100});
     EXPECT_EQ(field.Text(), QStringLiteral("192.168.0.100"));
+}
+
+}  // namespace
+
+namespace {
+
+// Only regular files are opened, and what is none is refused at once: a named pipe without a
+// writer, a folder, a device.
+TEST(ChosenFile, OpensRegularFilesOnlyAndNeverWaits) {
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    const QString text = WriteFile(dir, QStringLiteral("label.txt"), "P1\r\n");
+    const QString pipe = folder.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString link = folder.filePath(QStringLiteral("link.txt"));
+    ASSERT_TRUE(QFile::link(text, link));
+    const struct {
+        QString path;
+        bool opens;
+    } cases[] = {
+        {text, true},
+        {link, true},  // a link to a file is that file
+        {pipe, false},
+        {folder.path(), false},
+        {QStringLiteral("/dev/null"), false},
+        {folder.filePath(QStringLiteral("missing.txt")), false},
+        {QString(), false},
+    };
+    for (const auto& c : cases) {
+        QFile file;
+        EXPECT_EQ(ChosenFile::Open(file, c.path), c.opens) << c.path.toStdString();
+        EXPECT_EQ(file.isOpen(), c.opens) << c.path.toStdString();
+        EXPECT_EQ(ChosenFile::IsReadable(c.path), c.opens) << c.path.toStdString();
+        if (c.opens) {
+            EXPECT_EQ(file.readAll(), QByteArray("P1\r\n"));
+            EXPECT_EQ(file.size(), 4);
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Loading pictures by their extension's type, with the bits per pixel they came with.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QTemporaryDir>
 
 #include "images/Dithering.h"
@@ -84,7 +86,16 @@ TEST_F(PictureFiles, LoadsEveryKindWithItsBitsPerPixel) {
 TEST_F(PictureFiles, WhatCannotBeReadIsNoPicture) {
     const QString garbage = SaveBytes(QByteArray(500, 'x'), QStringLiteral("garbage.bmp"));
     const QString png = Save(ColourScene(4, 4), QStringLiteral("fine.png"), "PNG");
+    // Not files at all: a named pipe nobody writes to (an ordinary open would wait for ever), a
+    // folder, a device.
+    const QString pipe = folder.filePath(QStringLiteral("pipe.jpg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const std::pair<QString, PictureType> cases[] = {
+        {pipe, PictureType::Jpeg},
+        {pipe, PictureType::Pcx},
+        {pipe, PictureType::Png},
+        {folder.path(), PictureType::Bmp},
+        {QStringLiteral("/dev/zero"), PictureType::Pcx},
         {garbage, PictureType::Bmp},
         {folder.filePath(QStringLiteral("missing.png")), PictureType::Png},
         {png, PictureType::Unknown},  // no type: nothing is tried

@@ -1,6 +1,8 @@
 // The tester window: Multi Send, files, the builder cycle and the buttons of later tools.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -368,6 +370,9 @@ TEST(TesterWindow, LoadStopsAtAZeroByteAndKeepsTheTextWhenItCannotLoad) {
     const QString large =
         WriteFile(dir, QStringLiteral("large.bin"), QByteArray(ScriptFile::kLargestLoad + 1, 'x'));
     const QString missing = folder.filePath(QStringLiteral("missing.txt"));
+    // A named pipe nobody writes to: opening it the usual way would wait for ever.
+    const QString pipe = folder.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const Case cases[] = {
         {.what = "zero byte", .answer = zero, .after = "P1", .warning = {}},
         {.what = "cancelled",
@@ -378,6 +383,10 @@ TEST(TesterWindow, LoadStopsAtAZeroByteAndKeepsTheTextWhenItCannotLoad) {
          .answer = missing,
          .after = "unsaved\r\nscript",
          .warning = QStringLiteral("Cannot open the file %1.").arg(missing)},
+        {.what = "named pipe",
+         .answer = pipe,
+         .after = "unsaved\r\nscript",
+         .warning = QStringLiteral("Cannot open the file %1.").arg(pipe)},
         {.what = "too large",
          .answer = large,
          .after = "unsaved\r\nscript",

@@ -2,6 +2,8 @@
 // reopening of the port, and a form that takes no input while the bytes go.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,11 +52,19 @@ TEST_F(TransferWindow, ChoosingAFileShowsItsNameAndSizeAndCancellingForgetsIt) {
         rig.files.requests[0].nameFilters,
         Texts({"All files(*.*) (*)", "Text files(*.txt) (*.txt)", "Binary files(*.bin) (*.bin)"}));
 
-    // A file that cannot be opened is refused and the earlier choice stays.
-    Choose(files.filePath(QStringLiteral("missing.bin")));
-    EXPECT_EQ(rig.messages.Warnings(), QStringList{QStringLiteral("Can't open file!")});
-    EXPECT_TRUE(window.FileSelected());
-    EXPECT_EQ(window.FilePath(), path);
+    // A file that cannot be opened is refused and the earlier choice stays; so is what is no
+    // file at all, at once (a named pipe nobody writes to would hold an ordinary open).
+    const QString pipe = files.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& refused :
+         {files.filePath(QStringLiteral("missing.bin")), pipe, files.path()}) {
+        rig.messages.Clear();
+        Choose(refused);
+        EXPECT_EQ(rig.messages.Warnings(), QStringList{QStringLiteral("Can't open file!")})
+            << refused.toStdString();
+        EXPECT_TRUE(window.FileSelected());
+        EXPECT_EQ(window.FilePath(), path);
+    }
 
     Choose(QString());
     EXPECT_FALSE(window.FileSelected());
