@@ -190,6 +190,13 @@ TEST(UsbLink, ConnectsIdentifiesTheModelAndCarriesASettingsExchange) {
     EXPECT_TRUE(width.received);
     EXPECT_EQ(SettingsProtocol::StripLineEnds(width.text), QByteArray("600"));
     EXPECT_EQ(rig.printer.Snapshot().settings.userValues[0], 600);
+
+    // The sensing distribution of this model comes in four reads of 16 bytes, each its own
+    // opening of the device.
+    rig.counting.opens = 0;
+    const auto sensing = settings.ReadSensing(100, SettingsProtocol::SensingType::Gap);
+    EXPECT_TRUE(sensing.exact);
+    EXPECT_EQ(rig.counting.opens, 1 + 4);
     EXPECT_FALSE(rig.port.IsOpen()) << "USB stays closed between exchanges";
     EXPECT_TRUE(rig.messages.Texts().isEmpty()) << rig.messages.Texts().join(u'\n').toStdString();
 }
