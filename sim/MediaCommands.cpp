@@ -50,7 +50,10 @@ std::optional<int> TakeNumber(std::string_view& body, std::size_t maxDigits) {
     std::size_t digits = 1;
     int value = 0;
     while (digits < body.size() && body[digits] >= '0' && body[digits] <= '9') {
-        value = value * 10 + (body[digits] - '0');
+        // Digits past the most taken only count: the number is refused, and must not overflow.
+        if (digits <= maxDigits) {
+            value = value * 10 + (body[digits] - '0');
+        }
         ++digits;
     }
     if (digits == 1 || digits - 1 > maxDigits) {

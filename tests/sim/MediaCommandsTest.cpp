@@ -189,10 +189,22 @@ TEST(SimMediaCommands, StoresAndForgetsTheCalibration) {
 TEST(SimMediaCommands, RefusesWhatItCannotRead) {
     // Each is ignored, reported as a syntax error, and the printer reads the next command.
     const char* const refused[] = {
-        "^MXd,,G\r",    "^MXd,1200,X\r",  "^MXd,1200,g\r",    "^MXd,1200\r",
-        "^MXd1200,G\r", "^MXd,1200,G,\r", "^MXd,1234567,G\r", "^MXd,-5,G\r",
+        "^MXd,,G\r",
+        "^MXd,1200,X\r",
+        "^MXd,1200,g\r",
+        "^MXd,1200\r",
+        "^MXd1200,G\r",
+        "^MXd,1200,G,\r",
+        "^MXd,1234567,G\r",
+        "^MXd,-5,G\r",
         "^MXd,1200,G",  // cut short by the next command
-        "^MXs,160\r",   "^MXs,a,7\r",     "^MXs,160,7,1\r",   "^MXs160,7\r",
+        "^MXs,160\r",
+        "^MXs,a,7\r",
+        "^MXs,160,7,1\r",
+        "^MXs160,7\r",
+        // More digits than an int holds, within the longest body.
+        "^MXd,0606666666666662,G\r",
+        "^MXs,99999999999999,7\r",
     };
     for (const char* request : refused) {
         sim::PrinterState state;
