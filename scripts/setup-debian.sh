@@ -20,6 +20,8 @@ packages=(
     # the Debian package: file and dpkg-shlibdeps find the libraries it depends on, and
     # desktop-file-validate checks its desktop entry
     dpkg-dev file desktop-file-utils
+    # fuzzing: clang's libFuzzer and sanitizers
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()
