@@ -257,6 +257,15 @@ void Repeated(benchmark::internal::Benchmark* benchmark) {
 }
 
 // The whole conversion as the downloader does it: load, dither or reduce, save as PCX.
+// Loads the photo into `picture`; false, with the case marked as failed, when it cannot.
+bool LoadPhoto(benchmark::State& state, Picture& picture) {
+    if (picture.Load(photo, PhotoType(photo))) {
+        return true;
+    }
+    state.SkipWithError("the photo cannot be read");
+    return false;
+}
+
 void WholePath(benchmark::State& state) {
     const DitherMethod method = MethodOf(state);
     state.SetLabel(Methods().at(method).name);
@@ -265,8 +274,7 @@ void WholePath(benchmark::State& state) {
         QElapsedTimer timer;
         timer.start();
         Picture picture;
-        if (!picture.Load(photo, PhotoType(photo))) {
-            state.SkipWithError("the photo cannot be read");
+        if (!LoadPhoto(state, picture)) {
             return;
         }
         picture.ToBlackAndWhite(method);
@@ -286,8 +294,7 @@ void Decode(benchmark::State& state) {
         QElapsedTimer timer;
         timer.start();
         Picture picture;
-        if (!picture.Load(photo, PhotoType(photo))) {
-            state.SkipWithError("the photo cannot be read");
+        if (!LoadPhoto(state, picture)) {
             return;
         }
         const double elapsed = SecondsSince(timer);
