@@ -12,6 +12,10 @@ struct Misbehaviour {
     bool garbage = false;  // every reply is replaced by as many non-zero garbage bytes
     // Close the connection once this many bytes came in on it (-1: never).
     long dropAfterBytes = -1;
+    // Stop serving altogether once this many bytes came in on a connection (-1: never), as a
+    // printer switched off or a simulator killed mid-transfer: every connection, the listener and
+    // the terminal close at once, and nothing answers until the server is started anew.
+    long dieAfterBytes = -1;
 };
 
 // The garbage that replaces a reply: the same length, every byte non-zero and outside ASCII, so

@@ -198,6 +198,7 @@ bool Server::Start() {
         return false;
     }
     stopping_ = false;
+    dying_ = false;
     thread_ = std::thread([this] { Run(); });
     return true;
 }
@@ -258,7 +259,22 @@ void Server::Run() {
         }
         std::erase_if(connections_,
                       [](const auto& connection) { return !connection->fd.IsOpen(); });
+        if (dying_) {
+            Die();
+            return;
+        }
     }
+}
+
+void Server::Die() {
+    // Nothing is flushed and nothing late is released: a dead printer sends no more.
+    for (auto& connection : connections_) {
+        CloseConnection(*connection);
+    }
+    connections_.clear();
+    listener_.Close();
+    ptySlave_.Close();
+    ptyOpen_ = false;
 }
 
 void Server::Accept() {
@@ -279,10 +295,13 @@ void Server::Accept() {
 }
 
 void Server::DropConnectionsOverLimit() {
-    const long dropAfter = CurrentMisbehaviour().dropAfterBytes;
+    const Misbehaviour m = CurrentMisbehaviour();
     for (auto& connection : connections_) {
-        if (dropAfter >= 0 && connection->receivedBytes >= dropAfter) {
+        if (m.dropAfterBytes >= 0 && connection->receivedBytes >= m.dropAfterBytes) {
             connection->closing = true;
+        }
+        if (m.dieAfterBytes >= 0 && connection->receivedBytes >= m.dieAfterBytes) {
+            dying_ = true;
         }
     }
 }
@@ -291,7 +310,9 @@ void Server::ReadFrom(Connection& connection) {
     if (connection.closing) {
         return;
     }
-    const long dropAfter = CurrentMisbehaviour().dropAfterBytes;
+    const Misbehaviour m = CurrentMisbehaviour();
+    const long dropAfter = m.dropAfterBytes;
+    const long dieAfter = m.dieAfterBytes;
     std::size_t wanted = kReadChunk;
     if (dropAfter >= 0) {
         if (connection.receivedBytes >= dropAfter) {
@@ -299,6 +320,13 @@ void Server::ReadFrom(Connection& connection) {
             return;
         }
         wanted = std::min<std::size_t>(wanted, dropAfter - connection.receivedBytes);
+    }
+    if (dieAfter >= 0) {
+        if (connection.receivedBytes >= dieAfter) {
+            dying_ = true;
+            return;
+        }
+        wanted = std::min<std::size_t>(wanted, dieAfter - connection.receivedBytes);
     }
     char buffer[kReadChunk];
     const ssize_t count = ::read(connection.fd.Get(), buffer, wanted);
@@ -316,6 +344,9 @@ void Server::ReadFrom(Connection& connection) {
             printer_.ReceiveOn(connection.stream, std::string_view(buffer, std::size_t(count))));
     if (dropAfter >= 0 && connection.receivedBytes >= dropAfter) {
         connection.closing = true;
+    }
+    if (dieAfter >= 0 && connection.receivedBytes >= dieAfter) {
+        dying_ = true;
     }
 }
 

@@ -26,7 +26,8 @@ namespace sim {
 // Dropping (Misbehaviour::dropAfterBytes) closes a TCP client's connection, or the
 // pseudo-terminal itself: its master side is closed and the terminal is gone for good, as a
 // printer that was switched off. Only the bytes up to the limit are processed and recorded;
-// replies still waiting to be late are lost.
+// replies still waiting to be late are lost. Dying (Misbehaviour::dieAfterBytes) closes every
+// connection, the listener and the terminal, and ends the thread; Stop still joins it.
 class Server {
 public:
     explicit Server(Printer& printer);
@@ -62,6 +63,7 @@ private:
     void Run();
     void Wake();
     void DropConnectionsOverLimit();
+    void Die();
     void Accept();
     void ReadFrom(Connection& connection);
     void Deliver(Connection& connection, std::string reply);
@@ -87,6 +89,7 @@ private:
     FileDescriptor wakeRead_;
     FileDescriptor wakeWrite_;
     std::atomic<bool> stopping_ = false;
+    bool dying_ = false;  // the server thread's: Misbehaviour::dieAfterBytes was reached
     std::thread thread_;
     std::string lastError_;
 };

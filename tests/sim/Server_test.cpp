@@ -172,6 +172,27 @@ TEST_F(SimServer, DropsAtOnceWhenTheLimitIsAlreadyReached) {
     EXPECT_EQ(printer.Received(), kQuery);
 }
 
+TEST_F(SimServer, DiesWithEveryConnectionAndTheListenerAndCanBeStartedAgain) {
+    TestClient bystander = Connect();
+    server.SetMisbehaviour({.dieAfterBytes = 8});
+    TestClient client = Connect();
+    ASSERT_TRUE(client.Send(kQuery + kQuery));
+    EXPECT_TRUE(client.WaitClosed(kWaitMs));
+    EXPECT_TRUE(bystander.WaitClosed(kWaitMs));
+    EXPECT_FALSE(TestClient::ConnectTcp(server.TcpPort()).IsOpen()) << "still listening";
+    // The first query was complete before the printer died; its reply may or may not have left.
+    EXPECT_EQ(printer.Received(), kQuery + "^P");
+
+    const std::uint16_t port = server.TcpPort();
+    server.Stop();
+    server.SetMisbehaviour({});
+    ASSERT_TRUE(server.ListenTcp(port)) << server.LastError();
+    ASSERT_TRUE(server.Start());
+    TestClient again = Connect();
+    ASSERT_TRUE(again.Send(kQuery));
+    EXPECT_EQ(again.Receive(kReply.size(), kWaitMs), kReply);
+}
+
 TEST(SimServerSetup, ReportsATakenPort) {
     sim::Printer printer;
     sim::Server first(printer);
