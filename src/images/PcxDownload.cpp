@@ -75,7 +75,7 @@ bool PcxDownload::WriteAll(const QByteArray& bytes) {
 }
 
 PcxDownload::Outcome PcxDownload::Send(const QString& storeName, const TransferProgress& progress) {
-    port_.SetUsbKeepOpen(true);
+    port_.SetKeepOpen(true);
     Outcome outcome = Outcome::WriteFailed;
     const QByteArray header = ImageCommands::StoreHeader(size_, storeName);
     if (!header.isEmpty() && WriteAll(header)) {
@@ -97,7 +97,7 @@ PcxDownload::Outcome PcxDownload::Send(const QString& storeName, const TransferP
 void PcxDownload::Finish(const TransferProgress& progress) {
     file_.close();
     progress.setValue(0);
-    port_.SetUsbKeepOpen(false);
+    port_.SetKeepOpen(false);
     RemoveTemporary();
 }
 

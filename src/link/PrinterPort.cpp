@@ -32,7 +32,8 @@ void PrinterPort::SetNetworkTarget(const NetworkTarget& target) {
     socket_.SetTarget(target.hostAddress, target.portNumber);
 }
 
-void PrinterPort::SetUsbKeepOpen(bool keep) {
+void PrinterPort::SetKeepOpen(bool keep) {
+    socket_.HoldConnection(keep && kind_ == PortKind::Ethernet);
     if (kind_ != PortKind::Usb) {
         return;
     }
@@ -148,7 +149,11 @@ int PrinterPort::Write(QByteArrayView data, SendPause pause) {
         if (!Open()) {
             return 0;
         }
-        return socket_.Send(data, pause);
+        const int sent = socket_.Send(data, pause);
+        if (sent == 0 && !data.isEmpty()) {
+            host_.Warning(tr("Port error! Check printer's port, please."));
+        }
+        return sent;
     }
     const bool openAround = kind_ == PortKind::Usb && !usbKeepOpen_;
     if (openAround) {
@@ -184,8 +189,19 @@ int PrinterPort::Read(QByteArray& buffer, int length, qsizetype offset, ReadEnd 
 void PrinterPort::DiscardInput() {
     if (kind_ == PortKind::Ethernet) {
         socket_.DiscardInput();
-    } else if (device_) {
+        return;
+    }
+    // A USB device is closed between exchanges, but what the printer sent late still waits in
+    // it for the next reader.
+    const bool openAround = kind_ == PortKind::Usb && !device_;
+    if (openAround) {
+        Open();
+    }
+    if (device_) {
         device_->DiscardInput();
+    }
+    if (openAround) {
+        Close();
     }
 }
 

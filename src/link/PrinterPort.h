@@ -51,8 +51,10 @@ public:
     void SetPortName(const QString& name) { portName_ = name; }
     void SetSerialParams(const SerialParams& params);
     void SetNetworkTarget(const NetworkTarget& target);
-    // USB only: keeps the device open between SetUsbKeepOpen(true) and SetUsbKeepOpen(false).
-    void SetUsbKeepOpen(bool keep);
+    // Brackets one transfer of several writes, between SetKeepOpen(true) and SetKeepOpen(false):
+    // a USB device stays open throughout; on Ethernet a connection the printer closed is not
+    // made afresh within it, so the rest of a transfer never reaches the printer as new commands.
+    void SetKeepOpen(bool keep);
     bool SetTimeouts(const SerialTimeouts& timeouts);
 
     // Decides the kind from the port name ("COM…", "LPT…", "USB", "ETHERNET…") and opens it.

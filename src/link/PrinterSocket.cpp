@@ -19,7 +19,10 @@ bool PrinterSocket::SetTarget(const QString& hostAddress, std::uint32_t portNumb
 }
 
 bool PrinterSocket::Connect() {
-    if (connected_) {
+    // A connection the printer closed or reset meanwhile (it closes idle connections, or was
+    // switched off and on) is made afresh, so that the next exchange reaches the printer
+    // instead of failing into the void.
+    if (connected_ && (hold_ || !link_->PeerClosed())) {
         return true;
     }
     Disconnect();
@@ -40,6 +43,13 @@ bool PrinterSocket::Connect() {
     }
     connected_ = true;
     return true;
+}
+
+void PrinterSocket::HoldConnection(bool hold) {
+    if (hold && connected_ && link_->PeerClosed()) {
+        Disconnect();
+    }
+    hold_ = hold;
 }
 
 int PrinterSocket::Send(QByteArrayView data, SendPause pause) {

@@ -21,8 +21,12 @@ public:
     ~PrinterSocket();
 
     bool SetTarget(const QString& hostAddress, std::uint32_t portNumber);
-    // True at once while connected; otherwise a fresh connection to the target.
+    // True at once while connected; otherwise a fresh connection to the target. A connection
+    // the printer has closed or reset counts as none, except while held.
     bool Connect();
+    // Held for the length of one transfer: a connection lost within it fails the writes that
+    // follow instead of being made afresh. One lost before it is made afresh by the first write.
+    void HoldConnection(bool hold);
     // The length after every byte went (then a 50 ms pause, unless deferred), or 0.
     int Send(QByteArrayView data, SendPause pause = SendPause::After);
     // Bytes received, 0 when the printer closed the connection or sent nothing in time, -1 on
@@ -43,4 +47,5 @@ private:
     QString hostAddress_;
     std::uint32_t portNumber_ = 9100;
     bool connected_ = false;
+    bool hold_ = false;
 };

@@ -119,6 +119,16 @@ void SocketStream::DiscardInput() {
     socket_.readAll();
 }
 
+bool SocketStream::PeerClosed() {
+    if (socket_.state() != QAbstractSocket::ConnectedState) {
+        return true;
+    }
+    // The system knows at once, whatever Qt has seen yet; unread bytes do not hide it. A reset
+    // (the printer went away with bytes of ours unread) shows as a hang-up or an error.
+    pollfd polled{static_cast<int>(socket_.socketDescriptor()), POLLRDHUP, 0};
+    return ::poll(&polled, 1, 0) > 0 && (polled.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0;
+}
+
 void SocketStream::Close() {
     socket_.abort();
 }

@@ -24,6 +24,7 @@ public:
     int Receive(std::span<char> buffer) override;
     void DiscardInput() override;
     void Close() override;
+    bool PeerClosed() override;
 
 private:
     QTcpSocket socket_;

@@ -18,4 +18,7 @@ public:
     // Drops what has arrived and nobody read yet; never waits.
     virtual void DiscardInput() = 0;
     virtual void Close() = 0;
+    // Whether the printer has closed or reset the connection (it was switched off, say); never
+    // waits. Bytes it sent before that may still be unread.
+    virtual bool PeerClosed() { return false; }
 };

@@ -203,14 +203,17 @@ void TesterWindow::MultiSend() {
     if (!bytes) {
         return;
     }
+    // One transfer: a printer lost halfway must not receive the later copies afresh.
+    context_.port.SetKeepOpen(true);
     for (int i = 0; i < *count; ++i) {
         if (context_.port.Write(*bytes) == 0) {
             counter_->clear();
-            return;
+            break;
         }
         counter_->setText(QString::number(i + 1));
         context_.pacer.KeepPainted();
     }
+    context_.port.SetKeepOpen(false);
 }
 
 void TesterWindow::Load() {

@@ -24,7 +24,7 @@ FileTransfer::Outcome FileTransfer::Send(const QString& path, qint64 size,
     if (!ChosenFile::Open(file, path, QIODevice::Unbuffered)) {
         return Outcome::CannotOpen;
     }
-    port_.SetUsbKeepOpen(true);
+    port_.SetKeepOpen(true);
     BlockSender::Outcome sent = BlockSender::Outcome::Completed;
     if (port_.Kind() == PortKind::Ethernet) {
         progress.setRange(Blocks(size, kEthernetProgressUnit));
@@ -37,7 +37,7 @@ FileTransfer::Outcome FileTransfer::Send(const QString& path, qint64 size,
         port_.SetTimeouts(kNormalTimeouts);
     }
     file.close();
-    port_.SetUsbKeepOpen(false);
+    port_.SetKeepOpen(false);
     switch (sent) {
         case BlockSender::Outcome::Completed:
             return Outcome::Completed;

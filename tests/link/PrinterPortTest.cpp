@@ -232,10 +232,13 @@ TEST(PrinterPortWrite, EthernetSendsOnceThenPausesAndReconnectsWhenDown) {
     EXPECT_EQ(rig.port.Write(QByteArrayView("P1\r\n")), 0);
     EXPECT_EQ(rig.messages.Warnings().size(), 2);
 
+    // A failed send warns as on the other links.
     rig.link.writeFails = true;
     rig.link.connectFails = false;
     EXPECT_EQ(rig.port.Write(QByteArrayView("P1\r\n")), 0);
-    EXPECT_EQ(rig.messages.Warnings().size(), 2);  // a failed send says nothing
+    EXPECT_EQ(rig.messages.Warnings().size(), 3);
+    EXPECT_EQ(rig.messages.Warnings().back(),
+              QStringLiteral("Port error! Check printer's port, please."));
 }
 
 TEST(PrinterPortWrite, EthernetSocketThatCannotBeCreatedIsReported) {
@@ -329,10 +332,10 @@ TEST(PrinterPortUsb, OpensAroundEachExchangeUnlessKeptOpen) {
                            QStringLiteral("open USB USB"), QStringLiteral("close")}));
 
     rig.link.ClearRecord();
-    rig.port.SetUsbKeepOpen(true);
+    rig.port.SetKeepOpen(true);
     rig.port.Write(QByteArrayView("A"));
     rig.port.Write(QByteArrayView("B"));
-    rig.port.SetUsbKeepOpen(false);
+    rig.port.SetKeepOpen(false);
     EXPECT_EQ(rig.link.events,
               (QStringList{QStringLiteral("open USB USB"), QStringLiteral("close")}));
 }
@@ -340,7 +343,7 @@ TEST(PrinterPortUsb, OpensAroundEachExchangeUnlessKeptOpen) {
 TEST(PrinterPortUsb, KeepOpenOnAnotherKindChangesNothing) {
     TestRig rig;
     rig.ConnectAndClear(QStringLiteral("COM1:"));
-    rig.port.SetUsbKeepOpen(true);
+    rig.port.SetKeepOpen(true);
     EXPECT_TRUE(rig.link.events.isEmpty());
     // The flag was not stored: a USB port still opens around each write.
     rig.Connect(QStringLiteral("USB"));

@@ -281,13 +281,15 @@ TEST(MainWindow, UsbConnectLeavesTheDeviceClosed) {
     Window w(rig);
     w.Choose(PortKind::Usb);
     w.Click(QStringLiteral("connectButton"));
-    EXPECT_EQ(rig.link.events,
-              (QStringList{QStringLiteral("open USB USB"), QStringLiteral("close"),
-                           QStringLiteral("open USB USB"), QStringLiteral("close"),
-                           QStringLiteral("open USB USB"), QStringLiteral("close")}));
+    // Connect, then the model query: dropping a late reply, the query, its reply.
+    QStringList openings;
+    for (int i = 0; i < 4; ++i) {
+        openings << QStringLiteral("open USB USB") << QStringLiteral("close");
+    }
+    EXPECT_EQ(rig.link.events, openings);
     EXPECT_FALSE(rig.port.IsOpen());
     w.Click(QStringLiteral("disconnectButton"));
-    EXPECT_EQ(rig.link.events.size(), 6);  // nothing to close
+    EXPECT_EQ(rig.link.events.size(), 8);  // nothing to close
 }
 
 // Why a device could not be opened goes under the failure message, with what a person can do:
