@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -284,11 +285,15 @@ void PrintAndPagePage::TextGet(NumericRow row) {
     const SettingsProtocol::TextReply reply =
         protocol_.QueryText(SettingsProtocol::UserValueQuery(rules.value),
                             SettingsProtocol::kReplyPauseMs, SettingsProtocol::kReplyBufferSize);
-    if (!reply.received) {
+    const QByteArray text = SettingsProtocol::StripLineEnds(reply.text);
+    // Anything but digits is no value (garbled by the line, say): showing it would report a
+    // failure as success.
+    const bool digits =
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!reply.received || !digits) {
         ReportGet(false, rules.noun);
         return;
     }
-    const QByteArray text = SettingsProtocol::StripLineEnds(reply.text);
     r.edit->setText(text.isEmpty() ? QStringLiteral("0") : QString::fromLatin1(text));
     ReadForm();
     MarkRead({r.set, r.edit});

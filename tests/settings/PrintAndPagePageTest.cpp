@@ -215,7 +215,7 @@ TEST(PrintAndPagePage, EachNumericRowGetsItsTextAndSetsItsUserValue) {
     }
 }
 
-TEST(PrintAndPagePage, TextGetShowsTheReplyAsItCame) {
+TEST(PrintAndPagePage, TextGetShowsTheDigitsAsTheyCame) {
     const struct {
         QByteArray reply;
         const char* shown;
@@ -228,8 +228,12 @@ TEST(PrintAndPagePage, TextGetShowsTheReplyAsItCame) {
         {"900\r\n", "900",
          Texts(
              {"Please enter an integer between 0 and 832.", "Getting paper width is successful"})},
-        {"abc\r\n", "abc",
-         Texts({"Please enter an integer.", "Getting paper width is successful"})},
+        // Anything but digits is no value: a garbled reply is a failure, and the field keeps
+        // what it had.
+        {"abc\r\n", "0", Texts({"Getting paper width is failed"})},
+        {"8\xb7"
+         "2\r\n",
+         "0", Texts({"Getting paper width is failed"})},
     };
     for (const auto& c : cases) {
         Page p;
