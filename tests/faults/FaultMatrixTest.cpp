@@ -370,6 +370,9 @@ TEST_P(FaultMatrix, EndsInTimeLeavesNothingAndWorksOnceThePrinterIsBack) {
 
     QString outcome = faulty.said.isEmpty() ? QStringLiteral("no message")
                                             : faulty.said.join(QStringLiteral(" / "));
+    if (operation == Operation::ModelQuery && !faulty.effect) {
+        outcome += QStringLiteral(" (model not identified)");
+    }
     if (faulty.reportedSuccess) {
         outcome = faulty.effect ? QStringLiteral("success (the printer has it all)")
                                 : QStringLiteral("success reported, printer lacks it: unseen");
