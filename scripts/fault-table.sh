@@ -4,8 +4,7 @@
 #
 #   scripts/fault-table.sh [BUILD_DIR]
 set -euo pipefail
-cd "$(dirname "$0")/.."
-log="${1:-build}/Testing/Temporary/LastTest.log"
+log="${1:-$(dirname "$0")/../build}/Testing/Temporary/LastTest.log"
 if [ ! -f "$log" ]; then
     echo "no CTest log at $log: run the tests first" >&2
     exit 1
