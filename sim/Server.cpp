@@ -267,12 +267,13 @@ void Server::Run() {
 }
 
 void Server::Die() {
+    // The listener first: whoever sees a connection end may try a new one, which must be refused.
     // Nothing is flushed and nothing late is released: a dead printer sends no more.
+    listener_.Close();
     for (auto& connection : connections_) {
         CloseConnection(*connection);
     }
     connections_.clear();
-    listener_.Close();
     ptySlave_.Close();
     ptyOpen_ = false;
 }
