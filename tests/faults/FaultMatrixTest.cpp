@@ -17,8 +17,10 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <chrono>
+#include <functional>
 #include <iostream>
 #include <thread>
+#include <tuple>
 
 #include "faults/FaultRig.h"
 #include "forms/IpAddressField.h"
