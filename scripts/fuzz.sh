@@ -21,7 +21,7 @@ shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     targets=(PcxReadFuzzer SimPcxFuzzer PictureRoundTripFuzzer SimParserFuzzer RepliesFuzzer
-             ScriptLoadFuzzer)
+             ScriptLoadFuzzer LabelPreviewFuzzer)
 fi
 
 bash "$root/scripts/setup-debian.sh"

@@ -9,10 +9,14 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
     # JPEG photos decoded straight to grey
     libturbojpeg0-dev
+    # the label preview: FreeType draws its text, libzint its barcodes
+    libfreetype-dev libzint-dev
     # run: Qt's own Japanese texts, picture formats, Japanese fonts, a display for the run script
     qt6-translations-l10n qt6-image-formats-plugins fonts-noto-cjk xvfb xauth
     # tests and benchmarks: GoogleTest, independent PCX decoders, ImageMagick for comparison
     libgtest-dev libgmock-dev libbenchmark-dev netpbm python3-pil imagemagick
+    # the label preview's barcodes read back by a real decoder
+    zbar-tools
     # the print spooler: libcups to build, a private cupsd and its client tools for the tests
     cups-daemon cups-client libcups2-dev
     # USB printers: libudev to find them, umockdev to fake them in tests

@@ -168,6 +168,113 @@
     </message>
 </context>
 <context>
+    <name>BarcodeDrawing</name>
+    <message>
+        <source>The data is too long for a barcode.</source>
+        <translation>データが長すぎてバーコードにできません。</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to draw the barcode.</source>
+        <translation>バーコードを描くためのメモリが足りません。</translation>
+    </message>
+    <message>
+        <source>The barcode would be %1 by %2 dots, larger than any label.</source>
+        <translation>バーコードが %1 × %2 ドットになり、どのラベルよりも大きくなります。</translation>
+    </message>
+    <message>
+        <source>EAN13 takes 12 digits, or 13 with the check digit.</source>
+        <translation>EAN13 は 12 桁（チェックディジット付きなら 13 桁）の数字です。</translation>
+    </message>
+    <message>
+        <source>EAN8 takes 7 digits, or 8 with the check digit.</source>
+        <translation>EAN8 は 7 桁（チェックディジット付きなら 8 桁）の数字です。</translation>
+    </message>
+    <message>
+        <source>The %1 must be a number from %2 to %3, not "%4".</source>
+        <translation>%1は %2 から %3 までの数値にしてください（「%4」は使えません）。</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 parameters after its letter.</source>
+        <translation>%1 は種類の文字の後に %2 個のパラメータをとります。</translation>
+    </message>
+    <message>
+        <source>The QR Code error correction level must be L, M, Q or H.</source>
+        <translation>QR コードの誤り訂正レベルは L、M、Q、H のいずれかです。</translation>
+    </message>
+    <message>
+        <source>model</source>
+        <translation>モデル</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>maximum number of rows</source>
+        <translation>最大行数</translation>
+    </message>
+    <message>
+        <source>maximum number of columns</source>
+        <translation>最大列数</translation>
+    </message>
+    <message>
+        <source>error correction level</source>
+        <translation>誤り訂正レベル</translation>
+    </message>
+    <message>
+        <source>compression</source>
+        <translation>圧縮</translation>
+    </message>
+    <message>
+        <source>readable line</source>
+        <translation>HRI</translation>
+    </message>
+    <message>
+        <source>origin</source>
+        <translation>原点</translation>
+    </message>
+    <message>
+        <source>module width</source>
+        <translation>モジュール幅</translation>
+    </message>
+    <message>
+        <source>bar height</source>
+        <translation>バーの高さ</translation>
+    </message>
+    <message>
+        <source>The data needs %1 rows of %2 columns; at most %3 rows of %4 fit.</source>
+        <translation>データには %2 列で %1 行が必要ですが、入るのは最大 %4 列 %3 行です。</translation>
+    </message>
+    <message>
+        <source>The Maxicode mode must be 0, 2, 3, 4, 5 or 6.</source>
+        <translation>Maxicode のモードは 0、2、3、4、5、6 のいずれかです。</translation>
+    </message>
+    <message>
+        <source>Maxicode modes 0, 2 and 3 begin with the class of service, the country code and the postal code, each followed by a comma.</source>
+        <translation>Maxicode のモード 0、2、3 のデータは、サービスクラス、国コード、郵便番号で始まり、それぞれの後にコンマが必要です。</translation>
+    </message>
+    <message>
+        <source>The Maxicode postal code is too long.</source>
+        <translation>Maxicode の郵便番号が長すぎます。</translation>
+    </message>
+    <message>
+        <source>There is no barcode symbology %1.</source>
+        <translation>バーコードの種類 %1 はありません。</translation>
+    </message>
+    <message>
+        <source>Bar widths and the bar height must be at least 1 dot, and the quiet zone cannot be negative.</source>
+        <translation>バーの幅と高さは 1 ドット以上、クワイエットゾーンは 0 以上にしてください。</translation>
+    </message>
+    <message>
+        <source>There is no 2D barcode kind "%1": it is M, P or Q.</source>
+        <translation>2 次元バーコードの種類「%1」はありません。M、P、Q のいずれかです。</translation>
+    </message>
+</context>
+<context>
     <name>BitmapTextForm</name>
     <message>
         <source>Bitmap Text Command</source>
@@ -832,6 +939,17 @@ Use the digits 0-9 and A-F only.</source>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>LabelRendering</name>
+    <message>
+        <source>only the first %1 labels are drawn</source>
+        <translation>最初の %1 枚だけを描きます</translation>
+    </message>
+    <message>
+        <source>a label of %1 × %2 dots is drawn as %3 × %4</source>
+        <translation>%1 × %2 ドットのラベルを %3 × %4 で描きます</translation>
     </message>
 </context>
 <context>
