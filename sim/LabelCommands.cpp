@@ -9,7 +9,8 @@
 //
 // "P<n>" moves the label to the printed ones and counts n labels; "P<n>,<m>" prints m copies of
 // each of n labels, n times m (at most a billion for one command, however large the numbers).
-// A count of zero prints nothing and leaves the label in hand.
+// A count of zero prints nothing and leaves the label in hand. With a label folder set, each
+// print command that prints also writes its label there as a PNG file (one file for all copies).
 #include <algorithm>
 #include <climits>
 #include <string>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "sim/CommandFamilies.h"
+#include "sim/LabelDrawing.h"
 #include "sim/LabelLine.h"
 
 namespace sim {
@@ -62,6 +64,7 @@ void TakeLine(std::string_view line, PrinterState& state) {
                 labels.current = Label();
                 labels.printedCount += std::min(read.labels, LONG_MAX - labels.printedCount);
                 state.rfid.LabelPrinted();
+                LabelDrawing::WritePrinted(state, labels.printed.back(), read.labels);
             }
             return;
         case LabelLine::Kind::Drawing:

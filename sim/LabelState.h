@@ -45,6 +45,14 @@ struct Label {
     std::vector<PlacedImage> images;     // pictures recalled onto it
 };
 
+// The printed labels as PNG files, for people to look at (the simulator's own, no command sets it).
+struct LabelFiles {
+    std::string folder;   // empty: no files written
+    long lastNumber = 0;  // the number of the last file, counted per printer from 1
+    static constexpr std::size_t kMostFailures = 100;
+    std::vector<std::string> failures;  // why a file was not written, the last kMostFailures
+};
+
 struct LabelState {
     Label current;  // the label under construction
     // One entry per print command that printed something or printed report (the picture list),
@@ -55,6 +63,7 @@ struct LabelState {
 
     static constexpr std::size_t kMostRejected = 100;
     std::vector<std::string> rejected;  // label lines refused as malformed, the last kMostRejected
+    LabelFiles files;
 };
 
 }  // namespace sim

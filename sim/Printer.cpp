@@ -53,6 +53,11 @@ bool Printer::SetRecordFile(const std::string& path) {
     return recordFile_.is_open();
 }
 
+void Printer::SetLabelFolder(std::string folder) {
+    const std::lock_guard lock(mutex_);
+    state_.labels.files.folder = std::move(folder);
+}
+
 void Printer::SetModelName(std::string name) {
     const std::lock_guard lock(mutex_);
     state_.modelName = std::move(name);

@@ -40,6 +40,11 @@ public:
     // False when the file cannot be opened.
     bool SetRecordFile(const std::string& path);
 
+    // Writes the label of every print command that prints into this folder as a PNG file, from
+    // label-0001.png on (empty: stop). Files that cannot be written leave their reason in
+    // PrinterState::labels.files.failures.
+    void SetLabelFolder(std::string folder);
+
     void SetModelName(std::string name);
     std::string ModelName() const;
 

@@ -139,6 +139,10 @@ bool ProgramOptions::Parse(const std::vector<std::string>& arguments, std::strin
             if (!takeText(pngFolder)) {
                 return false;
             }
+        } else if (option == "--label-folder") {
+            if (!takeText(labelFolder)) {
+                return false;
+            }
         } else if (option == "--late") {
             if (!takeNumber(0, 600'000, number)) {
                 return false;
@@ -231,6 +235,8 @@ std::string ProgramOptions::Usage() {
            "  --no-pty         do not open a pseudo-terminal\n"
            "  --serial-link PATH  announce the terminal as PATH instead of the default link\n"
            "  --png-folder DIR    on stopping, write every stored picture to DIR as PNG\n"
+           "  --label-folder DIR  write every printed label to DIR as PNG, as it prints:\n"
+           "                      label-0001.png, ...; label-0002-x5.png for 5 copies\n"
            "  --sink              only count and hash the bytes that come outside commands\n"
            "                      (a file sent as it is); the totals are printed on stopping\n"
            "  --help           show this text\n"

@@ -19,10 +19,11 @@ struct ProgramOptions {
     bool tcp = true;
     bool pty = true;
     std::string model = "QX-M43";
-    std::string recordFile;  // empty: record nothing
-    std::string serialLink;  // empty: the default link in the simulator folder
-    std::string pngFolder;   // empty: stored pictures are not written out at the end
-    bool sink = false;       // raw data only counted and hashed, never kept
+    std::string recordFile;   // empty: record nothing
+    std::string serialLink;   // empty: the default link in the simulator folder
+    std::string pngFolder;    // empty: stored pictures are not written out at the end
+    std::string labelFolder;  // empty: printed labels are not written out as pictures
+    bool sink = false;        // raw data only counted and hashed, never kept
     Misbehaviour misbehaviour;
     MediaState media;    // --media sets its kind, --label-length its label length
     StatusState status;  // the flags --status raises

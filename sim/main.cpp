@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -85,6 +86,16 @@ int main(int argc, char** argv) {
     if (options.sink) {
         printer.Edit([](sim::PrinterState& state) { state.raw.SetKeep(false); });
     }
+    if (!options.labelFolder.empty()) {
+        // The printer goes on without it: each label it cannot write is reported on stopping.
+        std::error_code failure;
+        std::filesystem::create_directories(options.labelFolder, failure);
+        if (failure) {
+            std::cerr << "tagwell-printer-sim: cannot make the label folder " << options.labelFolder
+                      << ": " << failure.message() << "\n";
+        }
+        printer.SetLabelFolder(options.labelFolder);
+    }
     sim::Server server(printer);
     server.SetMisbehaviour(options.misbehaviour);
     printer.Edit([&options](sim::PrinterState& state) {
@@ -149,9 +160,15 @@ int main(int argc, char** argv) {
                     static_cast<unsigned long long>(raw.HashValue()));
         std::fflush(stdout);
     }
+    int status = 0;
+    const sim::LabelFiles files = printer.Snapshot().labels.files;
+    for (const std::string& failure : files.failures) {
+        std::cerr << "tagwell-printer-sim: label not written: " << failure << "\n";
+        status = 1;
+    }
     if (!options.pngFolder.empty() && !printer.WriteImagesAsPng(options.pngFolder, error)) {
         std::cerr << "tagwell-printer-sim: " << error << "\n";
-        return 1;
+        status = 1;
     }
-    return 0;
+    return status;
 }
