@@ -942,6 +942,101 @@ Use the digits 0-9 and A-F only.</source>
     </message>
 </context>
 <context>
+    <name>LabelPreviewPane</name>
+    <message>
+        <source>Fit</source>
+        <translation>全体表示</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>拡大率:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>コマンド</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>理由</translation>
+    </message>
+    <message>
+        <source>Type or load a script to see its label.</source>
+        <translation>スクリプトを入力するか読み込むと、ラベルがここに表示されます。</translation>
+    </message>
+    <message>
+        <source>Nothing in the script is drawn on a label.</source>
+        <translation>このスクリプトにはラベルに描くものがありません。</translation>
+    </message>
+    <message>
+        <source>Label %1 of %2</source>
+        <translation>ラベル %1 / %2</translation>
+    </message>
+    <message>
+        <source>× %1</source>
+        <translation>× %1 枚</translation>
+    </message>
+    <message>
+        <source>not printed yet: no print command follows</source>
+        <translation>未印刷: 後に印刷コマンドがありません</translation>
+    </message>
+    <message>
+        <source>%1 × %2 dots (%3 × %4 mm)</source>
+        <translation>%1 × %2 ドット (%3 × %4 mm)</translation>
+    </message>
+    <message>
+        <source>No label command of this name</source>
+        <translation>この名前のラベルコマンドはありません</translation>
+    </message>
+    <message>
+        <source>The printer cannot read it</source>
+        <translation>プリンタが読み取れない形式です</translation>
+    </message>
+    <message>
+        <source>Two-byte font: its characters are not known here</source>
+        <translation>2バイトフォント: 文字の形がここでは分かりません</translation>
+    </message>
+    <message>
+        <source>Picture not in the printer's memory</source>
+        <translation>プリンタのメモリにない画像です</translation>
+    </message>
+    <message>
+        <source>The barcode cannot be drawn</source>
+        <translation>バーコードを描けません</translation>
+    </message>
+    <message>
+        <source>Puts nothing on a label</source>
+        <translation>ラベルには何も描かないコマンドです</translation>
+    </message>
+    <message>
+        <source>Drawn with an assumed font size</source>
+        <translation>フォントの大きさを仮定して描きました</translation>
+    </message>
+    <message>
+        <source>Beyond what the preview draws</source>
+        <translation>プレビューで描ける範囲を超えています</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Commands not drawn (%1):</source>
+        <translation>描けなかったコマンド (%1):</translation>
+    </message>
+    <message>
+        <source>Every command was drawn.</source>
+        <translation>すべてのコマンドを描きました。</translation>
+    </message>
+</context>
+<context>
     <name>LabelRendering</name>
     <message>
         <source>only the first %1 labels are drawn</source>
@@ -2895,6 +2990,10 @@ Please check StartBlockNumber and Number of bytes.</source>
     <message>
         <source>Binary files(*.bin)</source>
         <translation>バイナリファイル(*.bin)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
     </message>
 </context>
 <context>

@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "forms/BoxMessages.h"
 #include "forms/Controls.h"
@@ -21,6 +23,7 @@
 #include "forms/Validation.h"
 #include "forms/ValueLabel.h"
 #include "link/PrinterPort.h"
+#include "preview/LabelPreviewPane.h"
 #include "tester/ScriptFile.h"
 #include "tester/StepField.h"
 #include "tester/TorqCommand.h"
@@ -165,6 +168,9 @@ void TesterWindow::BuildForm() {
     QPushButton* save =
         Controls::Button(this, tr("Save"), QStringLiteral("saveButton"), this, &TesterWindow::Save);
     QPushButton* convert = FormButton(tr("Convert"), "convertButton", TesterButton::Convert);
+    previewButton_ = Controls::Button(this, tr("Preview"), QStringLiteral("previewButton"));
+    previewButton_->setCheckable(true);
+    connect(previewButton_, &QPushButton::toggled, this, &TesterWindow::ShowPreview);
     QPushButton* close = Controls::Button(this, tr("Close"), QStringLiteral("closeButton"), this,
                                           &TesterWindow::CloseTester);
     auto* bottom = new QHBoxLayout;
@@ -175,13 +181,76 @@ void TesterWindow::BuildForm() {
     bottom->addWidget(load);
     bottom->addWidget(save);
     bottom->addWidget(convert);
+    bottom->addWidget(previewButton_);
     bottom->addSpacing(12);
     bottom->addWidget(close);
 
+    // The whole form on one side, the label preview (hidden until asked for) on the other.
+    auto* form = new QWidget(this);
+    form->setObjectName(QStringLiteral("testerForm"));
+    auto* formLayout = new QVBoxLayout(form);
+    formLayout->setContentsMargins(0, 0, 0, 0);
+    formLayout->addWidget(editorGroup, 1);
+    formLayout->addLayout(groups);
+    formLayout->addLayout(bottom);
+    preview_ = new LabelPreviewPane(this);
+    preview_->setObjectName(QStringLiteral("previewPane"));
+    preview_->hide();
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setObjectName(QStringLiteral("previewSplitter"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(form);
+    splitter_->addWidget(preview_);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(editorGroup, 1);
-    layout->addLayout(groups);
-    layout->addLayout(bottom);
+    layout->addWidget(splitter_);
+    connect(editor_, &QPlainTextEdit::textChanged, this, &TesterWindow::UpdatePreview);
+}
+
+void TesterWindow::ShowPreview(bool shown) {
+    if (shown == preview_->isVisibleTo(this)) {
+        return;
+    }
+    const QSignalBlocker quiet(previewButton_);
+    previewButton_->setChecked(shown);
+    const int handle = splitter_->handleWidth();
+    if (shown) {
+        UpdatePreview();
+        preview_->RenderNow();
+        preview_->show();
+        // Before the window first shows, its layout gives every side the size it asks for.
+        if (isVisible() && !isMaximized() && !isFullScreen()) {
+            const int room = preview_->sizeHint().width();
+            const int formWidth = splitter_->widget(0)->width();
+            resize(width() + room + handle, height());
+            splitter_->setSizes({formWidth, room});
+        }
+    } else {
+        const int room = preview_->width();
+        preview_->hide();
+        // The window's smallest size still counts the pane until the splitter and the layout
+        // are redone.
+        splitter_->refresh();
+        layout()->activate();
+        if (isVisible() && !isMaximized() && !isFullScreen()) {
+            resize(std::max(minimumWidth(), width() - room - handle), height());
+        }
+    }
+}
+
+void TesterWindow::UpdatePreview() {
+    if (!previewButton_->isChecked()) {
+        return;
+    }
+    // The bytes Multi Send would send; a character without a byte is named, not sent anywhere.
+    const QString raw = editor_->document()->toRawText();
+    const auto bytes = PrinterText::FromEditor(raw);
+    if (bytes) {
+        preview_->SetScript(*bytes);
+    } else {
+        preview_->ShowNotice(PrinterText::RefusalText(PrinterText::UnsendableInEditor(raw)));
+    }
 }
 
 std::optional<QByteArray> TesterWindow::EditorBytes() const {

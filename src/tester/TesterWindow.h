@@ -5,9 +5,11 @@
 #include "forms/ToolContext.h"
 #include "tester/TesterForms.h"
 
+class LabelPreviewPane;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QSplitter;
 class StepField;
 
 // "TORQ Tester": a free-text editor of printer commands, sent to the printer a chosen number of
@@ -31,6 +33,9 @@ public:
     void Clean();
     void CloseTester();
     void reject() override;
+    // Shows or hides the label preview beside the editor; the window grows to make room for it
+    // and gives the room back.
+    void ShowPreview(bool shown);
 
     // The builder cycle of one button.
     void RunBuilder(TesterButton button);
@@ -41,10 +46,14 @@ private:
     void BuildForm();
     QPushButton* FormButton(const QString& text, const char* name, TesterButton button);
     void AppendToEditor(const QByteArray& bytes);
+    void UpdatePreview();
 
     ToolContext context_;
     TesterForms forms_;
     QPlainTextEdit* editor_ = nullptr;
     StepField* count_ = nullptr;
     QLabel* counter_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    LabelPreviewPane* preview_ = nullptr;
+    QPushButton* previewButton_ = nullptr;
 };
