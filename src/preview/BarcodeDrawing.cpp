@@ -193,6 +193,18 @@ LabelBitmap DrawModules(const zint_symbol& symbol, int moduleWidth, int rowHeigh
     return bitmap;
 }
 
+// The matrix symbol as a piece, unless it would be larger than any label.
+BarcodePiece MatrixPiece(const zint_symbol& symbol, int moduleWidth, int rowHeight) {
+    const long long width = 1LL * symbol.width * moduleWidth;
+    const long long height = 1LL * symbol.rows * rowHeight;
+    if (TooLarge(width, height)) {
+        return Refused(TooLargeWhy(width, height));
+    }
+    BarcodePiece piece;
+    piece.bitmap = DrawModules(symbol, moduleWidth, rowHeight);
+    return piece;
+}
+
 // A numeric field of a 2D command and the values it may take.
 struct Field {
     const char* name;
@@ -258,14 +270,7 @@ BarcodePiece DrawQrCode(const std::vector<std::string>& fields, std::string_view
     // Size n gives modules of 2n + 2 dots: at size 4 a short message (21 modules) is about an
     // inch wide; size 1 (4 dots) is the smallest module that still scans well at 203 dpi.
     const int module = 2 * (*sizeRotation)[0] + 2;
-    const long long width = 1LL * symbol->width * module;
-    const long long height = 1LL * symbol->rows * module;
-    if (TooLarge(width, height)) {
-        return Refused(TooLargeWhy(width, height));
-    }
-    BarcodePiece piece;
-    piece.bitmap = DrawModules(*symbol, module, module);
-    return piece;
+    return MatrixPiece(*symbol, module, module);
 }
 
 BarcodePiece DrawPdf417(const std::vector<std::string>& fields, std::string_view data) {
@@ -315,14 +320,7 @@ BarcodePiece DrawPdf417(const std::vector<std::string>& fields, std::string_view
                            .arg(maxRows)
                            .arg(maxColumns));
     }
-    const long long width = 1LL * symbol->width * moduleWidth;
-    const long long height = 1LL * symbol->rows * barHeight;
-    if (TooLarge(width, height)) {
-        return Refused(TooLargeWhy(width, height));
-    }
-    BarcodePiece piece;
-    piece.bitmap = DrawModules(*symbol, moduleWidth, barHeight);
-    return piece;
+    return MatrixPiece(*symbol, moduleWidth, barHeight);
 }
 
 // Modes 2 and 3 begin with the structured carrier message: "class,country,postcode," and, when
