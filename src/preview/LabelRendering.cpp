@@ -473,7 +473,7 @@ private:
             return true;
         }
         Placed placed{.piece = std::move(drawn.bitmap), .x = *x, .y = *y, .turns = *turns};
-        if (f[2] == "P" && f[7] == "1") {  // PDF417 placed by its centre
+        if (f[2] == "P" && f[8] == "1") {  // PDF417 placed by its centre (its origin field)
             placed.dx = -placed.piece.Width() / 2;
             placed.dy = -placed.piece.Height() / 2;
         }

@@ -156,6 +156,19 @@ TEST(LabelRenderingTest, PlacesEachPieceAboutItsAnchor) {
     }
 }
 
+// A PDF417's origin field, not its readable-line field beside it, says whether x,y is its top
+// left corner or its centre.
+TEST(LabelRenderingTest, PlacesAPdf417ByItsOrigin) {
+    const Box corner =
+        InkBox(Render("B2100,100,P,30,5,0,0,1,0,3,10,0,'ABC'\rP1\r").labels.at(0).bitmap);
+    EXPECT_EQ(corner.left, 100);
+    EXPECT_EQ(corner.top, 100);
+    const Box centred =
+        InkBox(Render("B2400,400,P,30,5,0,0,0,1,3,10,0,'ABC'\rP1\r").labels.at(0).bitmap);
+    EXPECT_NEAR((centred.left + centred.right) / 2, 400, 3) << centred;
+    EXPECT_NEAR((centred.top + centred.bottom) / 2, 400, 3) << centred;
+}
+
 // Labels come out at the print commands, at the size then in force; what no print command
 // follows is the label in the making.
 TEST(LabelRenderingTest, PrintsLabelsAtTheirPrintCommands) {
