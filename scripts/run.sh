@@ -20,8 +20,14 @@ port=9100
 if (exec 3<>/dev/tcp/127.0.0.1/$port) 2>/dev/null; then
     port=0
 fi
+# Every label the simulator prints is written as a picture, unless asked otherwise.
+labels=()
+case " $* " in
+    *" --label-folder "*) ;;
+    *) labels=(--label-folder "$PWD/build/printed-labels") ;;
+esac
 sim_out=$(mktemp)
-build/sim/tagwell-printer-sim --port "$port" "$@" >"$sim_out" &
+build/sim/tagwell-printer-sim --port "$port" "${labels[@]}" "$@" >"$sim_out" &
 sim_pid=$!
 trap 'kill $sim_pid 2>/dev/null; wait $sim_pid 2>/dev/null; rm -f "$sim_out"' EXIT
 for _ in $(seq 50); do
@@ -33,4 +39,7 @@ echo "The printer simulator is running:"
 sed 's/^/    /' "$sim_out"
 echo "In Tagwell choose Ethernet with IP 127.0.0.1 and the port above, or Serial with the COM"
 echo "port whose device is the simulator's link (shown under the COM Port list)."
+if [ ${#labels[@]} -gt 0 ]; then
+    echo "The labels it prints are written as PNG pictures into ${labels[1]}/."
+fi
 build/src/app/tagwell
