@@ -4,11 +4,9 @@
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
-#include <QTcpSocket>
 #include <QTemporaryDir>
-#include <csignal>
 
+#include "ProgramRun.h"
 #include "sim/CommandParser.h"
 #include "sim/ImageFiles.h"
 #include "sim/Printer.h"
@@ -203,21 +201,7 @@ TEST(SimImages, TheProgramWritesThePicturesWhenItStops) {
     EXPECT_FALSE(options.Parse({"--png-folder"}, error));
 
     QTemporaryDir folder;
-    QProcess program;
-    program.start(QStringLiteral(TAGWELL_SIM_PROGRAM),
-                  Texts({"--port", "0", "--no-pty", "--png-folder"}) << folder.path());
-    ASSERT_TRUE(program.waitForStarted(5000));
-    ASSERT_TRUE(program.waitForReadyRead(5000));
-    const QString line = QString::fromUtf8(program.readLine()).trimmed();
-    QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), line.section(QLatin1Char(':'), 1).toUShort());
-    ASSERT_TRUE(socket.waitForConnected(5000));
-    const std::string bytes = Store("logo", kSmall) + "^PI0";
-    socket.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    ASSERT_TRUE(socket.waitForReadyRead(5000));  // the store is done when the query is answered
-    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
-    ASSERT_TRUE(program.waitForFinished(5000));
-    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    RunProgram(Texts({"--png-folder"}) << folder.path(), Store("logo", kSmall));
     const QImage png(folder.filePath(QStringLiteral("logo.png")));
     ASSERT_EQ(png.size(), QSize(10, 2));
     EXPECT_EQ(qGray(png.pixel(0, 0)), 0);

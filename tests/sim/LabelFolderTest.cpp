@@ -5,13 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
-#include <QTcpSocket>
 #include <QTemporaryDir>
-#include <csignal>
 #include <string>
 #include <vector>
 
+#include "ProgramRun.h"
 #include "preview/LabelBitmap.h"
 #include "sim/Printer.h"
 #include "sim/ProgramOptions.h"
@@ -144,21 +142,7 @@ TEST(SimLabelFolder, TheProgramWritesTheLabelsItPrints) {
 
     QTemporaryDir folder;
     const QString labels = folder.filePath(QStringLiteral("new/labels"));
-    QProcess program;
-    program.start(QStringLiteral(TAGWELL_SIM_PROGRAM),
-                  Texts({"--port", "0", "--no-pty", "--label-folder"}) << labels);
-    ASSERT_TRUE(program.waitForStarted(5000));
-    ASSERT_TRUE(program.waitForReadyRead(5000));
-    const QString line = QString::fromUtf8(program.readLine()).trimmed();
-    QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), line.section(QLatin1Char(':'), 1).toUShort());
-    ASSERT_TRUE(socket.waitForConnected(5000));
-    const std::string bytes = "SW100\r" + kText + "P1\r^PI0";
-    socket.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    ASSERT_TRUE(socket.waitForReadyRead(5000));  // the label is written when the query is answered
-    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
-    ASSERT_TRUE(program.waitForFinished(5000));
-    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    RunProgram(Texts({"--label-folder"}) << labels, "SW100\r" + kText + "P1\r");
     ExpectFiles(FilesIn(labels), {{"label-0001.png", 100, 1200}});
 }
 
